@@ -1,0 +1,20 @@
+#pragma once
+
+#include "params/param_node.h"
+#include "params/text_stream.h"
+
+// Replaces the children of node by the entries read from in, in file order.
+// False after a reported syntax error (the entries read before it remain).
+bool readTree(ParamNode& node, InStream& in);
+// The same from a text-mode file; a file that cannot be opened gives no
+// children and true.
+bool readTreeFile(ParamNode& node, const char* path);
+
+// Writes node and its subtree, one entry per line, children indented with
+// tabs between "+" and "-" lines.
+void writeEntry(const ParamNode& node, OutStream& out);
+
+// While on, the reader stores bare number values as integers and the writer
+// writes integer values unquoted. Returns the previous state.
+bool setTypedNumbers(bool on);
+bool typedNumbers();
