@@ -55,6 +55,8 @@ public:
 
 private:
     void reserveFor(int32_t n);
+    // Whether p points into our own storage.
+    bool holds(const char* p) const;
 
     char* data_ = nullptr;
     int32_t capacity_ = 0;
