@@ -1,0 +1,5 @@
+#include "platform/process_args.h"
+
+#include <windows.h>
+
+const char* rawCommandLine() { return GetCommandLineA(); }

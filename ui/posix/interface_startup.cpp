@@ -1,0 +1,4 @@
+#include "ui/interface_startup.h"
+
+void initInterfaceLibraries() {}
+void releaseInterfaceResources() {}
