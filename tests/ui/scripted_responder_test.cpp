@@ -1,0 +1,35 @@
+#include "ui/scripted_responder.h"
+
+#include <gtest/gtest.h>
+
+TEST(ScriptedResponder, AnswersInOrderAndRecordsEveryQuestion) {
+    ScriptedResponder script;
+    script.answerYes(true);
+    script.answerChoice("B");
+    script.answerChoice(nullptr);
+
+    EXPECT_TRUE(responder().askYesNo("Titre", "Continuer ?"));
+    EXPECT_STREQ("B", responder().chooseFromList("Choix", "Lequel ?", nullptr, 1, -1));
+    EXPECT_EQ(nullptr, responder().chooseFromList("Choix", "Encore ?", nullptr, 1, -1));
+    EXPECT_FALSE(responder().askYesNo("Titre", "Queue vide"));
+    responder().startupMessage("Erreur", "Texte");
+
+    ASSERT_EQ(5, script.asked.childCount());
+    EXPECT_STREQ("askYesNo", script.asked.child(0)->name());
+    EXPECT_STREQ("Continuer ?", script.asked.child(0)->valueOf("text", nullptr, nullptr));
+    EXPECT_STREQ("startupMessage", script.asked.child(4)->name());
+    EXPECT_STREQ("Erreur", script.asked.child(4)->value());
+}
+
+TEST(ScriptedResponder, RestoresThePreviousResponderWhenDestroyed) {
+    Responder* before = &responder();
+    {
+        ScriptedResponder outer;
+        {
+            ScriptedResponder inner;
+            EXPECT_EQ(&inner, &responder());
+        }
+        EXPECT_EQ(&outer, &responder());
+    }
+    EXPECT_EQ(before, &responder());
+}

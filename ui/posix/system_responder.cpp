@@ -1,0 +1,37 @@
+#include "ui/system_responder.h"
+
+#include "params/file_stream.h"
+
+namespace {
+
+void* owner = nullptr;
+
+// Native builds have no windows: questions are written to the error stream and answered "no".
+class ConsoleResponder : public Responder {
+public:
+    void startupMessage(const char* caption, const char* text) override { say(caption, text); }
+    bool askYesNo(const char* title, const char* message) override {
+        say(title, message);
+        return false;
+    }
+    void showMessage(const char* title, const char* message, bool) override { say(title, message); }
+    const char* chooseFromList(const char* title, const char* prompt, ParamNode*, int, int) override {
+        say(title, prompt);
+        return nullptr;
+    }
+
+private:
+    static void say(const char* title, const char* text) {
+        errorStream() << title << ": " << text << "\n";
+    }
+};
+
+}  // namespace
+
+Responder& systemResponder() {
+    static ConsoleResponder instance;
+    return instance;
+}
+
+void setMainWindow(void* window) { owner = window; }
+void* mainWindow() { return owner; }

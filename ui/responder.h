@@ -1,0 +1,25 @@
+#pragma once
+
+class ParamNode;
+
+// Everything the installer asks a person goes through one responder. The stub installs the
+// system's windows; tests install a scripted responder, so no test ever waits for a person.
+// Texts arrive already translated.
+class Responder {
+public:
+    virtual ~Responder() = default;
+    // A message box without owner window: one OK button and the exclamation icon (start-up).
+    virtual void startupMessage(const char* caption, const char* text) = 0;
+    // The main window's Yes/No question; true for Yes.
+    virtual bool askYesNo(const char* title, const char* message) = 0;
+    // The main window's message box with one OK button; warning or information icon.
+    virtual void showMessage(const char* title, const char* message, bool warning) = 0;
+    // The single-choice list over (name, value) nodes; null when nothing was chosen.
+    virtual const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
+                                       int namesFirst, int returnWhich) = 0;
+};
+
+// The responder in use; the system's windows unless a test installed another one.
+Responder& responder();
+// Installs a responder (null restores the system's); returns the previous one.
+Responder* setResponder(Responder* r);

@@ -1,0 +1,52 @@
+#include "ui/scripted_responder.h"
+
+#include <cstring>
+
+ScriptedResponder::ScriptedResponder()
+    : asked("asked", ""), answers_("answers", ""), previous_(setResponder(this)) {}
+
+ScriptedResponder::~ScriptedResponder() { setResponder(previous_); }
+
+void ScriptedResponder::answerYes(bool yes) { answers_.append(new ParamNode("yes", yes ? 1 : 0)); }
+
+void ScriptedResponder::answerChoice(const char* text) {
+    answers_.append(text ? new ParamNode("choice", text) : new ParamNode("none", ""));
+}
+
+void ScriptedResponder::record(const char* kind, const char* title, const char* text) {
+    ParamNode* entry = new ParamNode(kind, title ? title : "");
+    entry->append(new ParamNode("text", text ? text : ""));
+    asked.append(entry);
+}
+
+ParamNode* ScriptedResponder::nextAnswer() {
+    ParamNode* first = answers_.child(0);
+    if (first) listRemove(answers_.childListHead(), first, false);
+    return first;
+}
+
+void ScriptedResponder::startupMessage(const char* caption, const char* text) {
+    record("startupMessage", caption, text);
+}
+
+bool ScriptedResponder::askYesNo(const char* title, const char* message) {
+    record("askYesNo", title, message);
+    ParamNode* answer = nextAnswer();
+    bool yes = answer && answer->integerValue() != 0;
+    delete answer;
+    return yes;
+}
+
+void ScriptedResponder::showMessage(const char* title, const char* message, bool) {
+    record("showMessage", title, message);
+}
+
+const char* ScriptedResponder::chooseFromList(const char* title, const char* prompt, ParamNode*,
+                                              int, int) {
+    record("chooseFromList", title, prompt);
+    ParamNode* answer = nextAnswer();
+    bool chosen = answer && std::strcmp(answer->name(), "choice") == 0;
+    choice_.assign(chosen ? answer->value() : nullptr);
+    delete answer;
+    return chosen ? choice_.text() : nullptr;
+}

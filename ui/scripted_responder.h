@@ -1,0 +1,36 @@
+#pragma once
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+#include "ui/responder.h"
+
+// A responder for tests: answers from a queue and records every question asked.
+// Each question asked becomes a node of `asked`, in order: name = kind ("startupMessage",
+// "askYesNo", "showMessage", "chooseFromList"), value = title, child "text" = message or prompt.
+// Answers are consumed in order; with none left, a question is answered "no" / nothing chosen.
+class ScriptedResponder : public Responder {
+public:
+    ScriptedResponder();
+    ~ScriptedResponder() override;
+
+    void answerYes(bool yes);
+    // The text chooseFromList returns; null for "nothing chosen".
+    void answerChoice(const char* text);
+
+    ParamNode asked;
+
+    void startupMessage(const char* caption, const char* text) override;
+    bool askYesNo(const char* title, const char* message) override;
+    void showMessage(const char* title, const char* message, bool warning) override;
+    const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
+                               int namesFirst, int returnWhich) override;
+
+private:
+    void record(const char* kind, const char* title, const char* text);
+    // The next queued answer, or null when the queue is empty.
+    ParamNode* nextAnswer();
+
+    ParamNode answers_;
+    TextBuffer choice_;
+    Responder* previous_;
+};

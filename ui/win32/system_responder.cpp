@@ -1,0 +1,34 @@
+#include "ui/system_responder.h"
+
+#include <windows.h>
+
+namespace {
+
+HWND owner = nullptr;
+
+class Win32Responder : public Responder {
+public:
+    void startupMessage(const char* caption, const char* text) override {
+        MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
+    }
+    bool askYesNo(const char* title, const char* message) override {
+        return MessageBoxA(owner, message, title, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
+    void showMessage(const char* title, const char* message, bool warning) override {
+        MessageBoxA(owner, message, title, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+    }
+    // The list window comes with the dialogs; until then nothing is chosen.
+    const char* chooseFromList(const char*, const char*, ParamNode*, int, int) override {
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+Responder& systemResponder() {
+    static Win32Responder instance;
+    return instance;
+}
+
+void setMainWindow(void* window) { owner = static_cast<HWND>(window); }
+void* mainWindow() { return owner; }
