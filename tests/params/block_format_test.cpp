@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "params/block_format.h"
+#include "params/block_tokenizer.h"
+#include "params/file_stream.h"
+
+namespace {
+
+// Collects the diagnostic lines written while it lives.
+class CapturedErrors {
+public:
+    CapturedErrors() : previous_(setErrorStream(&stream_)) {}
+    ~CapturedErrors() { setErrorStream(previous_); }
+    std::string text() const { return stream_.buffer().text(); }
+
+private:
+    TextOutStream stream_;
+    OutStream* previous_;
+};
+
+// Turns typed numbers on for one test.
+class TypedNumbers {
+public:
+    TypedNumbers() : previous_(setTypedNumbers(true)) {}
+    ~TypedNumbers() { setTypedNumbers(previous_); }
+
+private:
+    bool previous_;
+};
+
+bool readText(ParamNode& node, const std::string& text)
+{
+    TextInStream in(text.data(), static_cast<int32_t>(text.size()));
+    return readTree(node, in);
+}
+
+std::string written(const ParamNode& node)
+{
+    TextOutStream out;
+    writeEntry(node, out);
+    return out.buffer().text();
+}
+
+// The children of root as the writer writes them, one after the other.
+std::string writtenChildren(const ParamNode& root)
+{
+    std::string out;
+    for (ParamCell* c = root.children(); c; c = c->next)
+        out += written(*c->node);
+    return out;
+}
+
+std::vector<std::string> tokens(const char* text, const char* specials = "")
+{
+    TextInStream in(text);
+    BlockTokenizer t("#", specials);
+    std::vector<std::string> out;
+    while (t.next(in))
+        out.push_back(std::to_string(t.type) + ":" + t.text.text());
+    EXPECT_EQ(t.type, BlockTokenizer::end);
+    return out;
+}
+
+using Tokens = std::vector<std::string>;
+
+}  // namespace
+
+TEST(BlockTokenizer, WordsNumbersAndQuotedTexts)
+{
+    EXPECT_EQ(tokens("KEY=value \"a b=+#\" 12abc -7.9 -x 1.2.3"),
+              (Tokens{"0:KEY=value", "1:a b=+#", "2:12", "0:abc", "2:-7.9", "0:-x", "2:1.2.3"}));
+    // A "#" inside a token is ordinary; one that starts a token is a comment.
+    EXPECT_EQ(tokens("a#b # comment \"x\"\r\n  # another\nlast"),
+              (Tokens{"0:a#b", "0:last"}));
+    EXPECT_EQ(tokens(" \t\r\n\v\f# only a comment"), Tokens{});
+    // Bytes above 0x7F are ordinary characters, never white space.
+    EXPECT_EQ(tokens("\xE9t\xE9\xA0x"), Tokens{"0:\xE9t\xE9\xA0x"});
+}
+
+TEST(BlockTokenizer, Escapes)
+{
+    EXPECT_EQ(tokens(R"("a\"b" "c\\d\e" w\ rd)"),
+              (Tokens{"1:a\"b", "1:c\\d\\e", "0:w\\ rd"}));  // an escaped blank stays in the word
+    // Unterminated quote and trailing backslash end the token quietly.
+    EXPECT_EQ(tokens("\"open"), Tokens{"1:open"});
+    EXPECT_EQ(tokens("word\\"), Tokens{"0:word"});
+    // A backslash ends a number.
+    EXPECT_EQ(tokens("12\\x"), (Tokens{"2:12", "0:\\x"}));
+}
+
+TEST(BlockTokenizer, SpecialCharactersCutTokens)
+{
+    EXPECT_EQ(tokens("a,b,,12,\"x,y\"", ","),
+              (Tokens{"0:a", "3:,", "0:b", "3:,", "3:,", "2:12", "3:,", "1:x,y"}));
+}
+
+TEST(BlockTokenizer, RealValueOfEveryToken)
+{
+    TextInStream in("-7.9 abc 3e2");
+    BlockTokenizer t("#", "");
+    ASSERT_TRUE(t.next(in));
+    EXPECT_DOUBLE_EQ(t.real, -7.9);
+    ASSERT_TRUE(t.next(in));
+    EXPECT_DOUBLE_EQ(t.real, 0);
+    ASSERT_TRUE(t.next(in));  // a number token ends at "e"
+    EXPECT_DOUBLE_EQ(t.real, 3);
+}
+
+TEST(BlockReader, EntriesWithAndWithoutValues)
+{
+    ParamNode root;
+    EXPECT_TRUE(readText(root, "\"a\" = \"b\"\nc\n\"d\"=\"e\"\n"));
+    EXPECT_EQ(writtenChildren(root), "\"a\" = \"b\"\n\"c\" = \"\"\n\"d\" = \"e\"\n");
+
+    // "=" only separates after white space or a quote.
+    EXPECT_TRUE(readText(root, "KEY=value\nK= \"v\"\nN = 12abc"));
+    EXPECT_EQ(writtenChildren(root),
+              "\"KEY=value\" = \"\"\n\"K=\" = \"\"\n\"v\" = \"\"\n"
+              "\"N\" = \"12\"\n\"abc\" = \"\"\n");
+
+    EXPECT_TRUE(readText(root, "-DELDIR\n\"-DELDIR\"\n2AFFECTE"));
+    EXPECT_EQ(writtenChildren(root),
+              "\"-DELDIR\" = \"\"\n\"-DELDIR\" = \"\"\n\"2\" = \"\"\n\"AFFECTE\" = \"\"\n");
+}
+
+TEST(BlockReader, ReplacesChildrenButKeepsNodeItself)
+{
+    ParamNode root("R", "v");
+    root.append(new ParamNode("old", ""));
+    EXPECT_TRUE(readText(root, "# nothing but comments\n\n   # and blanks\n"));
+    EXPECT_EQ(root.childCount(), 0);
+    EXPECT_STREQ(root.name(), "R");
+    EXPECT_STREQ(root.value(), "v");
+}
+
+TEST(BlockReader, ChildBlocks)
+{
+    ParamNode root;
+    const char* text =
+        "Produit\n"
+        "+\n"
+        "\t\"Titre\"\t= \"Exemple\"   # comment after a value\n"
+        "\tInstalle\n"
+        "\t+\n"
+        "\t\t# comment at the start of a block\n"
+        "\t\tAFFECTE\n"
+        "\t-\n"
+        "-\n"
+        "After = x\n";
+    EXPECT_TRUE(readText(root, text));
+    EXPECT_EQ(writtenChildren(root),
+              "\"Produit\" = \"\"\n+\n"
+              "\t\"Titre\" = \"Exemple\"\n"
+              "\t\"Installe\" = \"\"\n\t+\n\t\t\"AFFECTE\" = \"\"\n\t-\n"
+              "-\n"
+              "\"After\" = \"x\"\n");
+}
+
+TEST(BlockReader, UnclosedBlockRunsToEndOfInput)
+{
+    ParamNode root;
+    EXPECT_TRUE(readText(root, "A\n+\nb = 1\nc = 2\n"));
+    ASSERT_EQ(root.childCount(), 1);
+    EXPECT_EQ(root.child(0)->childCount(), 2);
+}
+
+TEST(BlockReader, CommentBeforeClosingLineSwallowsIt)
+{
+    // The "-" after a comment is read as an entry name, so the block goes on.
+    ParamNode root;
+    EXPECT_TRUE(readText(root, "A\n+\nb\n# comment\n-\nc\n"));
+    ASSERT_EQ(root.childCount(), 1);
+    EXPECT_EQ(written(*root.child(0)),
+              "\"A\" = \"\"\n+\n\t\"b\" = \"\"\n\t\"-\" = \"\"\n\t\"c\" = \"\"\n-\n");
+}
+
+TEST(BlockReader, MissingValueAtEndIsReported)
+{
+    ParamNode root;
+    CapturedErrors errors;
+    EXPECT_FALSE(readText(root, "first = \"1\"\n+\nsub\n-\nx ="));
+    EXPECT_EQ(errors.text(),
+              "Erreur de lecture de la valeur de x\n"
+              "Erreur apres : \n"
+              "\"first\" = \"1\"\n+\n\t\"sub\" = \"\"\n-\n"
+              "\n");
+    EXPECT_EQ(writtenChildren(root), "\"first\" = \"1\"\n+\n\t\"sub\" = \"\"\n-\n");
+}
+
+TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren)
+{
+    ParamNode root;
+    CapturedErrors errors;
+    EXPECT_TRUE(readText(root, "  x = # nothing follows"));
+    EXPECT_EQ(root.childCount(), 0);
+    EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de x\n");
+}
+
+TEST(BlockReader, ErrorInsideBlockKeepsEntryWithoutValue)
+{
+    ParamNode root;
+    CapturedErrors errors;
+    EXPECT_TRUE(readText(root, "A\n+\nb = 1\nc ="));
+    EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de c\n");
+    EXPECT_EQ(writtenChildren(root),
+              "\"A\" = \"\"\n+\n\t\"b\" = \"1\"\n\t\"c\" = X\n-\n");
+}
+
+TEST(BlockReader, TypedNumbers)
+{
+    ParamNode root;
+    const char* text = "A = 12\nB = \"12\"\nC = -7.9\nD = 99999999999\n";
+    EXPECT_TRUE(readText(root, text));
+    EXPECT_EQ(root.find("A")->kind(), ValueKind::text);
+    EXPECT_STREQ(root.find("C")->value(), "-7.9");
+    {
+        TypedNumbers on;
+        EXPECT_TRUE(readText(root, text));
+        EXPECT_EQ(root.find("A")->kind(), ValueKind::integer);
+        EXPECT_EQ(root.find("A")->integerValue(), 12);
+        EXPECT_EQ(root.find("B")->kind(), ValueKind::text);
+        EXPECT_EQ(root.find("C")->integerValue(), -7);
+        EXPECT_STREQ(root.find("C")->value(), "-7");
+        EXPECT_EQ(root.find("D")->integerValue(), INT32_MAX);
+        EXPECT_EQ(writtenChildren(root),
+                  "\"A\" = 12\n\"B\" = \"12\"\n\"C\" = -7\n\"D\" = 2147483647\n");
+    }
+    EXPECT_FALSE(typedNumbers());
+    // Without the switch an integer node is written as quoted text.
+    EXPECT_EQ(written(*root.find("C")), "\"C\" = \"-7\"\n");
+}
+
+TEST(BlockWriter, QuotingAndAbsentTexts)
+{
+    ParamNode node("a\"b", "c\\d\\e");
+    EXPECT_EQ(written(node), "\"a\\\"b\" = \"c\\\\d\\\\e\"\n");
+    ParamNode absent(nullptr, nullptr);
+    EXPECT_EQ(written(absent), "X = X\n");
+    ParamNode raw("\xE9\r\n", "");
+    EXPECT_EQ(written(raw), "\"\xE9\r\n\" = \"\"\n");
+}
+
+TEST(BlockFormat, RoundTripKeepsNamesValuesAndStructure)
+{
+    ParamNode source;
+    ParamNode* product = new ParamNode("Produit", "");
+    product->append(new ParamNode("Titre", "Un \"titre\" = + - # \\ \xE9"));
+    product->append(new ParamNode("2AFFECTE", "\\\\server\\share\\"));
+    ParamNode* install = new ParamNode("Installe", "");
+    install->append(new ParamNode("-DELDIR", "${INSTALLE}\xA4tmp"));
+    install->append(new ParamNode("", ""));
+    product->append(install);
+    source.append(product);
+    source.append(new ParamNode("Count", 3));
+
+    std::string text = writtenChildren(source);
+    ParamNode copy;
+    EXPECT_TRUE(readText(copy, text));
+    EXPECT_EQ(writtenChildren(copy), text);
+    EXPECT_EQ(copy.find("Count")->kind(), ValueKind::text);
+    EXPECT_STREQ(copy.findPath("Produit/Installe/-DELDIR")->value(), "${INSTALLE}\xA4tmp");
+}
+
+TEST(BlockFormat, FilesInTextMode)
+{
+    std::string path = testing::TempDir() + "params_block_file.ini";
+    ParamNode source;
+    ParamNode* entry = new ParamNode("Produit", "");
+    entry->append(new ParamNode("ID", "X1"));
+    source.append(entry);
+    {
+        OutFileStream out(path.c_str());
+        ASSERT_TRUE(out.good());
+        writeEntry(*entry, out);
+        EXPECT_TRUE(out.close());
+    }
+    ParamNode copy;
+    EXPECT_TRUE(readTreeFile(copy, path.c_str()));
+    EXPECT_EQ(writtenChildren(copy), writtenChildren(source));
+
+    // The same file read as bytes: the line ends of the platform's text mode.
+    InFileStream raw(path.c_str(), FileMode::binary);
+    std::string bytes;
+    for (int c = raw.get(); c >= 0; c = raw.get())
+        bytes += static_cast<char>(c);
+    std::string expected = "\"Produit\" = \"\"\n+\n\t\"ID\" = \"X1\"\n-\n";
+    if (bytes.find('\r') != std::string::npos) {
+        std::string crlf;
+        for (char c : expected)
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        expected = crlf;
+    }
+    EXPECT_EQ(bytes, expected);
+    raw.close();
+    std::remove(path.c_str());
+
+    ParamNode missing("m", "");
+    missing.append(new ParamNode("old", ""));
+    EXPECT_TRUE(readTreeFile(missing, (path + ".absent").c_str()));
+    EXPECT_EQ(missing.childCount(), 0);
+}
