@@ -18,7 +18,8 @@ TEST(TextStreams, OutputFormatsTextsAndIntegers)
 
 TEST(TextStreams, InputWithPushBackAndBlockReads)
 {
-    TextInStream in(std::string("a\xE9\0b", 4).c_str(), 4);
+    const char bytes[] = "a\xE9\0b";
+    TextInStream in(bytes, 4);
     EXPECT_EQ(in.get(), 'a');
     EXPECT_EQ(in.get(), 0xE9);  // bytes come back unsigned
     in.unget(0xE9);
