@@ -1,0 +1,90 @@
+#include "driver.h"
+
+RunningProgram::~RunningProgram() {
+    if (!started) return;
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+bool startProgram(RunningProgram& program, const std::string& commandLine, const std::string& folder) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string writable = commandLine;
+    program.started = CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                     folder.empty() ? nullptr : folder.c_str(), &startup,
+                                     &program.process) != 0;
+    return program.started;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> programWindows(const RunningProgram& program) {
+    WindowSearch search = {program.process.dwProcessId, {}};
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND waitForWindow(const RunningProgram& program, const std::string& caption, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        for (HWND window : programWindows(program)) {
+            if (windowText(window) == caption) return window;
+        }
+        if (WaitForSingleObject(program.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+std::string windowText(HWND window) {
+    int length = GetWindowTextLengthA(window);
+    std::string text(length + 1, '\0');
+    GetWindowTextA(window, &text[0], length + 1);
+    text.resize(lstrlenA(text.c_str()));
+    return text;
+}
+
+std::string messageBoxText(HWND box) {
+    // The message of a standard message box is its static control 0xFFFF.
+    HWND label = GetDlgItem(box, 0xFFFF);
+    return label ? windowText(label) : std::string();
+}
+
+void pressButton(HWND window, int controlId) {
+    HWND button = GetDlgItem(window, controlId);
+    if (button) {
+        SendMessageA(button, BM_CLICK, 0, 0);
+    } else {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED), 0);
+    }
+}
+
+DWORD waitForExit(RunningProgram& program, int timeoutMs) {
+    if (WaitForSingleObject(program.process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(program.process.hProcess, 0xFFFFFFFF);
+        return 0xFFFFFFFF;
+    }
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(program.process.hProcess, &code);
+    return code;
+}
+
+DWORD runToEnd(const std::string& commandLine, const std::string& folder) {
+    RunningProgram program;
+    if (!startProgram(program, commandLine, folder)) return 0xFFFFFFFF;
+    return waitForExit(program);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Drives a real installer under Wine from outside: starts it, finds its windows by caption,
+// reads their texts and presses their buttons, and reads its full exit code.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct RunningProgram {
+    PROCESS_INFORMATION process = {};
+    bool started = false;
+    ~RunningProgram();
+};
+
+// Starts `commandLine` in `folder` (empty: the current folder).
+bool startProgram(RunningProgram& program, const std::string& commandLine,
+                  const std::string& folder = "");
+
+// The visible top-level windows of the program (message boxes and dialogs included).
+std::vector<HWND> programWindows(const RunningProgram& program);
+
+// Waits for a visible window of the program with exactly this caption; null after the timeout.
+HWND waitForWindow(const RunningProgram& program, const std::string& caption, int timeoutMs = 20000);
+
+std::string windowText(HWND window);
+// The message text of a standard message box.
+std::string messageBoxText(HWND box);
+// Clicks the button with this control id, as a user would.
+void pressButton(HWND window, int controlId);
+
+// Waits for the end of the program and returns its exit code (0xFFFFFFFF after the timeout,
+// when the program is killed).
+DWORD waitForExit(RunningProgram& program, int timeoutMs = 60000);
+
+// Runs a command line to its end and returns its exit code.
+DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");

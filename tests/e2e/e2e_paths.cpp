@@ -1,0 +1,57 @@
+#include "e2e_paths.h"
+
+#include <windows.h>
+
+namespace {
+
+void removeTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+
+TestFolder::TestFolder(const std::string& name) {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    path = std::string(base) + "e2e-" + name + "-" + std::to_string(GetCurrentProcessId());
+    removeTree(path);
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+TestFolder::~TestFolder() { removeTree(path); }
+
+void TestFolder::useAsTemporaryFolder() const {
+    SetEnvironmentVariableA("TMP", path.c_str());
+    SetEnvironmentVariableA("TEMP", path.c_str());
+}
+
+bool TestFolder::isEmpty() const {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return true;
+    bool empty = true;
+    do {
+        std::string name = entry.cFileName;
+        if (name != "." && name != "..") empty = false;
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return empty;
+}

@@ -1,0 +1,30 @@
+// The linked stub itself: its size and how it answers its command line when started for real.
+#include <gtest/gtest.h>
+
+#include "e2e_paths.h"
+#include "driver.h"
+
+TEST(Stub, IsExactlyItsBudget) {
+    WIN32_FILE_ATTRIBUTE_DATA info;
+    ASSERT_TRUE(GetFileAttributesExA(STUB_PATH, GetFileExInfoStandard, &info));
+    EXPECT_EQ(0u, info.nFileSizeHigh);
+    EXPECT_EQ(static_cast<DWORD>(STUB_SIZE), info.nFileSizeLow);
+}
+
+TEST(Stub, SizeQueryEndsWithTheStubSizeAndCreatesNothing) {
+    TestFolder temp("sizequery");
+    temp.useAsTemporaryFolder();
+    std::string stub = quoted(STUB_PATH);
+    EXPECT_EQ(static_cast<DWORD>(STUB_SIZE), runToEnd(stub + " /s"));
+    EXPECT_EQ(static_cast<DWORD>(STUB_SIZE), runToEnd(stub + " /s and more words"));
+    EXPECT_TRUE(temp.isEmpty());
+}
+
+TEST(Stub, OtherCommandLinesAreNotTheSizeQuery) {
+    TestFolder temp("notsizequery");
+    temp.useAsTemporaryFolder();
+    for (const char* arguments : {" /S", " /3", " -x", "", " /0"}) {
+        EXPECT_NE(static_cast<DWORD>(STUB_SIZE), runToEnd(quoted(STUB_PATH) + arguments))
+            << "arguments:" << arguments;
+    }
+}
