@@ -97,18 +97,6 @@ TEST(BlockTokenizer, SpecialCharactersCutTokens)
               (Tokens{"0:a", "3:,", "0:b", "3:,", "3:,", "2:12", "3:,", "1:x,y"}));
 }
 
-TEST(BlockTokenizer, RealValueOfEveryToken)
-{
-    TextInStream in("-7.9 abc 3e2");
-    BlockTokenizer t("#", "");
-    ASSERT_TRUE(t.next(in));
-    EXPECT_DOUBLE_EQ(t.real, -7.9);
-    ASSERT_TRUE(t.next(in));
-    EXPECT_DOUBLE_EQ(t.real, 0);
-    ASSERT_TRUE(t.next(in));  // a number token ends at "e"
-    EXPECT_DOUBLE_EQ(t.real, 3);
-}
-
 TEST(BlockReader, EntriesWithAndWithoutValues)
 {
     ParamNode root;

@@ -73,13 +73,3 @@ TEST(FileStreams, MissingFilesReadEmptyAndFailToWrite)
     out << "lost";
     EXPECT_FALSE(out.close());
 }
-
-TEST(ErrorStream, ReplacementAndRestore)
-{
-    TextOutStream captured;
-    OutStream* previous = setErrorStream(&captured);
-    errorStream() << "Erreur " << 3 << "\n";
-    EXPECT_EQ(setErrorStream(previous), &captured);
-    EXPECT_STREQ(captured.buffer().text(), "Erreur 3\n");
-    EXPECT_NE(&errorStream(), &captured);
-}
