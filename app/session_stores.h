@@ -1,0 +1,31 @@
+#pragma once
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+
+// The process-wide stores of a run. They live as long as the process; start-up fills them and the
+// wizard, the worker and the script commands read and write them (never two threads at a time).
+
+// Full path of the program file; after a multi-volume join, the path of the joined copy.
+TextBuffer& ProgramPath();
+// The run's private temporary folder; in the model modes, the model folder.
+TextBuffer& WorkFolder();
+// The scratch file that receives a library's bytes: WorkFolder + "\libtmp.tmp".
+TextBuffer& LibraryScratchFile();
+// The folder that holds the root install.ini.
+TextBuffer& InstallFolder();
+
+// The container's directory: one child per library (name, offset as value, size as child).
+ParamNode& ContainerDirectory();
+// Variables from the "VARBONUS" library and one "lib_" variable per library.
+ParamNode& ExtraVariables();
+// Failures of the run, newest first: name = failing keyword ("???", "Windows", "ExtLIB", ...),
+// value = the French message. A non-empty list means the installation failed.
+ParamNode& ErrorList();
+// Documents and folders queued by scripts, opened at the end.
+ParamNode& OpenList();
+// Pictures shown while installing.
+ParamNode& SlideShowList();
+
+// Adds a failure at the front of the ErrorList.
+void addError(const char* keyword, const char* message);
