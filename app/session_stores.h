@@ -15,7 +15,7 @@ TextBuffer& LibraryScratchFile();
 // The folder that holds the root install.ini.
 TextBuffer& InstallFolder();
 
-// The container's directory: one child per library (name, offset as value, size as child).
+// The container's directory: one child per library, in container order.
 ParamNode& ContainerDirectory();
 // Variables from the "VARBONUS" library and one "lib_" variable per library.
 ParamNode& ExtraVariables();
