@@ -1,0 +1,34 @@
+#include "app/translation.h"
+
+#include "app/install_session.h"
+
+namespace {
+
+// Empty, or made only of bytes up to the blank.
+bool isBlank(const TextBuffer& text) {
+  for (const char* p = text.text(); *p; ++p)
+    if (static_cast<unsigned char>(*p) > 32) return false;
+  return true;
+}
+
+}  // namespace
+
+const char* translate(const char* text) {
+  InstallSession* session = currentSession();
+  if (!session || isBlank(session->Language)) return text;
+  ParamNode* table = session->Translations.find(session->Language.text());
+  ParamNode* entry = table ? table->find(text) : nullptr;
+  return entry && entry->value() ? entry->value() : text;
+}
+
+TextBuffer languageFromProgramName(const char* programPath) {
+  TextBuffer path(programPath);
+  TextBuffer language;
+  if (path.charAt(-7) == '-') {
+    language.appendChar(path.charAt(-6));
+    language.appendChar(path.charAt(-5));
+  } else {
+    language.assign("fr");
+  }
+  return language;
+}

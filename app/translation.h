@@ -1,0 +1,12 @@
+#pragma once
+
+#include "params/text_buffer.h"
+
+// The text to show for a French text: its entry in the table of the live
+// session's language, or the text itself when there is no session, the
+// language is blank or the table has no entry named exactly so.
+const char* translate(const char* text);
+
+// The first choice of language from the program's path: the two letters of
+// a name ending in "-xx.ext" (setup-en.exe gives "en"), otherwise "fr".
+TextBuffer languageFromProgramName(const char* programPath);

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "params/expansion.h"
+#include "params/variable_store.h"
+
+namespace {
+
+// A variable list of its own for each test; positional parameters likewise.
+class Expansion : public ::testing::Test {
+protected:
+    ParamNode vars;
+    ParamNode params;
+
+    ParamNode* set(const char* name, const char* value)
+    {
+        ParamNode* node = vars.findOrCreate(name, true);
+        node->setText(value);
+        return node;
+    }
+
+    std::string expanded(const char* text)
+    {
+        TextBuffer buffer(text);
+        expandText(buffer, vars.children(), params.children());
+        return buffer.text();
+    }
+};
+
+}  // namespace
+
+TEST_F(Expansion, ValuesAreExpandedInTurnAndUnknownNamesStandForThemselves)
+{
+    set("PRD", "Produit ${VERSION}");
+    set("VERSION", "2");
+    EXPECT_EQ(expanded("${PRD}"), "Produit 2");
+    EXPECT_EQ(expanded("[$PRD.$VERSION]"), "[Produit 2.2]");
+    EXPECT_EQ(expanded("${INCONNU} $INCONNU"), "INCONNU INCONNU");
+    // Names are exact, letter case included.
+    EXPECT_EQ(expanded("${prd}"), "prd");
+}
+
+TEST_F(Expansion, EscapesApplyOnlyInTextsHoldingADollar)
+{
+    set("PRD", "p");
+    set("X", "x");
+    EXPECT_EQ(expanded("\\${PRD}"), "${PRD}");
+    EXPECT_EQ(expanded("a\\\\b${X}"), "a\\bx");
+    EXPECT_EQ(expanded("a\\\\b"), "a\\\\b");
+    EXPECT_EQ(expanded("c:\\d\\$X"), "c:\\d$X");
+    // A lone backslash is copied; a value's own escapes are read when the
+    // value is expanded.
+    EXPECT_EQ(expanded("c:\\d\\${X}"), "c:\\d${X}");
+    set("ESC", "\\$X\\\\");
+    EXPECT_EQ(expanded("$ESC"), "$X\\");
+}
+
+TEST_F(Expansion, ADollarWithoutNameDisappearsUnlessTheEmptyNameIsDefined)
+{
+    EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5 net");
+    EXPECT_EQ(expanded("fin$"), "fin");
+    EXPECT_EQ(expanded("${}"), "");
+    set("", "<vide>");
+    EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5<vide> net");
+}
+
+TEST_F(Expansion, BareNamesEndAtTheFirstByteOutsideLettersDigitsUnderscoreAndAt)
+{
+    set("A_1", "v");
+    EXPECT_EQ(expanded("$A_1-x $A_1\\y $A_1\xA4z $A_1\xE9 $A_1"), "v-x v\\y v\xA4z v\xE9 v");
+}
+
+TEST_F(Expansion, Modifiers)
+{
+    set("CHEMIN", "C:\\A/B");
+    EXPECT_EQ(expanded("${CHEMIN@1}"), "C:\\\\A/B");
+    EXPECT_EQ(expanded("${CHEMIN@2}"), "C:/A/B");
+    EXPECT_EQ(expanded("${CHEMIN@3}"), "C:\\A\\B");
+    EXPECT_EQ(expanded("<${CHEMIN@7}>"), "<>");
+    EXPECT_EQ(expanded("<${CHEMIN@-1}>"), "<>");
+    EXPECT_EQ(expanded("$CHEMIN@2!"), "C:/A/B!");
+    // Empty, zero and non-numeric modifiers change nothing.
+    EXPECT_EQ(expanded("${CHEMIN@} ${CHEMIN@0} ${CHEMIN@x}"), "C:\\A/B C:\\A/B C:\\A/B");
+    // The modifier applies to the whole replacement, nested values included,
+    // and to an unknown name standing for itself.
+    set("RACINE", "${CHEMIN}\\sous");
+    EXPECT_EQ(expanded("${RACINE@2}"), "C:/A/B/sous");
+    EXPECT_EQ(expanded("${X\\Y@1}"), "X\\\\Y");
+}
+
+TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder)
+{
+    params.append(new ParamNode("p", "x"));
+    params.append(new ParamNode("q", "y"));
+    EXPECT_EQ(expanded("${0}${1}${2}"), "xy2");
+    EXPECT_EQ(expanded("$1 ${1abc} $01"), "y y y");
+    // A variable named like a number is not consulted.
+    set("0", "variable");
+    EXPECT_EQ(expanded("${0}"), "x");
+    params.reset(true);
+    EXPECT_EQ(expanded("${0}"), "0");
+}
+
+TEST_F(Expansion, SlashedNamesReachChildrenOfVariables)
+{
+    ParamNode* a = set("A", "a");
+    a->append(new ParamNode("B", "b"));
+    a->child(0)->append(new ParamNode("C", "c"));
+    a->append(new ParamNode("NOVALUE", nullptr));
+    EXPECT_EQ(expanded("${A} ${A/B} ${A/B/C}"), "a b c");
+    EXPECT_EQ(expanded("${A/X} ${Z/B} ${A/NOVALUE}"), "A/X Z/B A/NOVALUE");
+    EXPECT_STREQ(lookupValue("A/B/C", vars.children(), nullptr), "c");
+    EXPECT_EQ(lookupValue("A/NOVALUE", vars.children(), nullptr), nullptr);
+}
+
+TEST_F(Expansion, CallsGiveTheirNameWhateverTheArguments)
+{
+    set("FCT", "value not used by a call");
+    set("NOM", "FCT");
+    EXPECT_EQ(expanded("${FCT(1, \"a b\")}"), "FCT");
+    EXPECT_EQ(expanded("${G(x@1)}"), "G");
+    EXPECT_EQ(expanded("${C:\\D@1(a)}"), "C:\\\\D");
+    // The name itself is expanded.
+    EXPECT_EQ(expanded("${$NOM(a)}"), "FCT");
+    // The arguments end at the first "}".
+    EXPECT_EQ(expanded("${F(a}b)"), "Fb)");
+}
+
+TEST_F(Expansion, BracesEndAtTheFirstClosingBraceOrTheEndOfText)
+{
+    set("ABC", "v");
+    set("B", "b");
+    EXPECT_EQ(expanded("x${ABC"), "xv");
+    EXPECT_EQ(expanded("x${AB"), "xAB");
+    EXPECT_EQ(expanded("${A${B}}"), "A${B}");
+}
+
+TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit)
+{
+    set("A", "x${A}");
+    EXPECT_EQ(expanded("${A}"), std::string(32, 'x') + "A");
+    set("P", "${Q}");
+    set("Q", "${P}");
+    EXPECT_EQ(expanded("$P"), "P");
+}
+
+TEST_F(Expansion, NestingUpTo32LevelsIsResolved)
+{
+    // V0 -> V1 -> ... -> V32 = "end": the reference to V32 sits at depth 32.
+    for (int i = 0; i <= 32; ++i) {
+        std::string name = "V" + std::to_string(i);
+        std::string value = i < 32 ? "${V" + std::to_string(i + 1) + "}" : "end";
+        set(name.c_str(), value.c_str());
+    }
+    EXPECT_EQ(expanded("${V1}"), "end");
+    EXPECT_EQ(expanded("${V0}"), "V32");
+}
+
+TEST_F(Expansion, TreesByScopeAndDepth)
+{
+    set("N", "nom");
+    set("V", "val");
+    ParamNode root("$N", "$V");
+    ParamNode* child = new ParamNode("$N", "$V");
+    child->append(new ParamNode("$N", "$V"));
+    root.append(child);
+    root.append(new ParamNode("$N", 5));
+
+    expandTree(root, 2, false, vars.children(), nullptr, 1);
+    EXPECT_STREQ(root.name(), "$N");
+    EXPECT_STREQ(root.value(), "$V");
+    EXPECT_STREQ(child->name(), "$N");
+    EXPECT_STREQ(child->value(), "val");
+    EXPECT_STREQ(child->child(0)->value(), "$V");
+
+    expandTree(root, 3, true, vars.children(), nullptr, -1);
+    EXPECT_STREQ(root.name(), "nom");
+    EXPECT_STREQ(root.value(), "val");
+    EXPECT_STREQ(child->child(0)->name(), "nom");
+    EXPECT_STREQ(child->child(0)->value(), "val");
+    // Integer nodes are left alone, name included.
+    EXPECT_STREQ(root.child(1)->name(), "$N");
+    EXPECT_EQ(root.child(1)->kind(), ValueKind::integer);
+}
+
+TEST_F(Expansion, PathsTurnTheCurrencySignIntoBackslashAfterExpansion)
+{
+    ParamNode* id = set("ID", "42");
+    ParamNode* docs = set("DOCS", "c:\\Mes documents");
+    TextBuffer path("c:\\Dossier\xA4$ID\xA4${DOCS}\xA4x");
+    expandPath(path, vars);
+    EXPECT_STREQ(path.text(), "c:\\Dossier\\42\\c:\\Mes documents\\x");
+    // A value holding the sign is turned as well; a text without "$" too.
+    docs->setText("d\xA4");
+    id->setText("\xA4");
+    TextBuffer other("${DOCS}$ID");
+    expandPath(other, vars);
+    EXPECT_STREQ(other.text(), "d\\\\");
+    TextBuffer plain("a\xA4\x62");
+    expandPath(plain, vars);
+    EXPECT_STREQ(plain.text(), "a\\b");
+}
+
+// --- The process-wide store ---
+
+class Store : public ::testing::Test {
+protected:
+    void SetUp() override { clearVariables(); }
+    void TearDown() override { clearVariables(); }
+
+    static std::string names()
+    {
+        std::string out;
+        for (ParamCell* c = VariableStore().children(); c; c = c->next)
+            out += std::string(c->node->name()) + "=" + c->node->value() + " ";
+        return out;
+    }
+};
+
+TEST_F(Store, NewVariablesGoToTheFrontWithZeroUntilSet)
+{
+    defineVariable("A");
+    setVariable("B", "texte");
+    setVariableInteger("C", -7);
+    EXPECT_EQ(names(), "C=-7 B=texte A=0 ");
+    EXPECT_EQ(VariableStore().find("C")->kind(), ValueKind::integer);
+    // Defining an existing variable keeps its value and place.
+    defineVariable("B");
+    setVariable("A", "a");
+    EXPECT_EQ(names(), "C=-7 B=texte A=a ");
+    EXPECT_TRUE(isDefined("A"));
+    EXPECT_FALSE(isDefined("a"));
+}
+
+TEST_F(Store, RemoveTakesOnlyTheFirstOfDuplicates)
+{
+    ParamNode& store = VariableStore();
+    store.append(new ParamNode("D", "1"));
+    store.append(new ParamNode("D", "2"));
+    EXPECT_TRUE(removeVariable("D"));
+    EXPECT_EQ(names(), "D=2 ");
+    EXPECT_TRUE(removeVariable("D"));
+    EXPECT_FALSE(removeVariable("D"));
+    setVariable("E", "e");
+    clearVariables();
+    EXPECT_EQ(store.childCount(), 0);
+    EXPECT_STREQ(store.value(), "");
+}
+
+TEST_F(Store, ImportCopiesValuesWithTheirKind)
+{
+    setVariable("OLD", "ancien");
+    setVariable("KEEP", "k");
+    ParamNode source;
+    source.append(new ParamNode("NEW", 12));
+    source.append(new ParamNode("OLD", "nouveau"));
+    importVariables(source.children());
+    EXPECT_EQ(names(), "NEW=12 KEEP=k OLD=nouveau ");
+    EXPECT_EQ(VariableStore().find("NEW")->kind(), ValueKind::integer);
+
+    TextBuffer text("$OLD@x");
+    expandText(text, VariableStore().children(), nullptr);
+    EXPECT_STREQ(text.text(), "nouveau");
+}
