@@ -21,6 +21,11 @@ const char* translate(const char* text) {
   return entry && entry->value() ? entry->value() : text;
 }
 
+const char* sessionLanguage() {
+  InstallSession* session = currentSession();
+  return session ? session->Language.text() : "";
+}
+
 TextBuffer languageFromProgramName(const char* programPath) {
   TextBuffer path(programPath);
   TextBuffer language;

@@ -7,6 +7,10 @@
 // language is blank or the table has no entry named exactly so.
 const char* translate(const char* text);
 
+// The live session's interface language code (as in "Installe-en"); the
+// empty text while no session exists.
+const char* sessionLanguage();
+
 // The first choice of language from the program's path: the two letters of
 // a name ending in "-xx.ext" (setup-en.exe gives "en"), otherwise "fr".
 TextBuffer languageFromProgramName(const char* programPath);

@@ -21,11 +21,14 @@ struct EnglishSession : InstallSession {
 TEST(Translate, OnlyWhileASessionExists) {
   const char* text = "Fermer";
   EXPECT_EQ(translate(text), text);
+  EXPECT_STREQ(sessionLanguage(), "");
   {
     EnglishSession session;
     EXPECT_STREQ(translate(text), "Close");
+    EXPECT_STREQ(sessionLanguage(), "en");
   }
   EXPECT_EQ(translate(text), text);
+  EXPECT_STREQ(sessionLanguage(), "");
 }
 
 TEST(Translate, ExactCaseSensitiveLookupInTheSessionLanguage) {
