@@ -75,8 +75,9 @@ int32_t position(const char* name)
 void expandInto(TextBuffer& out, const char* text, ParamNodeList vars, ParamNodeList params,
                 int depth);
 
-// Appends the replacement of ref: its value expanded, or, for a call, for an
-// undefined name and at the nesting limit, its name (expanded for a call).
+// Appends the replacement of ref: its value, expanded in turn; for a call,
+// its name, expanded; for an undefined name, and at the nesting limit, its
+// name as written.
 void appendResolved(TextBuffer& out, const Reference& ref, ParamNodeList vars,
                     ParamNodeList params, int depth)
 {
@@ -84,9 +85,13 @@ void appendResolved(TextBuffer& out, const Reference& ref, ParamNodeList vars,
         out.append(ref.name);
         return;
     }
-    const char* value = ref.call ? nullptr : lookupValue(ref.name.text(), vars, params);
-    if (value || ref.call)
-        expandInto(out, value ? value : ref.name.text(), vars, params, depth + 1);
+    if (ref.call) {
+        expandInto(out, ref.name.text(), vars, params, depth + 1);
+        return;
+    }
+    const char* value = lookupValue(ref.name.text(), vars, params);
+    if (value)
+        expandInto(out, value, vars, params, depth + 1);
     else
         out.append(ref.name);
 }
