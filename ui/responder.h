@@ -14,6 +14,8 @@ public:
     virtual bool askYesNo(const char* title, const char* message) = 0;
     // The main window's message box with one OK button; warning or information icon.
     virtual void showMessage(const char* title, const char* message, bool warning) = 0;
+    // The notice window with only an OK button.
+    virtual void notify(const char* title, const char* text) = 0;
     // The single-choice list over (name, value) nodes; null when nothing was chosen.
     virtual const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                        int namesFirst, int returnWhich) = 0;

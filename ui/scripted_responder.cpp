@@ -41,6 +41,8 @@ void ScriptedResponder::showMessage(const char* title, const char* message, bool
     record("showMessage", title, message);
 }
 
+void ScriptedResponder::notify(const char* title, const char* text) { record("notify", title, text); }
+
 const char* ScriptedResponder::chooseFromList(const char* title, const char* prompt, ParamNode*,
                                               int, int) {
     record("chooseFromList", title, prompt);

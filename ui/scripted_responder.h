@@ -6,7 +6,7 @@
 
 // A responder for tests: answers from a queue and records every question asked.
 // Each question asked becomes a node of `asked`, in order: name = kind ("startupMessage",
-// "askYesNo", "showMessage", "chooseFromList"), value = title, child "text" = message or prompt.
+// "askYesNo", "showMessage", "notify", "chooseFromList"), value = title, child "text" = message or prompt.
 // Answers are consumed in order; with none left, a question is answered "no" / nothing chosen.
 class ScriptedResponder : public Responder {
 public:
@@ -22,6 +22,7 @@ public:
     void startupMessage(const char* caption, const char* text) override;
     bool askYesNo(const char* title, const char* message) override;
     void showMessage(const char* title, const char* message, bool warning) override;
+    void notify(const char* title, const char* text) override;
     const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                int namesFirst, int returnWhich) override;
 

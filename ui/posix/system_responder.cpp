@@ -15,6 +15,7 @@ public:
         return false;
     }
     void showMessage(const char* title, const char* message, bool) override { say(title, message); }
+    void notify(const char* title, const char* text) override { say(title, text); }
     const char* chooseFromList(const char* title, const char* prompt, ParamNode*, int, int) override {
         say(title, prompt);
         return nullptr;

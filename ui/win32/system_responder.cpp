@@ -17,6 +17,10 @@ public:
     void showMessage(const char* title, const char* message, bool warning) override {
         MessageBoxA(owner, message, title, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
     }
+    // The notice window comes with the dialogs; until then a message box says the same.
+    void notify(const char* title, const char* text) override {
+        MessageBoxA(owner, text, title, MB_OK | MB_ICONINFORMATION);
+    }
     // The list window comes with the dialogs; until then nothing is chosen.
     const char* chooseFromList(const char*, const char*, ParamNode*, int, int) override {
         return nullptr;
