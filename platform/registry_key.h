@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstdint>
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+#include "platform/registry_calls.h"
+
+// A registry key opened from a textual path whose first component names a
+// root: "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_USERS",
+// "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_CONFIG" (exact case). "\" and "/"
+// both separate components.
+//
+// Values travel as ParamNode lists named after the values (the default
+// value has the empty name). Typed texts carry the type in a prefix:
+// "__eval:" for expandable strings, "__dword:" for numbers, "__hex(T):" then
+// comma-separated decimal bytes for any other type T; plain strings have
+// none. Untyped listing gives strings as they are, numbers as integer nodes,
+// and skips every other type.
+//
+// Every operation on a closed key does nothing and reports failure.
+// Diagnostic lines go to errorStream().
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() { closeAndClear(); }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    // Chosen before opening; survives close. Returns the previous choice.
+    bool setWriteAccess(bool on);
+
+    // Opens (with create: creates if missing) the key at a full path. A root
+    // name alone opens the root key itself. Returns the stored path (below
+    // the root), or null when the first component is no root name.
+    const char* openPath(const char* path, bool create);
+    // Opens the key whose path is parent's joined with each present piece,
+    // "\" between them (an absent piece is skipped, an empty one still adds
+    // its separator). Returns the stored path.
+    const char* openUnder(const RegistryKey& parent, bool create, const char* piece1,
+                          const char* piece2 = nullptr, const char* piece3 = nullptr,
+                          const char* piece4 = nullptr);
+    // openPath(branch) when root is blank, else openPath(root "\" branch).
+    const char* joinRootAndBranch(const char* root, const char* branch, bool create);
+
+    void close();
+    // Closes and forgets path, caches and counters (not the write access).
+    void closeAndClear();
+
+    bool isOpen() const { return open_; }
+    // The index of the root the key lies under, -1 when none.
+    int32_t root() const { return root_; }
+    // The path below the root, or null when none is stored.
+    const char* path() const { return hasPath_ ? path_.text() : nullptr; }
+
+    // Reads the key's counters; false (counters 0) on failure.
+    bool queryInfo();
+    const RegKeyInfo& info() const { return info_; }
+
+    // The values, listed anew when reload is set or nothing is cached. Each
+    // name once, in reverse enumeration order. Owned by the key.
+    ParamNodeList listValues(bool reload, bool typed);
+    // The text of the value of that exact name, or null.
+    const char* readValue(const char* name, bool reload, bool typed);
+    // Writes each node as a value; the text's prefix decides the type, and
+    // with numbersAsDword an integer node without prefix is a DWORD. True
+    // when every write succeeded.
+    bool writeValues(ParamNodeList values, bool numbersAsDword);
+    bool writeValue(const char* name, const char* value, bool numbersAsDword);
+
+    // Subkey names (name and value of each node), in reverse enumeration
+    // order. With detach the caller owns the list and the cache is emptied.
+    ParamNodeList listSubkeys(bool reload, bool detach);
+
+    // Deletes the key and all its subkeys, depth first, in the view it was
+    // opened in. A root key itself is never deleted.
+    bool deleteTree();
+
+private:
+    const char* openAt(int32_t root, const TextBuffer& path, bool create, bool view64);
+
+    int32_t root_ = -1;
+    TextBuffer path_;
+    bool hasPath_ = false;
+    ParamNodeList values_ = nullptr;
+    ParamNodeList subkeys_ = nullptr;
+    RegHandle handle_ = nullptr;
+    bool open_ = false;
+    bool view64_ = false;
+    RegKeyInfo info_;
+    bool writeAccess_ = false;
+};
+
+// The process-wide 64-bit view switch, off at start. While it is on and the
+// system reports 64 bits, keys are opened in the 64-bit view. Returns the
+// previous state.
+bool setRegistryView64(bool on);
+bool registryView64();
+
+// Splits a typed text into its payload (returned, pointing into value) and
+// type, which receives "__eval:" or "__dword:" and is left empty otherwise
+// ("__hex(T):" prefixes are dropped without a type).
+const char* stripTypePrefix(const char* value, TextBuffer& type);
+
+// Copies the branch at source (a full path) to destination with every
+// value, typed, and every subkey; replace first deletes the destination.
+// Branches that overlap (one equal to or inside the other) are refused with
+// a diagnostic line and false; otherwise true, failures below showing only
+// as diagnostic lines.
+bool cloneBranch(const char* source, const char* destination, bool replace);
+
+// Writes the string and number values of the key at root and branch
+// (created when missing) to file, one block-text entry per value in the
+// key's listing order. False when the key cannot be opened, with keyPath
+// set to its stored path; a file that cannot be created is not reported.
+bool exportValues(const char* root, const char* branch, const char* file, TextBuffer& keyPath);
+
+// Writes the keys and values of a block-text file: each top-level entry
+// names a key by full path, its children are values (a bare number is a
+// DWORD). Key names, value names and values are expanded with variables,
+// where EXVAL, EXVALHT and EXVALTYP describe the value being replaced. The
+// stored path of each key whose values were not all written is appended to
+// failedKeys (name and value), in file order.
+void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys);
