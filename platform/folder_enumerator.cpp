@@ -1,0 +1,55 @@
+#include "platform/folder_enumerator.h"
+
+#include <cstring>
+#include <utility>
+
+#include "params/file_stream.h"
+#include "platform/folder_search.h"
+#include "platform/path_names.h"
+
+namespace {
+
+bool isDots(const TextBuffer& name)
+{
+    return std::strcmp(name.text(), ".") == 0 || std::strcmp(name.text(), "..") == 0;
+}
+
+}  // namespace
+
+bool FolderEnumerator::Open(const char* pattern, bool exact)
+{
+    Close();
+    if (!pattern)
+        pattern = "";
+    TextBuffer search(pattern);
+    if (!exact) {
+        search.append(PathSeparator);
+        search.append("*");
+    }
+    search_ = openFolderSearch(search.text(), held_);
+    holding_ = search_ != nullptr;
+    if (!holding_)
+        errorStream() << "Erreur dans l'ouverture du" << " repertoire <" << pattern << ">\n";
+    return holding_;
+}
+
+bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots)
+{
+    while (holding_) {
+        std::swap(entry, held_);
+        holding_ = nextFolderEntry(search_, held_);
+        if (!holding_)
+            Close();
+        if (!skipDots || !isDots(entry.name))
+            return true;
+    }
+    return false;
+}
+
+void FolderEnumerator::Close()
+{
+    if (search_)
+        closeFolderSearch(search_);
+    search_ = nullptr;
+    holding_ = false;
+}

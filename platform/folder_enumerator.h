@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "params/text_buffer.h"
+
+struct FolderSearch;
+
+// One entry of a folder listing.
+struct FolderEntry {
+    TextBuffer name;
+    bool isFolder = false;
+    // A symbolic link or junction: removing it must not reach what it points
+    // to.
+    bool isLink = false;
+    int64_t size = 0;
+};
+
+// Walks one folder listing, always holding the entry it will hand out next:
+// an entry is fetched before the previous one is returned, so the caller may
+// delete or rename what it got before asking for more.
+class FolderEnumerator {
+public:
+    FolderEnumerator() = default;
+    ~FolderEnumerator() { Close(); }
+    FolderEnumerator(const FolderEnumerator&) = delete;
+    FolderEnumerator& operator=(const FolderEnumerator&) = delete;
+
+    // Closes any open listing, then lists what pattern matches when exact
+    // (a folder, a separator and a name pattern such as "*.cpx"), otherwise
+    // every entry of the folder pattern. False, with a diagnostic line, when
+    // nothing can be listed.
+    bool Open(const char* pattern, bool exact = false);
+    // The held entry; with skipDots "." and ".." are passed over. False when
+    // the listing is closed or exhausted.
+    bool Next(FolderEntry& entry, bool skipDots = true);
+    void Close();
+    bool isOpen() const { return holding_; }
+
+private:
+    FolderSearch* search_ = nullptr;
+    FolderEntry held_;
+    bool holding_ = false;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "params/text_buffer.h"
+
+// The full path of the program's own executable file; empty when the system
+// does not tell.
+TextBuffer ModulePath();
+// The folder of the program's own file; "." when its path is unknown.
+TextBuffer ExeDirectory();
+// The process's current folder; "." when it cannot be read.
+TextBuffer CurrentFolder();
+// The current folder the process had when it started (read once, before
+// anything could change it).
+const TextBuffer& StartDirectory();
+// Makes path the process's current folder; false when the system refuses.
+bool SetCurrentFolder(const char* path);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <atomic>
+
+// The system's side of ShellOpen and StartProgram, defined by each platform.
+// folder is null when the caller gave none.
+bool systemShellOpen(const char* file, const char* folder);
+bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
+                        const std::atomic<bool>* stop);
