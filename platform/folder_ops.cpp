@@ -111,7 +111,8 @@ bool RemoveFolder(const char* path, bool recursive)
     return true;
 }
 
-bool CopyFolder(const char* source, const char* destination, bool recursive, ByteCounter* copied)
+bool CopyFolder(const char* source, const char* destination, bool recursive, ByteCounter* copied,
+                const std::atomic<bool>* stop)
 {
     if (!copyAllowed(source, destination))
         return false;
@@ -120,19 +121,23 @@ bool CopyFolder(const char* source, const char* destination, bool recursive, Byt
     bool copiedAll = true;
     FolderEntry entry;
     while (listing.Next(entry)) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return false;
         TextBuffer from = JoinPath(source, entry.name.text());
         TextBuffer to = JoinPath(destination, entry.name.text());
-        bool done = entry.isFolder && recursive ? CopySubfolder(from.text(), to.text(), copied)
-                                                : CopyFileOver(from.text(), to.text(), copied);
+        bool done = entry.isFolder && recursive
+                        ? CopySubfolder(from.text(), to.text(), copied, stop)
+                        : CopyFileOver(from.text(), to.text(), copied);
         copiedAll = copiedAll && done;
     }
     return copiedAll;
 }
 
-bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied)
+bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied,
+                   const std::atomic<bool>* stop)
 {
     if (!copyAllowed(source, destination))
         return false;
     MakeFolder(destination, false);
-    return CopyFolder(source, destination, true, copied);
+    return CopyFolder(source, destination, true, copied, stop);
 }

@@ -19,9 +19,11 @@ bool RemoveFolder(const char* path, bool recursive);
 // fails like a file that cannot be copied. A failing entry makes the result
 // false but the copy goes on. A source that cannot be listed copies nothing
 // and counts as success. Copying a folder onto itself or into its own
-// subtree fails at once.
+// subtree fails at once. Once stop is set (from another thread), no further
+// entry is copied and the result is false.
 bool CopyFolder(const char* source, const char* destination, bool recursive,
-                ByteCounter* copied = nullptr);
+                ByteCounter* copied = nullptr, const std::atomic<bool>* stop = nullptr);
 // Creates destination (not its parents) and copies source into it,
 // recursively.
-bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied = nullptr);
+bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied = nullptr,
+                   const std::atomic<bool>* stop = nullptr);
