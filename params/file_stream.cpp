@@ -1,5 +1,7 @@
 #include "params/file_stream.h"
 
+#include "platform/open_file.h"
+
 InFileStream::InFileStream(const char* path, FileMode mode)
 {
     open(path, mode);
@@ -14,7 +16,7 @@ bool InFileStream::open(const char* path, FileMode mode)
 {
     close();
     if (path)
-        file_ = std::fopen(path, mode == FileMode::binary ? "rb" : "r");
+        file_ = OpenFile(path, mode == FileMode::binary ? "rb" : "r");
     return file_ != nullptr;
 }
 
@@ -66,7 +68,7 @@ bool OutFileStream::open(const char* path, FileMode mode, bool append)
     if (path) {
         const char* flags = mode == FileMode::binary ? (append ? "ab" : "wb")
                                                      : (append ? "a" : "w");
-        file_ = std::fopen(path, flags);
+        file_ = OpenFile(path, flags);
     }
     return file_ != nullptr;
 }

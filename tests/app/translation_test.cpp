@@ -8,7 +8,7 @@ namespace {
 
 // A session whose "en" table holds Fermer = Close.
 struct EnglishSession : InstallSession {
-  EnglishSession() : InstallSession(0, nullptr) {
+  EnglishSession() : InstallSession(InstallSession::noStartup) {
     Language.assign("en");
     ParamNode* table = Translations.findOrCreate("en");
     table->findOrCreate("Fermer")->setText("Close");

@@ -1,0 +1,128 @@
+#include "params/package.h"
+
+#include "app/translation.h"
+#include "params/block_format.h"
+#include "platform/folder_enumerator.h"
+#include "platform/registry_key.h"
+#include "ui/responder.h"
+
+namespace {
+
+int lastIdentity = 0;
+
+// Whether the text holds a byte above the space character (a blank text asks nothing).
+bool hasVisibleByte(const char* text) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
+        if (*p > ' ') return true;
+    }
+    return false;
+}
+
+// The file's path with its last character replaced (install.ini -> install.inp / install.ins).
+TextBuffer layerPath(const TextBuffer& path, char last) {
+    TextBuffer layer;
+    layer.append(path.text(), path.length() - 1);
+    layer.appendChar(last);
+    return layer;
+}
+
+// The package's own file, overlaid by the nearest .inp layer (which this package's own .inp
+// replaces for itself and everything below it), then by its own .ins layer.
+void loadLayered(const char* folder, const char* fileName, ParamNode& target, ParamNode& inherited) {
+    TextBuffer path(folder);
+    path.appendPath(fileName);
+    readTreeFile(target, path.text());
+    ParamNode layer;
+    readTreeFile(layer, layerPath(path, 'p').text());
+    if (layer.childCount() > 0) inherited.copyFrom(&layer, true, true);
+    target.merge(inherited, true);
+    readTreeFile(layer, layerPath(path, 's').text());
+    target.merge(layer, true);
+}
+
+}  // namespace
+
+Package::Package(const char* folderPath, Package* parentPackage) {
+    identity_.appendInt(++lastIdentity);
+    if (parentPackage) {
+        installInherited.copyFrom(&parentPackage->installInherited, true, true);
+        varInherited.copyFrom(&parentPackage->varInherited, true, true);
+    }
+    if (folderPath) load(folderPath, parentPackage);
+}
+
+Package::~Package() = default;
+
+bool Package::load(const char* folderPath, Package* parentPackage) {
+    subPackages.clear();
+    state = 1;
+    parent = parentPackage;
+    folder.assign(folderPath);
+    loadLayered(folderPath, "install.ini", installTree, installInherited);
+    loadLayered(folderPath, "var.ini", varTree, varInherited);
+    if (ParamNode* globals = installTree.find("Globale")) varTree.mergeValues(globals->children());
+    ParamNode* product = FindBlock("Produit");
+    if (ParamNode* initial = product->find("EtatDef")) state = initial->integerValue();
+    ParamNode* productId = product->find("ID");
+    id.assign(productId ? productId->value() : "null");
+    loadSubPackages();
+    return true;
+}
+
+void Package::loadSubPackages() {
+    TextBuffer pattern(folder);
+    pattern.appendPath("*.cpx");
+    FolderEnumerator entries;
+    if (!entries.Open(pattern.text(), true)) return;
+    FolderEntry entry;
+    while (entries.Next(entry)) {
+        if (!entry.isFolder) continue;
+        TextBuffer subFolder(folder);
+        subFolder.appendPath(entry.name.text());
+        subPackages.insert(subPackages.begin(), std::unique_ptr<Package>(new Package(subFolder.text(), this)));
+    }
+}
+
+ParamNode* Package::FindBlock(const char* name) {
+    TextBuffer localised(name);
+    localised.appendChar('-');
+    localised.append(sessionLanguage());
+    if (ParamNode* block = installTree.find(localised.text())) return block;
+    return installTree.findOrCreate(name);
+}
+
+bool Package::setSelected(int newState) {
+    if ((newState != 0) == (state != 0)) return true;
+    ParamNode* message = FindBlock("Produit")->find(newState ? "MessEtat1" : "MessEtat0");
+    if (message && hasVisibleByte(message->value()) &&
+        !responder().askYesNo(translate("Appliquer le changement ?"), message->value())) {
+        return false;
+    }
+    state = newState;
+    return true;
+}
+
+void Package::readLanguage(TextBuffer& language) {
+    ParamNode* locations = installTree.find("Langue");
+    if (!locations) return;
+    for (ParamCell* c = locations->children(); c; c = c->next) {
+        RegistryKey key;
+        if (!key.openPath(c->node->name(), false) || !key.isOpen()) continue;
+        const char* stored = key.readValue(c->node->value(), false, false);
+        if (hasVisibleByte(stored)) {
+            language.assign(stored);
+            return;
+        }
+    }
+}
+
+void Package::writeLanguage(const char* language) {
+    ParamNode* locations = installTree.find("Langue");
+    if (!locations) return;
+    for (ParamCell* c = locations->children(); c; c = c->next) {
+        RegistryKey key;
+        key.setWriteAccess(true);
+        key.openPath(c->node->name(), true);
+        key.writeValue(c->node->value(), language, false);
+    }
+}

@@ -1,0 +1,3 @@
+#include "platform/open_file.h"
+
+FILE* OpenFile(const char* path, const char* mode) { return std::fopen(path, mode); }
