@@ -11,6 +11,17 @@ namespace {
 // for its own name, which ends cycles such as A = "x${A}".
 const int maxNesting = 32;
 
+// Values that refer to themselves more than once ("${A}${A}") would double at every level up to
+// the nesting limit; past this many resolved references, the rest stand for their names too.
+const int32_t maxResolutions = 1 << 18;
+
+// What one expansion reads, and how many references it may still resolve.
+struct Expansion {
+    ParamNodeList vars;
+    ParamNodeList params;
+    int32_t resolutionsLeft;
+};
+
 // The parts of one reference: "${name@modifier(arguments)}".
 struct Reference {
     TextBuffer name;
@@ -72,26 +83,25 @@ int32_t position(const char* name)
     return n;
 }
 
-void expandInto(TextBuffer& out, const char* text, ParamNodeList vars, ParamNodeList params,
-                int depth);
+void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth);
 
 // Appends the replacement of ref: its value, expanded in turn; for a call,
 // its name, expanded; for an undefined name, and at the nesting limit, its
 // name as written.
-void appendResolved(TextBuffer& out, const Reference& ref, ParamNodeList vars,
-                    ParamNodeList params, int depth)
+void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int depth)
 {
-    if (depth >= maxNesting) {
+    if (depth >= maxNesting || ex.resolutionsLeft <= 0) {
         out.append(ref.name);
         return;
     }
+    --ex.resolutionsLeft;
     if (ref.call) {
-        expandInto(out, ref.name.text(), vars, params, depth + 1);
+        expandInto(out, ref.name.text(), ex, depth + 1);
         return;
     }
-    const char* value = lookupValue(ref.name.text(), vars, params);
+    const char* value = lookupValue(ref.name.text(), ex.vars, ex.params);
     if (value)
-        expandInto(out, value, vars, params, depth + 1);
+        expandInto(out, value, ex, depth + 1);
     else
         out.append(ref.name);
 }
@@ -99,18 +109,17 @@ void appendResolved(TextBuffer& out, const Reference& ref, ParamNodeList vars,
 // Modifiers transform the replacement as it is appended: 1 doubles every
 // "\", 2 turns "\" into "/", 3 turns "/" into "\", any other non-zero number
 // drops it; empty, 0 or non-numeric leave it as it is.
-void appendReplacement(TextBuffer& out, const Reference& ref, ParamNodeList vars,
-                       ParamNodeList params, int depth)
+void appendReplacement(TextBuffer& out, const Reference& ref, Expansion& ex, int depth)
 {
     int32_t modifier = decimalToInt(ref.modifier.text());
     if (modifier == 0) {
-        appendResolved(out, ref, vars, params, depth);
+        appendResolved(out, ref, ex, depth);
         return;
     }
     if (modifier < 1 || modifier > 3)
         return;
     TextBuffer replacement;
-    appendResolved(replacement, ref, vars, params, depth);
+    appendResolved(replacement, ref, ex, depth);
     for (const char* p = replacement.text(); *p; ++p) {
         if (modifier == 1 && *p == '\\')
             out.append("\\\\", 2);
@@ -123,8 +132,7 @@ void appendReplacement(TextBuffer& out, const Reference& ref, ParamNodeList vars
     }
 }
 
-void expandInto(TextBuffer& out, const char* text, ParamNodeList vars, ParamNodeList params,
-                int depth)
+void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth)
 {
     // Escapes only mean something in a text that holds a reference.
     if (!std::strchr(text, '$')) {
@@ -140,7 +148,7 @@ void expandInto(TextBuffer& out, const char* text, ParamNodeList vars, ParamNode
         } else {
             Reference ref;
             p = p[1] == '{' ? readBraced(p + 2, ref) : readBare(p + 1, ref);
-            appendReplacement(out, ref, vars, params, depth);
+            appendReplacement(out, ref, ex, depth);
         }
     }
 }
@@ -186,7 +194,8 @@ void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params)
     if (!std::strchr(text.text(), '$'))
         return;
     TextBuffer expanded;
-    expandInto(expanded, text.text(), vars, params, 0);
+    Expansion ex = {vars, params, maxResolutions};
+    expandInto(expanded, text.text(), ex, 0);
     text = std::move(expanded);
 }
 

@@ -145,6 +145,18 @@ TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit)
     EXPECT_EQ(expanded("$P"), "P");
 }
 
+TEST_F(Expansion, ValuesThatDoubleThemselvesStillEndQuickly)
+{
+    // Without a bound on the work, each level doubles the text: 2^32 references.
+    set("A", "${A}${A}");
+    set("B", "${B@1}${B@2}");
+    for (const char* text : {"${A}", "${B}"}) {
+        std::string result = expanded(text);
+        EXPECT_LT(result.size(), 64u << 20) << text;
+        EXPECT_GT(result.size(), 1000u) << text;
+    }
+}
+
 TEST_F(Expansion, NestingUpTo32LevelsIsResolved)
 {
     // V0 -> V1 -> ... -> V32 = "end": the reference to V32 sits at depth 32.
