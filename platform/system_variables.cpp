@@ -10,15 +10,14 @@ namespace {
 struct FolderVariable {
     const char* name;
     int32_t number;
-    bool userOnly;  // the user's folder whatever the sharing option
 };
 
+// Application data (8) and the folders from 6 on have no all-users form, so
+// the sharing option leaves them the user's.
 const FolderVariable folderVariables[] = {
-    {"WIN_BUREAU", 1, false},        {"WIN_DATAAPPLI", 8, true},
-    {"WIN_MENUPRG", 3, false},       {"WIN_MENUDEMARRER", 2, false},
-    {"WIN_MENUDEMARRERAUTO", 4, false}, {"WIN_FAVORI", 5, false},
-    {"WIN_SENDTO", 6, false},        {"WIN_FICHIERMODELE", 7, false},
-    {"WIN_MESDOCUMENTS", 9, false},
+    {"WIN_BUREAU", 1},       {"WIN_DATAAPPLI", 8},        {"WIN_MENUPRG", 3},
+    {"WIN_MENUDEMARRER", 2}, {"WIN_MENUDEMARRERAUTO", 4}, {"WIN_FAVORI", 5},
+    {"WIN_SENDTO", 6},       {"WIN_FICHIERMODELE", 7},    {"WIN_MESDOCUMENTS", 9},
 };
 
 }  // namespace
@@ -26,7 +25,7 @@ const FolderVariable folderVariables[] = {
 void SetSystemVariables(bool allUsers)
 {
     for (const FolderVariable& variable : folderVariables) {
-        const char* folder = ShellFolder(variable.number, allUsers && !variable.userOnly);
+        const char* folder = ShellFolder(variable.number, allUsers);
         setVariable(variable.name, folder ? folder : "");
     }
     setVariableInteger("OSBITS", OsBits());

@@ -1,0 +1,42 @@
+#include "test_keys.h"
+
+#include <random>
+
+#include "params/file_stream.h"
+#include "platform/registry_key.h"
+
+namespace {
+
+void deleteInView(const std::string& path, bool view64)
+{
+    bool previous = setRegistryView64(view64);
+    RegistryKey key;
+    if (key.openPath(path.c_str(), false) && key.isOpen())
+        key.deleteTree();
+    setRegistryView64(previous);
+}
+
+}  // namespace
+
+TestKey::TestKey(const std::string& parent)
+{
+    static const unsigned run = std::random_device()();
+    static int made = 0;
+    std::string name = "InstallerTests-" + std::to_string(run) + "-" + std::to_string(++made);
+    path = parent + "\\" + name;
+    below = path.substr(path.find('\\') + 1);
+}
+
+TestKey::~TestKey()
+{
+    ErrorCapture quiet;
+    deleteInView(path, false);
+    deleteInView(path, true);
+}
+
+ErrorCapture::ErrorCapture() : previous(setErrorStream(&lines)) {}
+
+ErrorCapture::~ErrorCapture()
+{
+    setErrorStream(previous);
+}
