@@ -1,5 +1,6 @@
 #include "ui/responder.h"
 
+#include "platform/system_dialogs.h"
 #include "ui/system_responder.h"
 
 namespace {
@@ -12,4 +13,13 @@ Responder* setResponder(Responder* r) {
     Responder* previous = installed;
     installed = r;
     return previous;
+}
+
+bool Responder::chooseFile(bool save, const char* filter, const char* defaultName,
+                           const char* defaultExtension, int& filterIndex, TextBuffer& path) {
+    return systemFileDialog(save, filter, defaultName, defaultExtension, filterIndex, path);
+}
+
+bool Responder::chooseFolder(const char* startFolder, TextBuffer& folder) {
+    return systemFolderDialog(startFolder, folder);
 }

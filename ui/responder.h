@@ -1,6 +1,7 @@
 #pragma once
 
 class ParamNode;
+class TextBuffer;
 
 // Everything the installer asks a person goes through one responder. The stub installs the
 // system's windows; tests install a scripted responder, so no test ever waits for a person.
@@ -19,6 +20,12 @@ public:
     // The single-choice list over (name, value) nodes; null when nothing was chosen.
     virtual const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                        int namesFirst, int returnWhich) = 0;
+    // The system's dialog to pick a file to open or save (see FileDialog in
+    // platform/file_dialogs.h); false when cancelled. filterIndex goes in and comes back.
+    virtual bool chooseFile(bool save, const char* filter, const char* defaultName,
+                            const char* defaultExtension, int& filterIndex, TextBuffer& path);
+    // The system's dialog to pick a folder, opened at startFolder; false when cancelled.
+    virtual bool chooseFolder(const char* startFolder, TextBuffer& folder);
 };
 
 // The responder in use; the system's windows unless a test installed another one.

@@ -46,9 +46,24 @@ void ScriptedResponder::notify(const char* title, const char* text) { record("no
 const char* ScriptedResponder::chooseFromList(const char* title, const char* prompt, ParamNode*,
                                               int, int) {
     record("chooseFromList", title, prompt);
+    return nextChoice(choice_) ? choice_.text() : nullptr;
+}
+
+bool ScriptedResponder::nextChoice(TextBuffer& text) {
     ParamNode* answer = nextAnswer();
     bool chosen = answer && std::strcmp(answer->name(), "choice") == 0;
-    choice_.assign(chosen ? answer->value() : nullptr);
+    if (chosen) text.assign(answer->value());
     delete answer;
-    return chosen ? choice_.text() : nullptr;
+    return chosen;
+}
+
+bool ScriptedResponder::chooseFile(bool save, const char*, const char* defaultName, const char*,
+                                   int&, TextBuffer& path) {
+    record("chooseFile", save ? "save" : "open", defaultName);
+    return nextChoice(path);
+}
+
+bool ScriptedResponder::chooseFolder(const char* startFolder, TextBuffer& folder) {
+    record("chooseFolder", "", startFolder);
+    return nextChoice(folder);
 }

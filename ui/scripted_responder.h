@@ -6,7 +6,9 @@
 
 // A responder for tests: answers from a queue and records every question asked.
 // Each question asked becomes a node of `asked`, in order: name = kind ("startupMessage",
-// "askYesNo", "showMessage", "notify", "chooseFromList"), value = title, child "text" = message or prompt.
+// "askYesNo", "showMessage", "notify", "chooseFromList", "chooseFile", "chooseFolder"), value = title
+// ("open" or "save" for a file), child "text" = message or prompt (the default name of a file, the
+// start folder of a folder).
 // Answers are consumed in order; with none left, a question is answered "no" / nothing chosen.
 class ScriptedResponder : public Responder {
 public:
@@ -14,7 +16,8 @@ public:
     ~ScriptedResponder() override;
 
     void answerYes(bool yes);
-    // The text chooseFromList returns; null for "nothing chosen".
+    // The text chooseFromList returns, or the path a file or folder dialog returns; null for
+    // "nothing chosen".
     void answerChoice(const char* text);
 
     ParamNode asked;
@@ -25,11 +28,16 @@ public:
     void notify(const char* title, const char* text) override;
     const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                int namesFirst, int returnWhich) override;
+    bool chooseFile(bool save, const char* filter, const char* defaultName,
+                    const char* defaultExtension, int& filterIndex, TextBuffer& path) override;
+    bool chooseFolder(const char* startFolder, TextBuffer& folder) override;
 
 private:
     void record(const char* kind, const char* title, const char* text);
     // The next queued answer, or null when the queue is empty.
     ParamNode* nextAnswer();
+    // Takes the next answer as a choice: true with its text, false for "nothing chosen".
+    bool nextChoice(TextBuffer& text);
 
     ParamNode answers_;
     TextBuffer choice_;
