@@ -40,6 +40,7 @@ bool HasAllUsersFolders();
 
 // Sets the system's variables in the VariableStore, in this order: the
 // shell folders (WIN_BUREAU ... WIN_MESDOCUMENTS, empty when not found),
-// OSBITS, OSID, OSNOM, LANGUECR (the session's language), and INSTALLEFIC,
-// INSTALLEID3, INSTALLERAC from the program's own path.
-void SetSystemVariables(bool allUsers);
+// OSBITS, OSID, OSNOM, LANGUECR (language: the session's interface
+// language, given by the caller so that this layer needs no session), and
+// INSTALLEFIC, INSTALLEID3, INSTALLERAC from the program's own path.
+void SetSystemVariables(bool allUsers, const char* language);

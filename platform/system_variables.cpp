@@ -1,6 +1,5 @@
 #include "platform/system_info.h"
 
-#include "app/translation.h"
 #include "params/variable_store.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
@@ -22,7 +21,7 @@ const FolderVariable folderVariables[] = {
 
 }  // namespace
 
-void SetSystemVariables(bool allUsers)
+void SetSystemVariables(bool allUsers, const char* language)
 {
     for (const FolderVariable& variable : folderVariables) {
         const char* folder = ShellFolder(variable.number, allUsers);
@@ -32,7 +31,7 @@ void SetSystemVariables(bool allUsers)
     TextBuffer fullName;
     setVariableInteger("OSID", OsIdentify(&fullName));
     setVariable("OSNOM", fullName.text());
-    setVariable("LANGUECR", sessionLanguage());
+    setVariable("LANGUECR", language ? language : "");
     TextBuffer program = BaseName(ModulePath().text());
     setVariable("INSTALLEFIC", program.text());
     TextBuffer prefix;

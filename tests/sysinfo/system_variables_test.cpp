@@ -99,7 +99,7 @@ TEST(SystemVariables, AreSetInOrderWithTheirValues)
     clearVariables();
     setVariable("OSNOM", "overwritten");
 
-    SetSystemVariables(true);
+    SetSystemVariables(true, "en");
     std::vector<std::string> names;
     for (ParamCell* c = VariableStore().children(); c; c = c->next)
         names.insert(names.begin(), c->node->name());
@@ -119,13 +119,14 @@ TEST(SystemVariables, AreSetInOrderWithTheirValues)
     TextBuffer fullName;
     EXPECT_EQ(store.integerOf("OSID"), OsIdentify(&fullName));
     EXPECT_STREQ(store.valueOf("OSNOM"), fullName.text());
-    EXPECT_STREQ(store.valueOf("LANGUECR"), "");
+    EXPECT_STREQ(store.valueOf("LANGUECR"), "en");
     TextBuffer program = BaseName(ModulePath().text());
     EXPECT_STREQ(store.valueOf("INSTALLEFIC"), program.text());
     EXPECT_EQ(std::string(store.valueOf("INSTALLEID3")), std::string(program.text()).substr(0, 3));
     EXPECT_STREQ(store.valueOf("INSTALLERAC"), ExeDirectory().text());
 
-    SetSystemVariables(false);
+    SetSystemVariables(false, nullptr);
+    EXPECT_STREQ(store.valueOf("LANGUECR"), "");
     EXPECT_STREQ(store.valueOf("WIN_BUREAU"), "C:\\Me\\Desktop");
     clearVariables();
 }
