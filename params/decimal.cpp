@@ -1,6 +1,6 @@
 #include "params/decimal.h"
 
-#include <cstdlib>
+#include "platform/real_number.h"
 
 #include "params/text_buffer.h"
 
@@ -76,7 +76,7 @@ double decimalToReal(const char* text)
     // so its extra forms (hexadecimal, infinity) never apply.
     TextBuffer number;
     number.append(start, static_cast<int32_t>(p - start));
-    return std::strtod(number.text(), nullptr);
+    return RuntimeDecimalToReal(number.text());
 }
 
 int32_t truncateToInt(double value)

@@ -1,0 +1,5 @@
+#include "platform/real_number.h"
+
+#include <cstdlib>
+
+double RuntimeDecimalToReal(const char* text) { return std::strtod(text, nullptr); }
