@@ -171,6 +171,14 @@ ParamNodeList RegistryKey::listValues(bool reload, bool typed)
         uint32_t nameLength, type, dataLength;
         status = regEnumValue(handle_, index, name.data(), uint32_t(name.size()), nameLength,
                               type, data.data(), uint32_t(data.size()), dataLength);
+        // The counters may fall short: they count names in UTF-16 characters,
+        // and a value may grow meanwhile. Read the same value again with room.
+        if (status == regMoreData) {
+            name.resize(name.size() * 2);
+            data.resize(data.size() * 2);
+            --index;
+            continue;
+        }
         if (status != regSuccess)
             break;
         // A name listed twice keeps one node, at the place of the first.
@@ -235,6 +243,11 @@ ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach)
         for (uint32_t index = 0;; ++index) {
             uint32_t nameLength;
             status = regEnumKey(handle_, index, name.data(), uint32_t(name.size()), nameLength);
+            if (status == regMoreData) {
+                name.resize(name.size() * 2);
+                --index;
+                continue;
+            }
             if (status != regSuccess)
                 break;
             listPrepend(subkeys_, new ParamNode(name.data(), name.data()));
