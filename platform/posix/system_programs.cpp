@@ -60,6 +60,14 @@ std::vector<TextBuffer> splitCommandLine(const char* line)
         if (grandchild > 0)
             _exit(0);
     }
+    // No handles are inherited, as on Windows: a program that outlives us
+    // must not hold our output open.
+    int nothing = open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (nothing >= 0) {
+        dup2(nothing, STDIN_FILENO);
+        dup2(nothing, STDOUT_FILENO);
+        dup2(nothing, STDERR_FILENO);
+    }
     if (!folder || chdir(folder) == 0)
         execvp(argv[0], argv);
     failStart(report);
