@@ -140,12 +140,3 @@ TEST(RegistryBranches, TheSwitchChoosesTheViewForWritingAndDeleting)
     EXPECT_FALSE(storedValue(rootLocalMachine, test.below, "v64", true, type, bytes));
     EXPECT_EQ(storedValue(rootLocalMachine, test.below, "v32", false, type, bytes), wow64);
 }
-
-TEST(RegistryBranches, TheSwitchReturnsItsPreviousState)
-{
-    bool start = setRegistryView64(true);
-    EXPECT_TRUE(registryView64());
-    EXPECT_TRUE(setRegistryView64(false));
-    EXPECT_FALSE(registryView64());
-    setRegistryView64(start);
-}
