@@ -32,6 +32,12 @@ bool InFileStream::good() const
     return file_ != nullptr && !std::ferror(file_);
 }
 
+bool InFileStream::seek(int64_t offset)
+{
+    long position = static_cast<long>(offset);
+    return file_ && position == offset && std::fseek(file_, position, SEEK_SET) == 0;
+}
+
 int InFileStream::get()
 {
     return file_ ? std::fgetc(file_) : -1;

@@ -24,6 +24,8 @@ public:
     bool isOpen() const { return file_ != nullptr; }
     // Open and no read error so far (reaching the end is not an error).
     bool good() const;
+    // Moves to a byte offset from the start of a binary file; false when that fails.
+    bool seek(int64_t offset);
 
     int get() override;
     void unget(int c) override;

@@ -1,0 +1,96 @@
+#include "payload/archive_reader.h"
+
+#include <vector>
+
+#include "params/file_stream.h"
+#include "payload/archive_names.h"
+#include "payload/container_format.h"
+#include "payload/gz_file_stream.h"
+#include "platform/folder_ops.h"
+#include "platform/stream_copy.h"
+
+namespace {
+
+ArchiveResult fail(TextBuffer& error, const char* text, const char* operand = nullptr) {
+    error.assign(text);
+    error.append(operand);
+    return ArchiveResult::Failed;
+}
+
+bool readSize(GzFileStream& in, uint32_t& size) {
+    unsigned char bytes[4];
+    for (unsigned char& b : bytes) b = static_cast<unsigned char>(in.get());
+    size = readBigEndian32(bytes);
+    return !in.fail();
+}
+
+// Creates the file and fills it with `size` bytes of the input.
+bool unpackFile(GzFileStream& in, const char* path, uint32_t size) {
+    OutFileStream out(path, FileMode::binary);
+    if (!out.isOpen()) return false;
+    int64_t copied = CopyStreamBytes(in, out, size);
+    return out.close() && copied == size;
+}
+
+}  // namespace
+
+// Folders nest without bound in the stream (blank names even nest without lengthening the
+// path), so instead of one call per folder the reading keeps the path of the innermost open
+// folder and, per open folder, the length of its parent's path: a few bytes per level.
+ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
+                                ByteCounter* counter) {
+    TextBuffer path(folder);
+    std::vector<int32_t> parentLengths;
+    TextBuffer name;
+    for (int c = in.get(); c >= 0; c = in.get()) {
+        if (c >= archiveFirstNameByte) {
+            name.appendChar(static_cast<char>(c));
+            continue;
+        }
+        if (c == archiveEndFolderRecord) {
+            if (parentLengths.empty()) return ArchiveResult::FolderEnded;
+            TextBuffer parent;
+            parent.append(path.text(), parentLengths.back());
+            path = std::move(parent);
+            parentLengths.pop_back();
+            name.clear();
+            continue;
+        }
+        if (c != archiveFileRecord && c != archiveBeginFolderRecord)
+            return fail(error, "Erreur d'analyse de la librairie");
+        TextBuffer target(path);
+        if (!isBlankName(name.text(), name.length())) {
+            if (!staysInFolder(name.text(), name.length()))
+                return fail(error, "Nom de fichier encapsul\xE9 refus\xE9 : ", name.text());
+            target.appendPath(name.text());
+        }
+        if (c == archiveFileRecord) {
+            uint32_t size;
+            if (!readSize(in, size))
+                return fail(error, "Erreur de lecture de la taille d'un fichier encapsul\xE9");
+            if (size > maxArchivedFileSize) return fail(error, "Erreur d'analyse de la librairie");
+            if (!unpackFile(in, target.text(), size))
+                return fail(error, "Erreur de d\xE9""compression du fichier encapsul\xE9, peut \xEAtre en utilisation : ",
+                            target.text());
+            if (counter) *counter += size;
+        } else {
+            // A folder that cannot be made shows up when a file inside cannot be created.
+            MakeFolder(target.text(), true);
+            parentLengths.push_back(path.length());
+            path = std::move(target);
+        }
+        name.clear();
+    }
+    if (!name.empty()) return fail(error, "Fin de fichier d'entr\xE9""e anticip\xE9""e");
+    // Data that zlib found damaged or cut short would otherwise pass for a clean end.
+    if (in.damaged()) return fail(error, "Erreur d'analyse de la librairie");
+    // Inside a folder the input ended too early; that sets no text of its own.
+    return parentLengths.empty() ? ArchiveResult::StreamEnded : ArchiveResult::Failed;
+}
+
+bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter) {
+    GzFileStream in(path);
+    ArchiveResult result = readArchiveFolder(in, destination, error, counter);
+    in.close();
+    return result != ArchiveResult::Failed;
+}

@@ -1,0 +1,38 @@
+#include "app/session_stores.h"
+#include "app/translation.h"
+#include "params/file_stream.h"
+#include "payload/archive_reader.h"
+#include "payload/payload_reader.h"
+#include "platform/stream_copy.h"
+
+namespace {
+
+// The library's stored bytes into the scratch file. A short copy is not checked here: it shows
+// up as an unpacking error.
+void copyToScratchFile(const ParamNode& entry) {
+    OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
+    InFileStream in(ProgramPath().text(), FileMode::binary);
+    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
+}
+
+}  // namespace
+
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter) {
+    const ParamNode* entry = ContainerDirectory().find(name);
+    if (!entry) {
+        error.assign(translate("Erreur, librairie introuvable : "));
+        error.append(name);
+        return false;
+    }
+    copyToScratchFile(*entry);
+    if (!destination || unpackArchive(LibraryScratchFile().text(), destination, error, counter)) return true;
+    TextBuffer message(translate("Erreur de copie de la librairie interne "));
+    message.append(LibraryScratchFile());
+    message.append("=>");
+    message.append(destination);
+    message.append(" (");
+    message.append(error);
+    message.append(")");
+    addError("ExtLIB", message.text());
+    return false;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+#include "platform/file_ops.h"
+
+// Reading the container appended to the program file (ProgramPath) into the session's
+// ContainerDirectory, and copying its libraries out.
+
+enum class ContainerState {
+    Sound,       // directory read; size and checksum right, or no checksum to verify
+    Damaged,     // the volumes or the checksum are wrong: start-up goes on, the wizard is not shown
+    Unreadable,  // the directory cannot be read: no library can be extracted
+};
+
+// Reads the directory that follows the stub in the program file into `directory` (which the
+// caller gives empty): one child per entry, named after the library, whose value is the offset
+// of the library's first byte and whose child "Taille" holds its size. Sets `end` to the
+// container's end. False, leaving `directory` empty, when the directory cannot be read: a read
+// that fails, a 102nd entry, a name not followed by a space (names over 159 bytes included),
+// or a container that would end past 2 GiB.
+bool readDirectoryEntries(const char* programPath, ParamNode& directory, int64_t& end);
+
+// Copies the program file and its volumes (its path followed by 1, 2, ... up to the first that
+// is missing) into the file "cloneexe.exe" of `workFolder`. When that copy holds exactly `end`
+// bytes, `programPath` becomes its path; otherwise false.
+bool joinVolumes(TextBuffer& programPath, const char* workFolder, int64_t end);
+
+// Whether the container's checksum over the first end - 4 bytes of the file equals the
+// big-endian value in the 4 bytes that follow (a value that cannot be read counts as 0).
+bool checksumMatches(const char* programPath, int64_t end);
+
+// The whole reading at start-up, called when the program file is longer than the stub: fills
+// ContainerDirectory, joins the volumes into the work folder when the file is shorter than the
+// container (ProgramPath then names the joined copy), and verifies the checksum when the
+// directory has an entry named exactly "CRC". Each failure is shown in a start-up message box.
+ContainerState readDirectory();
+
+// Copies the library `name` (looked up exactly) out of the program file into
+// LibraryScratchFile and, when a destination is given, unpacks it there. False, with the reason
+// in `error`, when the library is missing or its unpacking failed; the latter also adds an
+// "ExtLIB" entry to the ErrorList.
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter);

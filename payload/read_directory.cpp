@@ -1,0 +1,35 @@
+#include "app/session_stores.h"
+#include "app/translation.h"
+#include "payload/container_format.h"
+#include "payload/payload_reader.h"
+#include "ui/responder.h"
+
+namespace {
+
+void showError(const char* text) {
+    const char* caption = translate("Erreur");
+    responder().startupMessage(caption, translate(text));
+}
+
+}  // namespace
+
+// The steps do not stop each other after a size failure: the checksum is still verified.
+ContainerState readDirectory() {
+    int64_t end = 0;
+    if (!readDirectoryEntries(ProgramPath().text(), ContainerDirectory(), end)) {
+        showError("Fichier erron\xE9 - Impossible de retrouver les informations");
+        return ContainerState::Unreadable;
+    }
+    ContainerState state = ContainerState::Sound;
+    FileInfo info;
+    GetFileInfo(ProgramPath().text(), info);
+    if (info.size < end && !joinVolumes(ProgramPath(), WorkFolder().text(), end)) {
+        showError("Le fichier n'est pas de la bonne taille");
+        state = ContainerState::Damaged;
+    }
+    if (ContainerDirectory().find(checksumLibraryName) && !checksumMatches(ProgramPath().text(), end)) {
+        showError("Le fichier contient des erreurs");
+        state = ContainerState::Damaged;
+    }
+    return state;
+}

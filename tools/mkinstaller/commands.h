@@ -1,0 +1,11 @@
+#pragma once
+
+#include "tools/mkinstaller/arguments.h"
+#include "tools/mkinstaller/mkinstaller.h"
+
+// The sub-commands; each reads its own arguments and returns the exit code. Failures are thrown
+// as PackError (exit 1) or UsageError (exit 2).
+int buildCommand(Arguments& args, Console& console);
+int packLibCommand(Arguments& args, Console& console);
+int listCommand(Arguments& args, Console& console);
+int extractCommand(Arguments& args, Console& console);

@@ -1,0 +1,115 @@
+#include <algorithm>
+#include <system_error>
+
+#include "app/command_line.h"
+#include "app/session_stores.h"
+#include "params/file_stream.h"
+#include "params/fold_upper.h"
+#include "payload/container_format.h"
+#include "payload/payload_reader.h"
+#include "platform/file_ops.h"
+#include "platform/folder_ops.h"
+#include "tools/mkinstaller/commands.h"
+#include "tools/mkinstaller/scratch_folder.h"
+#include "tools/mkinstaller/windows_names.h"
+#include "ui/scripted_responder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A path the installer's code composed ("\\" separators), as the packer's system writes it.
+std::string shown(const char* path) {
+    std::string text = utf8FromWindows(path);
+    std::replace(text.begin(), text.end(), '\\', static_cast<char>(fs::path::preferred_separator));
+    return text;
+}
+
+// The installer's diagnostic lines (folders probed before they are made) are not for the
+// packer's users: they are dropped while it lives.
+struct QuietDiagnostics {
+    QuietDiagnostics() : previous(setErrorStream(&dropped)) {}
+    ~QuietDiagnostics() { setErrorStream(previous); }
+    TextOutStream dropped;
+    OutStream* previous;
+};
+
+// The extra variables are stored as they are, not archived: they are copied out into a file.
+bool extractStored(const char* name, const TextBuffer& file, TextBuffer& error) {
+    if (!extractLibrary(name, error, nullptr, nullptr)) return false;
+    if (CopyFileOver(LibraryScratchFile().text(), file.text())) return true;
+    error.assign("cannot write ");
+    error.append(file);
+    return false;
+}
+
+// One library into `destination`; the reason of a failure goes to the console.
+bool extractOne(const char* name, const TextBuffer& destination, Console& console) {
+    TextBuffer error;
+    bool stored = std::string(name) == extraVariablesLibraryName;
+    TextBuffer file(destination);
+    file.appendPath(name);
+    bool done = stored ? extractStored(name, file, error) : extractLibrary(name, error, destination.text(), nullptr);
+    const char* reason = ErrorList().child(0) ? ErrorList().child(0)->value() : error.text();
+    if (done)
+        console.out << utf8FromWindows(name) << " -> " << shown((stored ? file : destination).text()) << '\n';
+    else
+        console.err << "mkinstaller: " << utf8FromWindows(reason) << '\n';
+    ErrorList().reset(true);
+    return done;
+}
+
+// Shows what the installer would have shown in its start-up message boxes.
+void printMessages(const ScriptedResponder& messages, std::ostream& err) {
+    for (ParamCell* cell = messages.asked.children(); cell; cell = cell->next)
+        err << "mkinstaller: " << utf8FromWindows(cell->node->valueOf("text")) << '\n';
+}
+
+}  // namespace
+
+// Unpacks libraries through the installer's own reader: the same directory reading, volume
+// joining, checksum verification and unpacking as at start-up, with the messages on the console.
+int extractCommand(Arguments& args, Console& console) {
+    std::string file = args.take();
+    std::string second = args.take();
+    bool all = second == "--all";
+    std::string name = all ? std::string() : windowsText(second, "library name");
+    std::string destination = args.take();
+    if (!args.done()) throw UsageError("extract takes FILE NAME DIR or FILE --all DIR");
+    std::error_code error;
+    if (fs::file_size(file, error) <= uint64_t(stubSize) || error)
+        throw PackError(file + ": no payload (the file is not longer than a stub)");
+    if (!all && foldEquals(name.c_str(), checksumLibraryName))
+        throw PackError(name + " holds the checksum, not files");
+
+    ScratchFolder work;
+    QuietDiagnostics quiet;
+    ProgramPath().assign(file.c_str());
+    WorkFolder().assign(work.text().c_str());
+    LibraryScratchFile().assign(WorkFolder().text());
+    LibraryScratchFile().appendPath("libtmp.tmp");
+    ContainerDirectory().reset(true);
+    ErrorList().reset(true);
+    ContainerState state;
+    {
+        ScriptedResponder messages;
+        state = readDirectory();
+        printMessages(messages, console.err);
+    }
+    if (state == ContainerState::Unreadable) return 1;
+    if (!MakeFolder(destination.c_str(), true)) throw PackError("cannot create " + destination);
+
+    bool done = true;
+    TextBuffer into(destination.c_str());
+    if (!all) {
+        done = extractOne(name.c_str(), into, console);
+    } else {
+        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
+            if (foldEquals(cell->node->name(), checksumLibraryName)) continue;
+            TextBuffer folder(into);
+            if (std::string(cell->node->name()) != extraVariablesLibraryName) folder.appendPath(cell->node->name());
+            done = extractOne(cell->node->name(), folder, console) && done;
+        }
+    }
+    return done && state == ContainerState::Sound ? 0 : 1;
+}

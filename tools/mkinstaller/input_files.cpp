@@ -1,0 +1,27 @@
+#include "tools/mkinstaller/input_files.h"
+
+#include <vector>
+
+#include "tools/mkinstaller/pack_error.h"
+#include "tools/mkinstaller/progress.h"
+
+std::ifstream openForReading(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw PackError("cannot open " + path.u8string());
+    return in;
+}
+
+void copyFileInto(const std::filesystem::path& path, uint64_t size, ByteSink& sink, Progress& progress) {
+    std::ifstream in = openForReading(path);
+    std::vector<char> buffer(1 << 16);
+    uint64_t copied = 0;
+    while (true) {
+        std::streamsize n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (n <= 0) break;
+        copied += static_cast<uint64_t>(n);
+        if (copied > size) break;
+        sink.write(buffer.data(), static_cast<size_t>(n));
+        progress.advance(static_cast<uint64_t>(n));
+    }
+    if (copied != size) throw PackError(path.u8string() + " changed while it was being packed");
+}

@@ -1,0 +1,165 @@
+#include "tools/mkinstaller/installer_builder.h"
+
+#include <system_error>
+
+#include "app/command_line.h"
+#include "payload/container_format.h"
+#include "tools/mkinstaller/archive_tree.h"
+#include "tools/mkinstaller/archive_writer.h"
+#include "tools/mkinstaller/gzip_sink.h"
+#include "tools/mkinstaller/input_files.h"
+#include "tools/mkinstaller/library_names.h"
+#include "tools/mkinstaller/pack_error.h"
+#include "tools/mkinstaller/pending_file.h"
+#include "tools/mkinstaller/progress.h"
+#include "tools/mkinstaller/volume_writer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One library as the container will hold it: an archived folder, or a file stored as it is.
+struct LibraryInput {
+    std::string name;
+    fs::path path;
+    std::optional<ArchiveNode> tree;
+    uint64_t fileSize = 0;
+    uint32_t storedSize = 0;  // once written
+};
+
+uint64_t regularFileSize(const fs::path& path, const std::string& what) {
+    std::error_code error;
+    fs::file_status status = fs::status(path, error);
+    if (error) throw PackError(what + " " + path.u8string() + ": " + error.message());
+    if (!fs::is_regular_file(status)) throw PackError(what + " " + path.u8string() + ": not a file");
+    return fs::file_size(path);
+}
+
+LibraryInput scanLibrary(const std::string& name, const fs::path& path) {
+    LibraryInput input{name, path, std::nullopt, 0, 0};
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        input.tree = scanArchiveFolder(path);
+    } else {
+        input.fileSize = regularFileSize(path, "library " + name + ":");
+        if (input.fileSize > uint64_t(maxContainerEnd))
+            throw PackError("library " + name + ": " + path.u8string() + " is 2 GiB or more");
+    }
+    return input;
+}
+
+uint64_t inputSize(const LibraryInput& input) {
+    return input.tree ? contentSize(*input.tree) : input.fileSize;
+}
+
+void checkStub(const fs::path& stub) {
+    uint64_t size = regularFileSize(stub, "stub");
+    if (size != uint64_t(stubSize))
+        throw PackError("stub " + stub.u8string() + " is " + std::to_string(size) + " bytes; a stub is exactly " +
+                        std::to_string(stubSize) + " bytes");
+}
+
+void checkOutputFolder(const fs::path& output) {
+    fs::path folder = output.parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) throw PackError("output folder " + folder.u8string() + " does not exist");
+}
+
+// Writes one library into the sink; its stored size is the sink's growth.
+void writeLibrary(LibraryInput& input, PendingFile& body, int level, Progress& progress) {
+    FileSink sink(body.stream(), body.temporaryPath());
+    if (input.tree) {
+        GzipSink gzip(sink, level);
+        writeArchive(*input.tree, gzip, progress);
+        gzip.finish();
+    } else {
+        copyFileInto(input.path, input.fileSize, sink, progress);
+    }
+    if (sink.written() > uint64_t(maxContainerEnd))
+        throw PackError("library " + input.name + " takes 2 GiB or more");
+    input.storedSize = static_cast<uint32_t>(sink.written());
+}
+
+std::string directoryEntry(const std::string& name, uint32_t size) {
+    unsigned char bytes[4];
+    writeBigEndian32(size, bytes);
+    return name + ' ' + std::string(reinterpret_cast<char*>(bytes), 4);
+}
+
+}  // namespace
+
+BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressOut) {
+    std::vector<std::string> names;
+    for (const LibrarySource& library : options.libraries) names.push_back(library.name);
+    checkLibraryNames(names, options.extraVariables ? 2 : 1);
+    checkStub(options.stub);
+
+    std::vector<LibraryInput> inputs;
+    std::error_code error;
+    if (!fs::is_directory(options.description, error))
+        throw PackError("description " + options.description.u8string() + ": not a folder");
+    inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
+    for (const LibrarySource& library : options.libraries) inputs.push_back(scanLibrary(library.name, library.path));
+    if (options.extraVariables) {
+        LibraryInput extra{extraVariablesLibraryName, *options.extraVariables, std::nullopt, 0, 0};
+        extra.fileSize = regularFileSize(extra.path, "extra variables");
+        inputs.push_back(std::move(extra));
+    }
+
+    uint64_t directorySize = sizeof checksumLibraryName - 1 + directoryEntryOverhead;
+    uint64_t total = 0;
+    for (const LibraryInput& input : inputs) {
+        directorySize += input.name.size() + directoryEntryOverhead;
+        total += inputSize(input);
+    }
+    uint64_t head = uint64_t(stubSize) + directorySize;
+    if (options.volumeSize && options.volumeSize < head)
+        throw PackError("volume size " + std::to_string(options.volumeSize) + " is too small: the first file holds the stub and the directory, " +
+                        std::to_string(head) + " bytes");
+    checkOutputFolder(options.output);
+
+    // The directory holds the libraries' stored sizes, so they are written to a scratch file first.
+    PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
+    {
+        Progress progress(progressOut, total);
+        for (LibraryInput& input : inputs) writeLibrary(input, body, options.level, progress);
+    }
+    body.close();
+
+    std::string directory;
+    uint64_t end = head + checksumLibrarySize;
+    for (const LibraryInput& input : inputs) {
+        directory += directoryEntry(input.name, input.storedSize);
+        end += input.storedSize;
+    }
+    directory += directoryEntry(checksumLibraryName, checksumLibrarySize);
+    if (end > uint64_t(maxContainerEnd))
+        throw PackError("the installer would take " + std::to_string(end) + " bytes; it must stay below 2 GiB");
+
+    VolumeWriter output(options.output, options.volumeSize);
+    ChecksumSink summed(output);
+    Progress quiet(nullptr, 0);
+    copyFileInto(options.stub, uint64_t(stubSize), summed, quiet);
+    summed.write(directory.data(), directory.size());
+    copyFileInto(body.temporaryPath(), end - head - checksumLibrarySize, summed, quiet);
+    unsigned char checksum[4];
+    writeBigEndian32(summed.checksum(), checksum);
+    output.write(checksum, sizeof checksum);
+    output.commit();
+    return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
+}
+
+void packLibrary(const fs::path& folder, int level, const fs::path& output, std::ostream* progressOut) {
+    ArchiveNode tree = scanArchiveFolder(folder);
+    checkOutputFolder(output);
+    PendingFile file(output);
+    {
+        Progress progress(progressOut, contentSize(tree));
+        FileSink sink(file.stream(), file.temporaryPath());
+        GzipSink gzip(sink, level);
+        writeArchive(tree, gzip, progress);
+        gzip.finish();
+    }
+    file.commit();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct LibrarySource {
+    std::string name;  // Windows-1252 bytes
+    // A folder is archived; a file is stored as it is (a prebuilt library).
+    std::filesystem::path path;
+};
+
+struct BuildOptions {
+    std::filesystem::path description;
+    std::vector<LibrarySource> libraries;
+    std::optional<std::filesystem::path> extraVariables;
+    std::filesystem::path stub;
+    uint64_t volumeSize = 0;  // 0: everything in one file
+    int level = 9;            // 0 stores archives uncompressed
+    std::filesystem::path output;
+};
+
+// What was written, for the packer's report.
+struct BuildSummary {
+    int libraries = 0;  // the checksum not counted
+    uint64_t size = 0;  // of the whole installer, volumes included
+    int volumes = 0;
+};
+
+// Writes an installer: the stub, then the container with "INSTALLE" (the description archived),
+// the libraries in the given order, "VARBONUS" (the extra variables as they are) and "CRC". All
+// input is checked before anything is written, and the output appears only when complete.
+// A PackError names what went wrong. Progress goes to `progress` when given.
+BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progress);
+
+// Archives a folder into one gzip file (a loose library).
+void packLibrary(const std::filesystem::path& folder, int level, const std::filesystem::path& output,
+                 std::ostream* progress);

@@ -1,0 +1,85 @@
+#include <iomanip>
+#include <system_error>
+
+#include "app/command_line.h"
+#include "params/param_node.h"
+#include "payload/payload_reader.h"
+#include "tools/mkinstaller/commands.h"
+#include "tools/mkinstaller/scratch_folder.h"
+#include "tools/mkinstaller/volume_writer.h"
+#include "tools/mkinstaller/windows_names.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+uint64_t sizeOf(const fs::path& path) {
+    std::error_code error;
+    uint64_t size = fs::file_size(path, error);
+    if (error) throw PackError(path.u8string() + ": " + error.message());
+    return size;
+}
+
+void printDirectory(const ParamNode& directory, std::ostream& out) {
+    out << "      offset        size  name\n";
+    for (ParamCell* cell = directory.children(); cell; cell = cell->next)
+        out << std::setw(12) << cell->node->integerValue() << std::setw(12) << cell->node->integerOf("Taille")
+            << "  " << utf8FromWindows(cell->node->name()) << '\n';
+}
+
+// The volumes the installer would join: its path followed by 1, 2, ... up to the first missing.
+std::vector<fs::path> findVolumes(const fs::path& installer) {
+    std::vector<fs::path> volumes;
+    std::error_code error;
+    for (int n = 1; fs::exists(volumePath(installer, n), error); ++n) volumes.push_back(volumePath(installer, n));
+    return volumes;
+}
+
+}  // namespace
+
+// Reads an installer as the stub does and tells whether the stub would accept it.
+int listCommand(Arguments& args, Console& console) {
+    fs::path file = args.take();
+    if (!args.done()) throw UsageError("list takes one FILE");
+    std::ostream& out = console.out;
+    uint64_t size = sizeOf(file);
+    if (size < uint64_t(stubSize)) throw PackError(file.u8string() + ": shorter than a stub, not an installer");
+    if (size == uint64_t(stubSize)) {
+        out << file.u8string() << ": a stub without payload\n";
+        return 0;
+    }
+    ParamNode directory;
+    int64_t end = 0;
+    if (!readDirectoryEntries(file.string().c_str(), directory, end))
+        throw PackError(file.u8string() + ": the directory cannot be read");
+    out << file.u8string() << ": " << directory.childCount() << " entries, the container ends at " << end << '\n';
+    printDirectory(directory, out);
+
+    std::vector<fs::path> volumes = findVolumes(file);
+    out << "volumes:";
+    if (volumes.empty()) out << " none";
+    for (const fs::path& volume : volumes) out << ' ' << volume.filename().u8string();
+    out << '\n';
+
+    bool sound = true;
+    std::string checked = file.string();
+    ScratchFolder work;
+    if (size >= uint64_t(end)) {
+        out << "size: right";
+        if (size > uint64_t(end)) out << " (" << size - uint64_t(end) << " bytes after the container are ignored)";
+        out << '\n';
+    } else {
+        TextBuffer joined(checked.c_str());
+        sound = joinVolumes(joined, work.text().c_str(), end);
+        out << (sound ? "size: right, with the volumes\n" : "size: wrong, the files do not hold the whole container\n");
+        checked = joined.text();
+    }
+    if (!directory.find("CRC")) {
+        out << "checksum: none (no entry named CRC)\n";
+    } else {
+        bool matches = checksumMatches(checked.c_str(), end);
+        out << (matches ? "checksum: right\n" : "checksum: wrong\n");
+        sound = sound && matches;
+    }
+    return sound ? 0 : 1;
+}

@@ -1,0 +1,53 @@
+#include "tools/mkinstaller/mkinstaller.h"
+
+#include "tools/mkinstaller/commands.h"
+
+namespace {
+
+const char usage[] =
+    "usage:\n"
+    "  mkinstaller build --description DIR [--library NAME=PATH ...] [--extra-variables FILE]\n"
+    "                    [--stub FILE] [--volume-size BYTES] [--level 0-9] -o OUT\n"
+    "      writes an installer: the stub (by default installer.exe beside the packer), the\n"
+    "      description DIR as INSTALLE, each library (a folder is archived, a file is stored as\n"
+    "      it is), the extra variables as VARBONUS, and the checksum. With --volume-size, OUT\n"
+    "      holds at most BYTES and the rest goes to OUT1, OUT2, ... Level 0 stores archives\n"
+    "      uncompressed; the default is 9.\n"
+    "  mkinstaller list FILE\n"
+    "      shows the directory and volumes; exit code 0 only when the installer is sound.\n"
+    "  mkinstaller extract FILE NAME DIR\n"
+    "  mkinstaller extract FILE --all DIR\n"
+    "      unpacks one library into DIR, or every library into DIR/NAME, as the installer does.\n"
+    "  mkinstaller pack-lib DIR [--level 0-9] -o NAME.lib\n"
+    "      writes the archive of DIR as a loose library file.\n";
+
+int dispatch(Arguments& args, Console& console) {
+    std::string command = args.take();
+    if (command == "build") return buildCommand(args, console);
+    if (command == "list") return listCommand(args, console);
+    if (command == "extract") return extractCommand(args, console);
+    if (command == "pack-lib") return packLibCommand(args, console);
+    if (command == "--help" || command == "help") {
+        console.out << usage;
+        return 0;
+    }
+    throw UsageError("unknown command " + command);
+}
+
+}  // namespace
+
+int runMkinstaller(const std::vector<std::string>& words, Console& console) {
+    Arguments args(words);
+    try {
+        return dispatch(args, console);
+    } catch (const UsageError& error) {
+        console.err << "mkinstaller: " << error.what() << '\n' << usage;
+        return 2;
+    } catch (const PackError& error) {
+        console.err << "mkinstaller: " << error.what() << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        console.err << "mkinstaller: " << error.what() << '\n';
+        return 1;
+    }
+}

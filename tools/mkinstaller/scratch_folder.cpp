@@ -1,0 +1,23 @@
+#include "tools/mkinstaller/scratch_folder.h"
+
+#include <random>
+#include <system_error>
+
+#include "tools/mkinstaller/pack_error.h"
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = fs::temp_directory_path() / ("mkinstaller-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(path_, error)) return;
+    }
+    throw PackError("cannot create a scratch folder in " + fs::temp_directory_path().u8string());
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
