@@ -1,0 +1,36 @@
+#include "script/command_run.h"
+
+#include "app/session_stores.h"
+#include "app/translation.h"
+
+const char* argument(const CommandRun& run, const char* key, const char* fallback) {
+    const ParamNode* node = run.command.find(key);
+    if (!node) return fallback;
+    return node->value() ? node->value() : "";
+}
+
+const char* itemValue(const ParamNode& item) { return item.value() ? item.value() : ""; }
+
+bool hasVisibleByte(const char* text) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
+        if (*p > ' ') return true;
+    }
+    return false;
+}
+
+void report(CommandRun& run, const char* prefix, const char* first, const char* second,
+            const char* detail) {
+    if (!run.reporting) return;
+    TextBuffer& message = run.message;
+    message.assign(translate(prefix));
+    message.append(first);
+    if (second) {
+        message.append("=>");
+        message.append(second);
+    }
+    if (detail) {
+        message.append(" : ");
+        message.append(detail);
+    }
+    addError(run.keyword, message.text());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+
+struct Package;
+
+// One run of one command, handed to the command's implementation.
+struct CommandRun {
+    Package& package;
+    // The working copy: expanded, 0xA4 replaced, owned by the run.
+    ParamNode& command;
+    // The keyword as written after expansion, without digit and "-" prefixes.
+    const char* keyword;
+    // Off when the keyword had a leading "-".
+    bool reporting;
+    // The positional parameters of the block being run.
+    ParamNodeList params;
+    // Where a failure message is composed; emptied before each item.
+    TextBuffer message;
+};
+
+// A keyed command's argument: the value of the first child named key (exact comparison), or
+// fallback when there is none. Required keys fall back to "erreur".
+const char* argument(const CommandRun& run, const char* key, const char* fallback = "erreur");
+
+// An item's value; the empty text for an item without one.
+const char* itemValue(const ParamNode& item);
+
+// Whether a text holds a byte above the space character.
+bool hasVisibleByte(const char* text);
+
+// A failed operation: composes translated prefix + first [+ "=>" + second] [+ " : " + detail] in
+// the message buffer and, when reporting is on, puts (keyword, message) at the front of the
+// ErrorList.
+void report(CommandRun& run, const char* prefix, const char* first, const char* second = nullptr,
+            const char* detail = nullptr);

@@ -1,0 +1,99 @@
+#include "script/file_commands.h"
+
+#include "params/file_stream.h"
+#include "params/stream_expansion.h"
+#include "params/variable_store.h"
+#include "payload/archive_reader.h"
+#include "payload/payload_reader.h"
+#include "platform/folder_ops.h"
+#include "platform/path_names.h"
+#include "script/run_state.h"
+
+namespace {
+
+// DELDIR passes over shorter names: a short path is more likely a drive or a system folder
+// than a product's own folder.
+const int32_t shortestDeletableFolder = 10;
+
+// A copy halted by a stop request is not a failure of the script: the user stopped it.
+bool failedByItself(bool done) { return !done && !stopRequested(); }
+
+}  // namespace
+
+void copyFileItem(CommandRun& run, ParamNode& item) {
+    if (!CopyFileOver(item.name(), itemValue(item), &CopiedBytes())) {
+        report(run, "Erreur de copie du fichier ", item.name(), itemValue(item));
+    }
+}
+
+void renameItem(CommandRun& run, ParamNode& item) {
+    if (!RenamePath(item.name(), itemValue(item))) {
+        report(run, "Erreur de renommage de ", item.name(), itemValue(item));
+    }
+}
+
+void createFileItem(CommandRun& run, ParamNode& item) {
+    OutFileStream file;
+    if (!file.open(item.name(), FileMode::binary)) {
+        report(run, "Erreur de cr\xE9" "ation du fichier ", item.name());
+    }
+}
+
+void appendLineItem(CommandRun& run, ParamNode& item) {
+    // Binary mode with an explicit CR LF: the same bytes on every system.
+    OutFileStream file(item.name(), FileMode::binary, true);
+    file << itemValue(item) << "\r\n";
+    if (!file.close()) report(run, "Erreur d'ouverture du fichier ", item.name());
+}
+
+void makeFolderItem(CommandRun& run, ParamNode& item) {
+    if (!MakeFolder(item.name(), true)) {
+        report(run, "Erreur de cr\xE9" "ation du dossier ", item.name());
+    }
+}
+
+void copyFolderItem(CommandRun& run, ParamNode& item) {
+    bool done = CopyFolder(item.name(), itemValue(item), true, &CopiedBytes(), &StopFlag());
+    if (failedByItself(done)) {
+        report(run, "Erreur de copie du dossier ", item.name(), itemValue(item));
+    }
+}
+
+void copyLibraryItem(CommandRun& run, ParamNode& item) {
+    if (FolderExists(item.name())) {
+        copyFolderItem(run, item);
+        return;
+    }
+    TextBuffer detail;
+    TextBuffer archive(item.name());
+    archive.append(".lib");
+    if (PathExists(archive.text())) {
+        bool done = unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes());
+        if (failedByItself(done)) {
+            report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
+                   detail.text());
+        }
+        return;
+    }
+    TextBuffer library = BaseName(item.name());
+    bool done = extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes());
+    if (failedByItself(done)) {
+        report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
+               detail.text());
+    }
+}
+
+void deleteFolderItem(CommandRun&, ParamNode& item) {
+    TextBuffer folder(item.name());
+    if (folder.length() >= shortestDeletableFolder) RemoveFolder(folder.text(), true);
+}
+
+void deleteFileItem(CommandRun& run, ParamNode& item) {
+    if (!DeletePath(item.name())) report(run, "Erreur de suppression du fichier ", item.name());
+}
+
+void evaluateFileItem(CommandRun&, ParamNode& item) {
+    InFileStream input(item.name(), FileMode::binary);
+    OutFileStream output(itemValue(item), FileMode::binary);
+    expandStream(input, output, VariableStore().children(), nullptr);
+}

@@ -1,0 +1,21 @@
+#include "script/installation_walk.h"
+
+#include "params/package.h"
+#include "script/run_state.h"
+#include "script/script_engine.h"
+
+namespace {
+
+void installPackage(Package& package) {
+    if (package.state == 0 || stopRequested()) return;
+    RunningPackage().store(&package);
+    RunBlock(package, package.FindBlock("Installe"), nullptr, true);
+    for (const auto& sub : package.subPackages) installPackage(*sub);
+}
+
+}  // namespace
+
+void runInstallation(Package& root) {
+    installPackage(root);
+    RunningPackage().store(nullptr);
+}

@@ -1,0 +1,71 @@
+#include "script/prompt_commands.h"
+
+#include <cstring>
+
+#include "app/translation.h"
+#include "params/package.h"
+#include "params/variable_store.h"
+#include "script/choice_list.h"
+#include "script/script_engine.h"
+#include "ui/responder.h"
+
+namespace {
+
+// Whether the dialog is due: always with "|tjrs|", with "|ihm|" only when there is a choice.
+bool dialogWanted(const char* flags, int32_t candidates) {
+    return std::strstr(flags, "|tjrs|") || (std::strstr(flags, "|ihm|") && candidates >= 2);
+}
+
+// The chosen text, or null. An empty list shows a notice instead of the dialog.
+const char* askChoice(CommandRun& run, ParamNode& choices) {
+    if (!choices.children()) {
+        responder().notify("Op\xE9ration annul\xE9" "e", "Vous ne poss\xE9" "dez pas d'objets");
+        return nullptr;
+    }
+    const char* title = translate("S\xE9lection");
+    const char* prompt = translate(argument(run, "Titre", "S\xE9lectionnez la ligne souhait\xE9" "e"));
+    return responder().chooseFromList(title, prompt, &choices, run.command.integerOf("ParNom", 0),
+                                      run.command.integerOf("ParNomRet", -1));
+}
+
+}  // namespace
+
+void runConfirmation(CommandRun& run) {
+    const char* title = translate(argument(run, "Titre"));
+    const char* message = translate(argument(run, "Message"));
+    bool yes = responder().askYesNo(title, message);
+    RunBranch(run.package, yes ? "Oui" : "Non", run.command);
+}
+
+void runChooseCandidate(CommandRun& run) {
+    ParamNode& choices = run.package.choiceList;
+    if (const ParamNode* offered = run.command.find("ChoixStat")) {
+        for (ParamCell* c = offered->children(); c; c = c->next) {
+            addChoice(choices, c->node->name(), c->node->value());
+        }
+    }
+    if (const ParamNode* flags = run.command.find("IHM")) {
+        TextBuffer result;
+        bool chosen = false;
+        if (dialogWanted(itemValue(*flags), choices.childCount())) {
+            const char* answer = askChoice(run, choices);
+            chosen = answer != nullptr;
+            result.assign(answer);
+        } else if (const ParamNode* first = choices.child(0)) {
+            chosen = true;
+            result.assign(first->name());
+        }
+        if (!chosen) {
+            const ParamNode* fallback = run.command.find("Defaut");
+            chosen = fallback != nullptr;
+            if (fallback) result.assign(itemValue(*fallback));
+        }
+        if (chosen) setVariable(argument(run, "Variable"), result.text());
+        choices.setChildren(nullptr, false);
+    }
+    setVariableInteger("IHM_LSTNB", choices.childCount());
+}
+
+void showInformationItem(CommandRun&, ParamNode& item) {
+    responder().showMessage(translate(item.name()), translate(itemValue(item)), false);
+}

@@ -1,0 +1,14 @@
+#include "script/run_state.h"
+
+// Namespace-scope atomics are constant-initialised: no start-up order or guard questions.
+namespace {
+ScriptProgressCounters progress;
+ByteCounter copiedBytes{0};
+std::atomic<Package*> runningPackage{nullptr};
+std::atomic<bool> stopFlag{false};
+}  // namespace
+
+ScriptProgressCounters& ScriptProgress() { return progress; }
+ByteCounter& CopiedBytes() { return copiedBytes; }
+std::atomic<Package*>& RunningPackage() { return runningPackage; }
+std::atomic<bool>& StopFlag() { return stopFlag; }

@@ -1,0 +1,107 @@
+#include "script/script_engine.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "app/session_stores.h"
+#include "app/translation.h"
+#include "params/expansion.h"
+#include "params/package.h"
+#include "params/variable_store.h"
+#include "script/command_table.h"
+#include "script/run_state.h"
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "NAME&" requires NAME to be defined, "NAME!" requires it not to be; tokens chain ("A&B!").
+// "&" is searched before "!", so "A!B&" tests a variable named "A!B". Text after the last
+// operator is ignored; a text without visible bytes is no guard at all.
+bool guardPasses(const char* guard) {
+    if (!hasVisibleByte(guard)) return true;
+    TextBuffer token;
+    for (const char* rest = guard; *rest;) {
+        const char* op = std::strchr(rest, '&');
+        if (!op) op = std::strchr(rest, '!');
+        if (!op) break;
+        token.clear();
+        token.append(rest, static_cast<int32_t>(op - rest));
+        if (isDefined(token.text()) != (*op == '&')) return false;
+        rest = op + 1;
+    }
+    return true;
+}
+
+// Runs a per-item command (or reports an unknown keyword) once for each item. An item that left
+// the runtime's error number set adds its system text, unless silenced or nothing failed yet.
+void runItems(CommandRun& run, ItemCommand command) {
+    for (ParamCell* c = run.command.children(); c && !stopRequested(); c = c->next) {
+        run.message.clear();
+        errno = 0;
+        if (command) {
+            command(run, *c->node);
+        } else {
+            run.message.assign(translate("Commande inconnue : "));
+            run.message.append(run.keyword);
+            addError("???", run.message.text());
+        }
+        if (errno != 0 && run.reporting && ErrorList().children()) {
+            addError("Windows", std::strerror(errno));
+        }
+    }
+}
+
+}  // namespace
+
+void RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress) {
+    if (!block) return;
+    // A command may remove the node that holds the block (VARKILL of the variable whose script
+    // runs), so the block runs from its own copy.
+    std::unique_ptr<ParamNode> script(block->clone(true));
+    int32_t index = 0;
+    if (progress) {
+        ScriptProgress().count.store(script->childCount());
+        ScriptProgress().index.store(0);
+    }
+    for (ParamCell* c = script->children(); c && !stopRequested(); c = c->next, ++index) {
+        if (progress) ScriptProgress().index.store(index);
+        RunCommand(package, c->node, params);
+    }
+}
+
+void RunCommand(Package& package, const ParamNode* command, ParamNodeList params) {
+    if (!command) return;
+    setVariable("INSTALLE", package.folder.text());
+    std::unique_ptr<ParamNode> working(command->clone(true));
+    // The depth digit is read from the name as written, before expansion.
+    const char* written = command->name() ? command->name() : "";
+    const int depth = isDigit(written[0]) ? written[0] - '0' : -1;
+    expandTree(*working, 3, true, VariableStore().children(), params, depth);
+    working->replaceChar(3, '\xA4', '\\', true);
+    if (!guardPasses(working->value() ? working->value() : "")) return;
+
+    const char* keyword = working->name() ? working->name() : "";
+    if (isDigit(*keyword)) ++keyword;
+    const bool silent = *keyword == '-';
+    if (silent) ++keyword;
+
+    CommandRun run{package, *working, keyword, !silent, params, TextBuffer()};
+    if (KeyedCommand keyed = findKeyedCommand(keyword)) {
+        keyed(run);
+    } else {
+        runItems(run, findItemCommand(keyword));
+    }
+}
+
+void RunBranch(Package& package, const char* branch, const ParamNode& working) {
+    const ParamNode* chosen = working.find(branch);
+    if (!chosen) return;
+    if (chosen->children()) {
+        RunBlock(package, chosen, nullptr, false);
+        return;
+    }
+    const char* flag = chosen->value() ? chosen->value() : "";
+    if (!isDefined(flag)) setVariable(flag, "");
+}

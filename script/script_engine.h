@@ -1,0 +1,25 @@
+#pragma once
+
+#include "params/param_node.h"
+
+struct Package;
+
+// The interpreter of install scripts. A script is a block of a package's tree: each child is a
+// command whose name is the keyword (with an optional expansion-depth digit and an optional "-"
+// that silences its reports), whose value is its guard and whose children are its arguments.
+// Scripts always run on behalf of a package (the running package); failures never stop them,
+// they become entries of the ErrorList.
+
+// Runs every child of block as a command, in order, handing params (the positional parameters
+// read by "${0}", "${1}", ...) to each. With progress, ScriptProgress follows the commands. A
+// null block does nothing; a stop request ends the block before its next command.
+void RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress);
+
+// Prepares one command on a working copy (variables expanded, 0xA4 turned into "\"), tests its
+// guard and runs it. The script tree itself is never changed.
+void RunCommand(Package& package, const ParamNode* command, ParamNodeList params);
+
+// The branch named branch ("Oui" or "Non") of a condition command's working copy: a branch with
+// children is run as a block; a branch without children defines the variable its value names.
+// A missing branch does nothing.
+void RunBranch(Package& package, const char* branch, const ParamNode& working);

@@ -1,0 +1,262 @@
+// Conditions, prompts and variable commands, with the scripted responder answering.
+
+#include "app/session_stores.h"
+#include "params/variable_store.h"
+#include "platform/path_names.h"
+#include "script/installation_walk.h"
+#include "script/run_state.h"
+#include "script_fixture.h"
+
+namespace {
+
+// A keyed command whose result shows as the variable named by its "Oui" or "Non" branch.
+std::string condition(const std::string& keyword, const std::string& keys, const std::string& flag) {
+    return "    " + keyword + "\n    +\n        " + keys + "\n        Oui = \"" + flag +
+           "_OUI\"\n        Non = \"" + flag + "_NON\"\n    -\n";
+}
+
+std::string script(const std::string& commands) { return "Installe\n+\n" + commands + "-\n"; }
+
+std::string answerOf(const char* flag) {
+    bool yes = isDefined((std::string(flag) + "_OUI").c_str());
+    bool no = isDefined((std::string(flag) + "_NON").c_str());
+    return yes == no ? "both or neither" : yes ? "Oui" : "Non";
+}
+
+}  // namespace
+
+using ConditionTest = ScriptTest;
+
+TEST_F(ConditionTest, ComparisonsFollowTheirOwnRules) {
+    run(script(condition("SI_EGAL", "Chaine1 = \"été\" Chaine2 = \"ETE\"", "eq1") +
+               condition("SI_EGAL", "Chaine1 = \"ça\" Chaine2 = \"ÇA\"", "eq2") +
+               condition("SI_EGAL", "Chaine1 = \"ab\" Chaine2 = \"abc\"", "eq3") +
+               condition("SI_SUP", "Chaine1 = \"10\" Chaine2 = \"9\"", "sup1") +
+               condition("SI_SUP", "Chaine1 = \"abc\" Chaine2 = \"0\"", "sup2") +
+               condition("SI_SUP", "Chaine1 = \" 2.5kg\"", "sup3") +
+               condition("SI_SUP", "Chaine2 = \"-1e1\"", "sup4") +
+               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\"", "str1") +
+               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\" FLAGS = \"1\"", "str2") +
+               condition("SI_STRSTR", "Chaine1 = \"ÉTÉ\" Chaine2 = \"été\"", "str3") +
+               condition("SI_STRSTR", "Chaine1 = \"abc\" Chaine2 = \"\"", "str4")));
+    EXPECT_EQ(answerOf("eq1"), "Oui");
+    EXPECT_EQ(answerOf("eq2"), "Non");
+    EXPECT_EQ(answerOf("eq3"), "Non");
+    EXPECT_EQ(answerOf("sup1"), "Oui");
+    EXPECT_EQ(answerOf("sup2"), "Non");
+    EXPECT_EQ(answerOf("sup3"), "Oui");
+    EXPECT_EQ(answerOf("sup4"), "Oui");
+    EXPECT_EQ(answerOf("str1"), "Oui");
+    EXPECT_EQ(answerOf("str2"), "Non");
+    EXPECT_EQ(answerOf("str3"), "Non");
+    EXPECT_EQ(answerOf("str4"), "Oui");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(ConditionTest, ExistenceTestsTellFilesFromFolders) {
+    folder.write("file.txt", "x");
+    folder.makeFolder("dir");
+    run(script(condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "file.txt") + "\"", "f1") +
+               condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "dir") + "\"", "f2") +
+               condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "none") + "\"", "f3") +
+               condition("SI_REPEXISTE", "Chemin = \"" + (folder / "dir") + "\"", "d1") +
+               condition("SI_REPEXISTE", "Chemin = \"" + (folder / "file.txt") + "\"", "d2")));
+    EXPECT_EQ(answerOf("f1"), "Oui");
+    EXPECT_EQ(answerOf("f2"), "Oui");
+    EXPECT_EQ(answerOf("f3"), "Non");
+    EXPECT_EQ(answerOf("d1"), "Oui");
+    EXPECT_EQ(answerOf("d2"), "Non");
+}
+
+TEST_F(ConditionTest, BranchesRunAsScriptsAndNest) {
+    run(script(R"(
+    SI_EGAL
+    +
+        Chaine1 = "a"  Chaine2 = "a"
+        Oui
+        +
+            AFFECTE  +  outer = "1"  -
+            SI_SUP
+            +
+                Chaine1 = "2"
+                Oui  +  AFFECTE  +  inner = "1"  -  -
+                Non  +  AFFECTE  +  wrong = "1"  -  -
+            -
+        -
+    -
+    SI_EGAL  +  Chaine1 = "a"  Chaine2 = "b"  Oui = "NEVER"  -
+)"));
+    EXPECT_EQ(variable("outer"), "1");
+    EXPECT_EQ(variable("inner"), "1");
+    EXPECT_EQ(variable("wrong"), "<undefined>");
+    EXPECT_EQ(variable("NEVER"), "<undefined>");
+}
+
+TEST_F(ConditionTest, ConfirmationAsksWithTranslatedTextsAndRunsTheAnswersBranch) {
+    answers.answerYes(true);
+    answers.answerYes(false);
+    answers.answerYes(false);
+    run(script(condition("CONFIRMATION", "Message = \"Continuer ?\" Titre = \"Question\"", "c1") +
+               condition("CONFIRMATION", "Message = \"Encore ?\" Titre = \"Question\"", "c2") +
+               R"(
+    CONFIRMATION  +  Message = "Rien ?"  Titre = "Q"  Oui = "YES_ONLY"  -
+    AFFECTE  +  after = "1"  -
+)"));
+    EXPECT_EQ(answerOf("c1"), "Oui");
+    EXPECT_EQ(answerOf("c2"), "Non");
+    EXPECT_EQ(variable("YES_ONLY"), "<undefined>");
+    EXPECT_EQ(variable("after"), "1");
+    Entries expected = {{"askYesNo", "Question"}, {"askYesNo", "Question"}, {"askYesNo", "Q"}};
+    EXPECT_EQ(asked(), expected);
+    EXPECT_STREQ(answers.asked.child(0)->valueOf("text"), "Continuer ?");
+}
+
+using PromptTest = ScriptTest;
+
+TEST_F(PromptTest, InformationShowsOneBoxPerItem) {
+    run(script(R"(
+    INFORMATION  +  "Titre 1" = "Texte 1"  "Titre 2" = "Texte 2"  -
+)"));
+    Entries expected = {{"showMessage", "Titre 1"}, {"showMessage", "Titre 2"}};
+    EXPECT_EQ(asked(), expected);
+    EXPECT_STREQ(answers.asked.child(1)->valueOf("text"), "Texte 2");
+}
+
+TEST_F(PromptTest, ChoiceWithOneCandidateIsTakenWithoutAsking) {
+    run(script(R"(
+    IHM_LST  +  ChoixStat  +  "only" = "The only one"  -  IHM = "|ihm|"  Variable = "PICK"  -
+)"));
+    EXPECT_EQ(variable("PICK"), "only");
+    EXPECT_TRUE(asked().empty());
+    EXPECT_EQ(variable("IHM_LSTNB"), "0");
+    EXPECT_FALSE(package->choiceList.children());
+}
+
+TEST_F(PromptTest, ChoiceWithTwoCandidatesAsksAndTakesTheAnswer) {
+    answers.answerChoice("second");
+    run(script(R"(
+    IHM_LST  +  ChoixStat  +  first = "1"  second = "2"  -  Variable = "PICK"  -
+    AFFECTE  +  counted = "${IHM_LSTNB}"  -
+    IHM_LST  +  IHM = "|ihm|"  Titre = "Votre choix"  ParNom = "1"  Variable = "PICK"  -
+)"));
+    EXPECT_EQ(variable("counted"), "2");
+    EXPECT_EQ(variable("PICK"), "second");
+    Entries expected = {{"chooseFromList", "Sélection"}};
+    EXPECT_EQ(asked(), expected);
+    EXPECT_STREQ(answers.asked.child(0)->valueOf("text"), "Votre choix");
+}
+
+TEST_F(PromptTest, CancelledChoiceFallsBackToDefaut) {
+    answers.answerChoice(nullptr);
+    run(script(R"(
+    IHM_LST  +  ChoixStat  +  a = "1"  b = "2"  -  IHM = "|ihm|"  Defaut = "fallback"  Variable = "PICK"  -
+)"));
+    EXPECT_EQ(variable("PICK"), "fallback");
+}
+
+TEST_F(PromptTest, AlwaysAskingWithNoCandidateShowsTheNoticeAndFallsBackToDefaut) {
+    run(script(R"(
+    IHM_LST  +  IHM = "|tjrs|"  Defaut = "fallback"  Variable = "PICK"  -
+    IHM_LST  +  IHM = "|tjrs|"  Variable = "UNSET"  -
+)"));
+    EXPECT_EQ(variable("PICK"), "fallback");
+    EXPECT_EQ(variable("UNSET"), "<undefined>");
+    Entries expected = {{"notify", "Opération annulée"}, {"notify", "Opération annulée"}};
+    EXPECT_EQ(asked(), expected);
+    EXPECT_STREQ(answers.asked.child(0)->valueOf("text"), "Vous ne possédez pas d'objets");
+}
+
+TEST_F(PromptTest, CandidatesReplaceSameNamedOnesAndWithoutFlagsTheFirstIsTaken) {
+    run(script(R"(
+    IHM_LST  +  ChoixStat  +  x = "1"  y = "2"  -  Variable = "V"  -
+    IHM_LST  +  ChoixStat  +  y = "3"  z = "4"  -  Variable = "V"  -
+)"));
+    EXPECT_EQ(variable("IHM_LSTNB"), "3");
+    const ParamNode& choices = package->choiceList;
+    ASSERT_EQ(choices.childCount(), 3);
+    EXPECT_STREQ(choices.child(0)->name(), "x");
+    EXPECT_STREQ(choices.child(1)->value(), "3");
+    EXPECT_STREQ(choices.child(2)->name(), "z");
+    EXPECT_EQ(variable("V"), "<undefined>");
+
+    run(script(R"(
+    IHM_LST  +  ChoixStat  +  a = "1"  b = "2"  -  IHM = ""  Variable = "V"  -
+)"));
+    EXPECT_EQ(variable("V"), "a");
+    EXPECT_TRUE(asked().empty());
+}
+
+using VariableCommandTest = ScriptTest;
+
+TEST_F(VariableCommandTest, PlageTakesItemsOrCharactersBetweenInclusiveBounds) {
+    run(script(R"(
+    PLAGE  +  Chaine = "a;b;c;d"  Separ = ";"  Min = "1"  Max = "2"  Memo = "M"  Variable = "R1"  -
+    PLAGE  +  Chaine = "abcdef"  Min = "2"  Variable = "R2"  -
+    PLAGE  +  Chaine = "a::b::c"  Separ = "::"  Min = "-5"  Variable = "R3"  -
+    PLAGE  +  Chaine = "abc"  Min = "7"  Variable = "R4"  -
+    PLAGE  +  Chaine = "one"  Separ = ","  Max = "0"  Variable = "R5"  -
+    PLAGE  +  Chaine = "a;;b"  Separ = ";"  Memo = "E"  Variable = "R6"  -
+)"));
+    EXPECT_EQ(variable("R1"), "b;c");
+    EXPECT_EQ(variable("M0"), "b");
+    EXPECT_EQ(variable("M1"), "c");
+    EXPECT_EQ(variable("M2"), "<undefined>");
+    EXPECT_EQ(variable("R2"), "cdef");
+    EXPECT_EQ(variable("R3"), "a::b::c");
+    EXPECT_EQ(variable("R4"), "");
+    EXPECT_EQ(variable("R5"), "one");
+    EXPECT_EQ(variable("R6"), "a;;b");
+    EXPECT_EQ(variable("E1"), "");
+}
+
+TEST_F(VariableCommandTest, AssignTranslateRemoveAndScriptErrors) {
+    setVariable("OLD", "x");
+    run(script(R"(
+    AFFECTE  +  A = "1"  A = "2"  -
+    TRADUIT  +  T = "Bonjour"  -
+    VARKILL  +  OLD  NEVER_DEFINED  -
+    ERREUR  +  Etape = "premier"  Autre = "x"  Etape = "second"  -
+)"));
+    EXPECT_EQ(variable("A"), "2");
+    EXPECT_EQ(variable("T"), "Bonjour");
+    EXPECT_EQ(variable("OLD"), "<undefined>");
+    Entries expected = {{"Autre", "x"}, {"Etape", "second"}};
+    EXPECT_EQ(errors(), expected);
+}
+
+using InstallationTest = ScriptTest;
+
+TEST_F(InstallationTest, WalkRunsSelectedPackagesParentsFirstAndSkipsUnselectedBranches) {
+    auto installe = [](const std::string& name, const std::string& extra = "") {
+        return extra + "Installe\n+\n    AFFECTE  +  ORDER = \"${ORDER}" + name +
+               "\"  -\n    AFFECTE  +  \"at_" + name + "\" = \"${INSTALLE}\"  -\n-\n";
+    };
+    setVariable("ORDER", "");
+    folder.write("a.cpx/install.ini", installe("a"));
+    folder.write("a.cpx/deep.cpx/install.ini", installe("deep"));
+    folder.write("b.cpx/install.ini", installe("b"));
+    folder.write("off.cpx/install.ini", installe("off", "Produit\n+\n    EtatDef = \"0\"\n-\n"));
+    folder.write("off.cpx/below.cpx/install.ini", installe("below"));
+    Package& root = load(installe("root"));
+    ASSERT_EQ(root.subPackages.size(), 3u);
+    // The sub-packages run in the order of the package's list, whatever the folder order.
+    std::string expected = "root";
+    for (const auto& sub : root.subPackages) {
+        if (BaseName(sub->folder.text()).text() == std::string("a.cpx")) expected += "adeep";
+        if (BaseName(sub->folder.text()).text() == std::string("b.cpx")) expected += "b";
+    }
+    runInstallation(root);
+    EXPECT_EQ(variable("ORDER"), expected);
+    EXPECT_EQ(variable("at_root"), folder.path);
+    EXPECT_EQ(variable("at_off"), "<undefined>");
+    EXPECT_EQ(variable("at_below"), "<undefined>");
+    EXPECT_EQ(RunningPackage().load(), nullptr);
+    EXPECT_EQ(ScriptProgress().count.load(), 2);
+}
+
+TEST_F(InstallationTest, UnselectedRootRunsNothing) {
+    Package& root = load("Installe\n+\n    AFFECTE  +  ran = \"1\"  -\n-\n");
+    root.state = 0;
+    runInstallation(root);
+    EXPECT_EQ(variable("ran"), "<undefined>");
+}

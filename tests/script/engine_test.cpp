@@ -1,0 +1,322 @@
+// The interpreter core: guards, expansion depth, keyword prefixes, dispatch, sub-functions,
+// progress and the per-item error rules.
+
+#include <cerrno>
+#include <cstring>
+
+#include "app/session_stores.h"
+#include "params/variable_store.h"
+#include "script/run_state.h"
+#include "script/script_engine.h"
+#include "script_fixture.h"
+
+using EngineTest = ScriptTest;
+
+TEST_F(EngineTest, GuardsDecideWhetherACommandRuns) {
+    setVariable("ON", "1");
+    setVariable("A!B", "1");
+    run(R"(
+Installe
++
+    AFFECTE = "   "      +  blank = "runs"  -
+    AFFECTE = "ON&"      +  defined = "runs"  -
+    AFFECTE = "OFF&"     +  undefined = "runs"  -
+    AFFECTE = "OFF!"     +  notDefined = "runs"  -
+    AFFECTE = "ON!"      +  notUndefined = "runs"  -
+    AFFECTE = "ON&OFF!"  +  chained = "runs"  -
+    AFFECTE = "ON&OFF&"  +  chainedFails = "runs"  -
+    AFFECTE = "A!B&"     +  ampersandFirst = "runs"  -
+    AFFECTE = "ABC"      +  noOperator = "runs"  -
+    AFFECTE = "OFF& "    +  trailing = "runs"  -
+-
+)");
+    EXPECT_EQ(variable("blank"), "runs");
+    EXPECT_EQ(variable("defined"), "runs");
+    EXPECT_EQ(variable("undefined"), "<undefined>");
+    EXPECT_EQ(variable("notDefined"), "runs");
+    EXPECT_EQ(variable("notUndefined"), "<undefined>");
+    EXPECT_EQ(variable("chained"), "runs");
+    EXPECT_EQ(variable("chainedFails"), "<undefined>");
+    EXPECT_EQ(variable("ampersandFirst"), "runs");
+    EXPECT_EQ(variable("noOperator"), "runs");
+    EXPECT_EQ(variable("trailing"), "<undefined>");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(EngineTest, GuardSeesVariablesSetByEarlierCommands) {
+    run(R"(
+Installe
++
+    AFFECTE = "FLAG&"  +  before = "x"  -
+    AFFECTE            +  FLAG = ""  -
+    AFFECTE = "FLAG&"  +  after = "x"  -
+-
+)");
+    EXPECT_EQ(variable("before"), "<undefined>");
+    EXPECT_EQ(variable("after"), "x");
+}
+
+TEST_F(EngineTest, ExpansionDepthLimitsWhatIsExpandedButNotTheBackslashCharacter) {
+    setVariable("X", "v");
+    run(R"(
+Installe
++
+    "0AFFECTE"  +  "${X}zero" = "${X}"  Path0 = "a¤b"  -
+    "1AFFECTE"  +  "${X}one" = "${X}"  -
+    AFFECTE     +  "${X}all" = "${X}"  -
+    "1SI_EGAL"
+    +
+        Chaine1 = "${X}"  Chaine2 = "v"
+        Oui
+        +
+            AFFECTE  +  branch = "¤${X}"  -
+        -
+    -
+-
+)");
+    EXPECT_EQ(variable("${X}zero"), "${X}");
+    EXPECT_EQ(variable("Path0"), "a\\b");
+    EXPECT_EQ(variable("vone"), "v");
+    EXPECT_EQ(variable("vall"), "v");
+    // Below depth 1 the branch is not expanded, but its 0xA4 already becomes "\" there; when
+    // the branch's own command is expanded, that "\" escapes the "$".
+    EXPECT_EQ(variable("branch"), "${X}");
+}
+
+TEST_F(EngineTest, BackslashCharacterStandsBeforeAReferenceWithoutEscapingIt) {
+    setVariable("ID", "42");
+    run(R"(
+Installe
++
+    AFFECTE  +  path = "c:\Dossier¤${ID}"  escaped = "c:\Dossier\${ID}"  -
+-
+)");
+    EXPECT_EQ(variable("path"), "c:\\Dossier\\42");
+    EXPECT_EQ(variable("escaped"), "c:\\Dossier${ID}");
+}
+
+TEST_F(EngineTest, KeywordsFoldCaseButArgumentKeysAreExact) {
+    run(R"(
+Installe
++
+    affecte  +  lower = "1"  -
+    Affecte  +  mixed = "1"  -
+    "si_égal"
+    +
+        chaine1 = "x"  Chaine2 = "erreur"
+        Oui = "MISSING_KEY_READ_AS_ERREUR"
+    -
+-
+)");
+    EXPECT_EQ(variable("lower"), "1");
+    EXPECT_EQ(variable("mixed"), "1");
+    EXPECT_EQ(variable("MISSING_KEY_READ_AS_ERREUR"), "");
+}
+
+TEST_F(EngineTest, CommandNameIsExpandedBeforeItsKeywordIsRead) {
+    setVariable("ACTION", "AFFECTE");
+    setVariable("SILENT_DEL", "-FDEL");
+    run(R"(
+Installe
++
+    "${ACTION}"  +  done = "1"  -
+    "${SILENT_DEL}"  +  "no such file here" -
+-
+)");
+    EXPECT_EQ(variable("done"), "1");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(EngineTest, UnknownKeywordIsReportedOncePerItemEvenWhenSilenced) {
+    run(R"(
+Installe
++
+    INCONNU  +  a  b  c  -
+    RIEN
+    "-Muet"  +  a  -
+-
+)");
+    Entries expected = {{"???", "Commande inconnue : Muet"},
+                        {"???", "Commande inconnue : INCONNU"},
+                        {"???", "Commande inconnue : INCONNU"},
+                        {"???", "Commande inconnue : INCONNU"}};
+    EXPECT_EQ(errors(), expected);
+}
+
+TEST_F(EngineTest, MissingRequiredKeyYieldsTheTextErreur) {
+    run(R"(
+Installe
++
+    PLAGE  +  Chaine = "abc"  -
+-
+)");
+    EXPECT_EQ(variable("erreur"), "abc");
+}
+
+TEST_F(EngineTest, InstalleNamesTheRunningPackagesFolder) {
+    run(R"(
+Installe
++
+    AFFECTE  +  where = "${INSTALLE}"  -
+-
+)");
+    EXPECT_EQ(variable("where"), folder.path);
+    EXPECT_EQ(variable("INSTALLE"), folder.path);
+}
+
+TEST_F(EngineTest, SubFunctionsReceivePositionalParametersAndNest) {
+    run(R"(
+Installe
++
+    SSFCT
+    +
+        Outer
+        +
+            p = "first"
+            p = "second"
+        -
+    -
+-
+SSFct
++
+    Outer
+    +
+        AFFECTE  +  outer0 = "${0}"  outer1 = "${1}"  outer2 = "${2}"  -
+        SSFCT  +  Inner  +  p = "${1}!"  -  -
+    -
+    Inner
+    +
+        AFFECTE  +  inner0 = "${0}"  -
+    -
+-
+)");
+    EXPECT_EQ(variable("outer0"), "first");
+    EXPECT_EQ(variable("outer1"), "second");
+    EXPECT_EQ(variable("outer2"), "2");
+    EXPECT_EQ(variable("inner0"), "second!");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(EngineTest, MissingSubFunctionIsReportedUnlessSilenced) {
+    run(R"(
+Installe
++
+    SSFCT  +  Absente  -
+    "-SSFCT"  +  Muette  -
+-
+)");
+    Entries expected = {{"SSFCT", "Sous-fonction inconnue Absente"}};
+    EXPECT_EQ(errors(), expected);
+}
+
+TEST_F(EngineTest, BranchInsideSubFunctionSeesParametersOnlyThroughTheConditionsExpansion) {
+    run(R"(
+Installe
++
+    SSFCT  +  Check  +  p = "value"  -  -
+-
+SSFct
++
+    Check
+    +
+        SI_EGAL
+        +
+            Chaine1 = "a"  Chaine2 = "A"
+            Oui
+            +
+                AFFECTE  +  seen = "${0}"  late = "\${0}"  -
+            -
+        -
+    -
+-
+)");
+    EXPECT_EQ(variable("seen"), "value");
+    // The escaped reference survives the condition's expansion; the branch's own run has no
+    // positional parameters, so it finds none and gives its name.
+    EXPECT_EQ(variable("late"), "0");
+}
+
+TEST_F(EngineTest, BranchWithoutChildrenDefinesTheVariableItNames) {
+    setVariable("KEEP", "old");
+    run(R"(
+Installe
++
+    SI_EGAL  +  Chaine1 = "x"  Chaine2 = "X"  Oui = "DEJA"  Non = "JAMAIS"  -
+    SI_EGAL  +  Chaine1 = "x"  Chaine2 = "X"  Oui = "KEEP"  -
+    AFFECTE = "DEJA&"  +  guarded = "ran"  -
+-
+)");
+    EXPECT_EQ(variable("DEJA"), "");
+    EXPECT_EQ(variable("JAMAIS"), "<undefined>");
+    EXPECT_EQ(variable("KEEP"), "old");
+    EXPECT_EQ(variable("guarded"), "ran");
+}
+
+TEST_F(EngineTest, SystemErrorTextFollowsAFailingItemOnlyWhenReportedAndNotFirst) {
+    std::string missing = folder / "absent/file.txt";
+    std::string script = R"(
+Installe
++
+    "-FAPPEND"  +  ")" + missing + R"(" = "x"  -
+    ERREUR  +  Script = "stop"  -
+    "-FAPPEND"  +  ")" + missing + R"(" = "x"  -
+    FAPPEND  +  ")" + missing + R"(" = "x"  -
+-
+)";
+    run(script);
+    Entries expected = {{"Windows", std::strerror(ENOENT)},
+                        {"FAPPEND", "Erreur d'ouverture du fichier " + missing},
+                        {"Script", "stop"}};
+    EXPECT_EQ(errors(), expected);
+}
+
+TEST_F(EngineTest, ProgressFollowsTopLevelCommandsOnly) {
+    run(R"(
+Installe
++
+    AFFECTE  +  a = "1"  -
+    SSFCT  +  Deep  -
+    AFFECTE  +  c = "1"  -
+-
+SSFct
++
+    Deep
+    +
+        AFFECTE  +  d1 = "1"  -
+        AFFECTE  +  d2 = "1"  -
+        AFFECTE  +  d3 = "1"  -
+        AFFECTE  +  d4 = "1"  -
+    -
+-
+)");
+    EXPECT_EQ(ScriptProgress().index.load(), 2);
+    EXPECT_EQ(ScriptProgress().count.load(), 3);
+}
+
+TEST_F(EngineTest, BlockSurvivesTheRemovalOfTheVariableThatHoldsIt) {
+    Package& loaded = load("");
+    ParamNode* holder = setVariable("V", "1");
+    ParamNode* exec = new ParamNode("Exec", "");
+    ParamNode* kill = new ParamNode("VARKILL", "");
+    kill->append(new ParamNode("V", ""));
+    ParamNode* assign = new ParamNode("AFFECTE", "");
+    assign->append(new ParamNode("after", "yes"));
+    exec->append(kill);
+    exec->append(assign);
+    holder->append(exec);
+    RunBlock(loaded, exec, nullptr, false);
+    EXPECT_EQ(variable("V"), "<undefined>");
+    EXPECT_EQ(variable("after"), "yes");
+}
+
+TEST_F(EngineTest, StopRequestEndsTheBlockBeforeItsNextCommand) {
+    Package& loaded = load(R"(
+Installe
++
+    AFFECTE  +  first = "1"  -
+-
+)");
+    StopFlag().store(true);
+    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+    EXPECT_EQ(variable("first"), "<undefined>");
+}
