@@ -5,7 +5,10 @@
 #include "params/fold_upper.h"
 #include "script/condition_commands.h"
 #include "script/file_commands.h"
+#include "script/program_commands.h"
 #include "script/prompt_commands.h"
+#include "script/registry_commands.h"
+#include "script/shortcut_commands.h"
 #include "script/subfunction_command.h"
 #include "script/variable_commands.h"
 
@@ -23,6 +26,7 @@ struct ItemEntry {
 
 // Dispatch order: the first keyword equal under FoldUpper wins.
 const KeyedEntry keyedCommands[] = {
+    {"RACCOURCI", runCreateShortcut},
     {"CONFIRMATION", runConfirmation},
     {"SI_EGAL", runIfEqual},
     {"SI_SUP", runIfGreater},
@@ -31,9 +35,16 @@ const KeyedEntry keyedCommands[] = {
     {"SI_REPEXISTE", runIfFolderExists},
     {"PLAGE", runTakeRange},
     {"IHM_LST", runChooseCandidate},
+    {"REG_PROCBITS", runRegistryView},
+    {"REG_EXPORT", runRegistryExport},
+    {"REG_IMPORT", runRegistryImport},
+    {"REG_ECRIT", runRegistryWrite},
+    {"REG_LIT", runRegistryRead},
+    {"REG_EVAL", runRegistrySearch},
 };
 
 const ItemEntry itemCommands[] = {
+    {"REG_CLONE", cloneBranchItem},
     {"SSFCT", callSubFunction},
     {"FCOPY", copyFileItem},
     {"RENAME", renameItem},
@@ -50,6 +61,10 @@ const ItemEntry itemCommands[] = {
     {"AFFECTE", assignItem},
     {"TRADUIT", assignTranslationItem},
     {"VARKILL", removeVariableItem},
+    {"OUVRE", queueOpenItem},
+    {"EXECUTECLIC", openDocumentItem},
+    {"EXECUTE", startProgramItem},
+    {"EXECUTESTOP", runProgramItem},
 };
 
 template <typename Entry, std::size_t n>

@@ -1,0 +1,102 @@
+#include "script/registry_commands.h"
+
+#include <cstring>
+
+#include "app/translation.h"
+#include "params/package.h"
+#include "params/variable_store.h"
+#include "platform/registry_key.h"
+#include "script/registry_search.h"
+
+namespace {
+
+const char* const defaultPrompt = "S\xE9lectionnez la ligne souhait\xE9" "e";
+
+const char* storedPath(const RegistryKey& key) { return key.path() ? key.path() : ""; }
+
+// An optional key that holds visible text, or null.
+const ParamNode* visibleArgument(const CommandRun& run, const char* key) {
+    const ParamNode* node = run.command.find(key);
+    return node && hasVisibleByte(node->value()) ? node : nullptr;
+}
+
+// The value of an optional key, or false when the command has no such key.
+bool fallbackArgument(const CommandRun& run, const char* key, const char*& value) {
+    if (!run.command.find(key)) return false;
+    value = argument(run, key);
+    return true;
+}
+
+}  // namespace
+
+void runRegistryView(CommandRun& run) {
+    if (const ParamNode* variable = visibleArgument(run, "Variable")) {
+        setVariableInteger(variable->value(), registryView64() ? 1 : 0);
+    }
+    if (const ParamNode* bits = visibleArgument(run, "Valeur")) {
+        const int32_t n = bits->integerValue();
+        setRegistryView64(n != 0 && n != 32);
+    }
+}
+
+void runRegistryExport(CommandRun& run) {
+    TextBuffer keyPath;
+    if (!exportValues(argument(run, "Racine"), argument(run, "Branche"), argument(run, "Fichier"),
+                      keyPath)) {
+        report(run, "Erreur d'export du registre ", keyPath.text());
+    }
+}
+
+void runRegistryImport(CommandRun& run) {
+    ParamNodeList failedKeys = nullptr;
+    importFile(argument(run, "Fichier"), VariableStore(), failedKeys);
+    for (ParamCell* c = failedKeys; c; c = c->next) {
+        report(run, "Erreur d'import du registre ", c->node->name());
+    }
+    listClear(failedKeys);
+}
+
+void runRegistryWrite(CommandRun& run) {
+    RegistryKey key;
+    key.setWriteAccess(true);
+    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
+    if (!key.writeValue(argument(run, "Nom"), argument(run, "Valeur", ""), false)) {
+        report(run, "Erreur d'\xE9" "criture dans le registre ", storedPath(key));
+    }
+}
+
+void runRegistryRead(CommandRun& run) {
+    RegistryKey key;
+    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
+    const char* value = key.readValue(argument(run, "Nom"), false, false);
+    if (value || fallbackArgument(run, "Defaut", value)) {
+        setVariable(argument(run, "Variable"), value);
+    } else {
+        report(run, "Erreur de lecture dans le registre ", storedPath(key));
+    }
+}
+
+void runRegistrySearch(CommandRun& run) {
+    const char* flags = argument(run, "IHM");
+    BranchSearch search{argument(run, "Racine"),
+                        argument(run, "AvBranche"),
+                        argument(run, "ApBranche"),
+                        argument(run, "Nom"),
+                        flags,
+                        translate(argument(run, "Titre", defaultPrompt)),
+                        std::strstr(flags, "|memo|") ? &run.package.choiceList : nullptr,
+                        run.command.find("Valide")};
+    TextBuffer result;
+    const char* value = nullptr;
+    if (searchBranches(run.package, search, result)) {
+        value = result.text();
+    } else if (!fallbackArgument(run, "Valeur", value)) {
+        report(run, "Erreur de recherche dans le registre ", search.before);
+        return;
+    }
+    setVariable(argument(run, "Variable"), value);
+}
+
+void cloneBranchItem(CommandRun&, ParamNode& item) {
+    cloneBranch(item.name(), itemValue(item), true);
+}

@@ -1,0 +1,158 @@
+// The commands that start programs, open documents and queue them for the end of the
+// installation. The program started is the tests' sleeper: it sleeps, then writes a file.
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "app/session_stores.h"
+#include "params/variable_store.h"
+#include "script/program_commands.h"
+#include "script/run_state.h"
+#include "script_fixture.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+class ProgramCommandsTest : public ScriptTest {
+protected:
+    ProgramCommandsTest() {
+        OpenList().setChildren(nullptr, false);
+        setVariable("SLEEPER", SLEEPER_PATH);
+        setVariable("DIR", folder.path.c_str());
+    }
+    ~ProgramCommandsTest() override { OpenList().setChildren(nullptr, false); }
+
+    // Whether the file shows up within a few seconds.
+    bool appears(const std::string& name) const {
+        for (int i = 0; i < 200 && !folder.exists(name); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return folder.exists(name);
+    }
+};
+
+TEST_F(ProgramCommandsTest, ExecuteStopWaitsAndPassesTheValueAsOneArgument) {
+    folder.makeFolder("with space");
+    Clock::time_point start = Clock::now();
+    run(R"(
+Installe
++
+    EXECUTESTOP  +  "${SLEEPER} 400" = "${DIR}/with space/done.txt"  -
+-
+)");
+    EXPECT_GE(millisecondsSince(start), 350);
+    EXPECT_EQ(folder.read("with space/done.txt"), "done");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(ProgramCommandsTest, ExecuteReturnsAtOnce) {
+    Clock::time_point start = Clock::now();
+    run(R"(
+Installe
++
+    EXECUTE  +  "${SLEEPER} 1500" = "${DIR}/later.txt"  -
+-
+)");
+    EXPECT_LT(millisecondsSince(start), 1000);
+    EXPECT_FALSE(folder.exists("later.txt"));
+    EXPECT_TRUE(appears("later.txt"));
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(ProgramCommandsTest, StartFolderComesFromIni) {
+    folder.makeFolder("start");
+    run(R"(
+Installe
++
+    EXECUTESTOP
+    +
+        "${SLEEPER} 0" = "relative.txt"
+        +
+            INI = "${DIR}/start"
+        -
+    -
+-
+)");
+    EXPECT_EQ(folder.read("start/relative.txt"), "done");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(ProgramCommandsTest, StopRequestEndsTheWait) {
+    std::thread canceller([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        StopFlag().store(true);
+    });
+    Clock::time_point start = Clock::now();
+    run(R"(
+Installe
++
+    EXECUTESTOP  +  "${SLEEPER} 5000" = "${DIR}/never.txt"  -
+    AFFECTE  +  after = "ran"  -
+-
+)");
+    canceller.join();
+    EXPECT_LT(millisecondsSince(start), 3000);
+    EXPECT_EQ(variable("after"), "<undefined>");
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(ProgramCommandsTest, FailuresAreReportedEvenWhenSilenced) {
+    run(R"(
+Installe
++
+    "-EXECUTE"  +  "${DIR}/none.exe"  -
+    EXECUTESTOP  +  "${DIR}/none.exe" = "a b"  -
+    "-EXECUTECLIC"  +  "${DIR}/none.txt"  +  INI = "${DIR}"  -  -
+    EXECUTE  +  "${SLEEPER} 0" = "x.txt"  +  INI = "${DIR}/no folder"  -  -
+-
+)");
+    const std::string dir = folder.path;
+    const std::string sleeper = SLEEPER_PATH;
+    const std::string prefix = "Erreur d'ouverture du fichier ";
+    Entries expected = {
+        {"EXECUTE", prefix + sleeper + " 0 \"x.txt\", dossier initial : " + dir + "/no folder"},
+        {"EXECUTECLIC", prefix + dir + "/none.txt, dossier initial : " + dir},
+        {"EXECUTESTOP", prefix + dir + "/none.exe \"a b\""},
+        {"EXECUTE", prefix + dir + "/none.exe"}};
+    Entries reported;
+    // A system error text may follow a reported item; it is not what is tested here.
+    for (const auto& entry : errors()) {
+        if (entry.first != "Windows") reported.push_back(entry);
+    }
+    EXPECT_EQ(reported, expected);
+}
+
+TEST_F(ProgramCommandsTest, OpenQueuesCopiesOfItsItems) {
+    run(R"(
+Installe
++
+    OUVRE  +  "${DIR}/readme.txt"  -
+    OUVRE
+    +
+        "${DIR}/setup.exe" = "/s"
+        +
+            INI = "${DIR}"
+        -
+    -
+-
+)");
+    const ParamNode& queued = OpenList();
+    ASSERT_EQ(queued.childCount(), 2);
+    EXPECT_EQ(std::string(queued.child(0)->name()), folder.path + "/readme.txt");
+    EXPECT_EQ(std::string(queued.child(1)->name()), folder.path + "/setup.exe");
+    EXPECT_EQ(std::string(queued.child(1)->valueOf("INI")), folder.path);
+    EXPECT_EQ(std::string(queued.child(1)->value()), "/s");
+    EXPECT_TRUE(errors().empty());
+
+    // Opening the queue at the end reports nothing, even for documents that are gone.
+    openQueuedItems();
+    EXPECT_TRUE(errors().empty());
+}
