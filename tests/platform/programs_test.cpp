@@ -60,9 +60,9 @@ TEST(StartProgram, WaitEndsWhenStopped)
         stop = true;
     });
     Clock::time_point start = Clock::now();
-    EXPECT_TRUE(StartProgram(sleeper(5000, dir / "never.txt").c_str(), true, "  ", &stop));
+    EXPECT_TRUE(StartProgram(sleeper(2500, dir / "never.txt").c_str(), true, "  ", &stop));
     canceller.join();
-    EXPECT_LT(millisecondsSince(start), 3000);
+    EXPECT_LT(millisecondsSince(start), 1500);
     EXPECT_FALSE(dir.exists("never.txt"));
 }
 
