@@ -11,11 +11,6 @@ namespace {
 // Where the next dialog opens: the folder of the previous choice.
 TextBuffer lastFolder;
 
-void rememberFolderOf(const TextBuffer& path)
-{
-    lastFolder = ParentPath(path.text());
-}
-
 // The pattern of filter pair index (from 1), up to its "|" (and its first
 // ";" when it lists several).
 TextBuffer filterPattern(const char* filter, int index)
@@ -61,7 +56,7 @@ bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName
     bool picked = responder().chooseFile(save, ownFilter ? filter : "Tous|*.*||", defaultName,
                                          defaultExtension, index, chosen);
     if (picked) {
-        rememberFolderOf(chosen);
+        lastFolder = ParentPath(chosen.text());
         if (filterIndex)
             *filterIndex = index;
         if (save && ownFilter)
