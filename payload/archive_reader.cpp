@@ -38,7 +38,7 @@ bool unpackFile(GzFileStream& in, const char* path, uint32_t size) {
 // path), so instead of one call per folder the reading keeps the path of the innermost open
 // folder and, per open folder, the length of its parent's path: a few bytes per level.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
-                                ByteCounter* counter) {
+                                ByteCounter* counter, const std::atomic<bool>* stop) {
     TextBuffer path(folder);
     std::vector<int32_t> parentLengths;
     TextBuffer name;
@@ -65,6 +65,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             target.appendPath(name.text());
         }
         if (c == archiveFileRecord) {
+            if (stop && stop->load(std::memory_order_relaxed)) return ArchiveResult::Failed;
             uint32_t size;
             if (!readSize(in, size))
                 return fail(error, "Erreur de lecture de la taille d'un fichier encapsul\xE9");
@@ -88,9 +89,10 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
     return parentLengths.empty() ? ArchiveResult::StreamEnded : ArchiveResult::Failed;
 }
 
-bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter) {
+bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter,
+                   const std::atomic<bool>* stop) {
     GzFileStream in(path);
-    ArchiveResult result = readArchiveFolder(in, destination, error, counter);
+    ArchiveResult result = readArchiveFolder(in, destination, error, counter, stop);
     in.close();
     return result != ArchiveResult::Failed;
 }

@@ -14,10 +14,12 @@ enum class ArchiveResult {
 // Unpacks the archive records read from `in` into `folder`: folders are created before their
 // content, files are created or overwritten, files the archive does not name are left alone.
 // Record names that would leave the destination are refused. The size of each file unpacked is
-// added to `counter` when given. Files written before a failure stay on disk.
+// added to `counter` when given. Files written before a failure stay on disk. Once `stop` is set
+// (from another thread), no further file is unpacked: the result is Failed with an empty error.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
-                                ByteCounter* counter);
+                                ByteCounter* counter, const std::atomic<bool>* stop = nullptr);
 
 // Unpacks the archive in the gzip file at `path` (or stored uncompressed) into `destination`;
-// false, with the reason in `error`, when the reading failed.
-bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter);
+// false, with the reason in `error`, when the reading failed or was stopped.
+bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter,
+                   const std::atomic<bool>* stop = nullptr);

@@ -17,7 +17,8 @@ void copyToScratchFile(const ParamNode& entry) {
 
 }  // namespace
 
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter) {
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter,
+                    const std::atomic<bool>* stop) {
     const ParamNode* entry = ContainerDirectory().find(name);
     if (!entry) {
         error.assign(translate("Erreur, librairie introuvable : "));
@@ -25,7 +26,9 @@ bool extractLibrary(const char* name, TextBuffer& error, const char* destination
         return false;
     }
     copyToScratchFile(*entry);
-    if (!destination || unpackArchive(LibraryScratchFile().text(), destination, error, counter)) return true;
+    if (!destination || unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
+        return true;
+    if (stop && stop->load(std::memory_order_relaxed)) return false;
     TextBuffer message(translate("Erreur de copie de la librairie interne "));
     message.append(LibraryScratchFile());
     message.append("=>");

@@ -41,5 +41,6 @@ ContainerState readDirectory();
 // Copies the library `name` (looked up exactly) out of the program file into
 // LibraryScratchFile and, when a destination is given, unpacks it there. False, with the reason
 // in `error`, when the library is missing or its unpacking failed; the latter also adds an
-// "ExtLIB" entry to the ErrorList.
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter);
+// "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter,
+                    const std::atomic<bool>* stop = nullptr);

@@ -68,7 +68,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     TextBuffer archive(item.name());
     archive.append(".lib");
     if (PathExists(archive.text())) {
-        bool done = unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes());
+        bool done = unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes(), &StopFlag());
         if (failedByItself(done)) {
             report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
                    detail.text());
@@ -76,7 +76,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
         return;
     }
     TextBuffer library = BaseName(item.name());
-    bool done = extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes());
+    bool done = extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
                detail.text());
