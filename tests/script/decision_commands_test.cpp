@@ -196,6 +196,7 @@ TEST_F(VariableCommandTest, PlageTakesItemsOrCharactersBetweenInclusiveBounds) {
     PLAGE  +  Chaine = "abc"  Min = "7"  Variable = "R4"  -
     PLAGE  +  Chaine = "one"  Separ = ","  Max = "0"  Variable = "R5"  -
     PLAGE  +  Chaine = "a;;b"  Separ = ";"  Memo = "E"  Variable = "R6"  -
+    PLAGE  +  Chaine = "abc"  Separ = ""  Variable = "R7"  -
 )"));
     EXPECT_EQ(variable("R1"), "b;c");
     EXPECT_EQ(variable("M0"), "b");
@@ -207,6 +208,8 @@ TEST_F(VariableCommandTest, PlageTakesItemsOrCharactersBetweenInclusiveBounds) {
     EXPECT_EQ(variable("R5"), "one");
     EXPECT_EQ(variable("R6"), "a;;b");
     EXPECT_EQ(variable("E1"), "");
+    // An empty separator cuts into characters rather than finding itself forever.
+    EXPECT_EQ(variable("R7"), "abc");
 }
 
 TEST_F(VariableCommandTest, AssignTranslateRemoveAndScriptErrors) {
@@ -252,11 +255,4 @@ TEST_F(InstallationTest, WalkRunsSelectedPackagesParentsFirstAndSkipsUnselectedB
     EXPECT_EQ(variable("at_below"), "<undefined>");
     EXPECT_EQ(RunningPackage().load(), nullptr);
     EXPECT_EQ(ScriptProgress().count.load(), 2);
-}
-
-TEST_F(InstallationTest, UnselectedRootRunsNothing) {
-    Package& root = load("Installe\n+\n    AFFECTE  +  ran = \"1\"  -\n-\n");
-    root.state = 0;
-    runInstallation(root);
-    EXPECT_EQ(variable("ran"), "<undefined>");
 }

@@ -43,19 +43,6 @@ Installe
     EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(EngineTest, GuardSeesVariablesSetByEarlierCommands) {
-    run(R"(
-Installe
-+
-    AFFECTE = "FLAG&"  +  before = "x"  -
-    AFFECTE            +  FLAG = ""  -
-    AFFECTE = "FLAG&"  +  after = "x"  -
--
-)");
-    EXPECT_EQ(variable("before"), "<undefined>");
-    EXPECT_EQ(variable("after"), "x");
-}
-
 TEST_F(EngineTest, ExpansionDepthLimitsWhatIsExpandedButNotTheBackslashCharacter) {
     setVariable("X", "v");
     run(R"(
@@ -116,14 +103,19 @@ Installe
 TEST_F(EngineTest, CommandNameIsExpandedBeforeItsKeywordIsRead) {
     setVariable("ACTION", "AFFECTE");
     setVariable("SILENT_DEL", "-FDEL");
+    setVariable("SHALLOW", "0AFFECTE");
+    setVariable("X", "v");
     run(R"(
 Installe
 +
     "${ACTION}"  +  done = "1"  -
     "${SILENT_DEL}"  +  "no such file here" -
+    "${SHALLOW}"  +  deep = "${X}"  -
 -
 )");
     EXPECT_EQ(variable("done"), "1");
+    // The depth digit counts only where the name was written with it.
+    EXPECT_EQ(variable("deep"), "v");
     EXPECT_TRUE(errors().empty());
 }
 
@@ -151,17 +143,6 @@ Installe
 -
 )");
     EXPECT_EQ(variable("erreur"), "abc");
-}
-
-TEST_F(EngineTest, InstalleNamesTheRunningPackagesFolder) {
-    run(R"(
-Installe
-+
-    AFFECTE  +  where = "${INSTALLE}"  -
--
-)");
-    EXPECT_EQ(variable("where"), folder.path);
-    EXPECT_EQ(variable("INSTALLE"), folder.path);
 }
 
 TEST_F(EngineTest, SubFunctionsReceivePositionalParametersAndNest) {

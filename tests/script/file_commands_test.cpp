@@ -223,8 +223,8 @@ protected:
             std::chrono::steady_clock::now() - stopped);
     }
 
-    static constexpr int fileCount = 3000;
-    const std::string content = std::string(16 * 1024, 'x');
+    static constexpr int fileCount = 1000;
+    const std::string content = std::string(64 * 1024, 'x');
 };
 
 TEST_F(StopTest, StopHaltsALongFolderCopy) {
