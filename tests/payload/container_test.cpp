@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/install_session.h"
+#include "app/session_stores.h"
+#include "payload/payload_reader.h"
+#include "payload_bytes.h"
+#include "scratch_folder.h"
+#include "ui/scripted_responder.h"
+
+namespace {
+
+const char unreadable[] = "Fichier erron\xE9 - Impossible de retrouver les informations";
+const char wrongSize[] = "Le fichier n'est pas de la bonne taille";
+const char wrongChecksum[] = "Le fichier contient des erreurs";
+
+// An installer file in a scratch folder, with the session's stores pointing at it as start-up
+// sets them.
+class Container : public ::testing::Test {
+protected:
+    Container() : scratch("container") {
+        scratch.makeFolder("work");
+        ProgramPath().assign((scratch / "setup.exe").c_str());
+        WorkFolder().assign((scratch / "work").c_str());
+        LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
+        ContainerDirectory().reset(true);
+        ErrorList().reset(true);
+    }
+    ~Container() override {
+        ContainerDirectory().reset(true);
+        ErrorList().reset(true);
+    }
+
+    ContainerState read(const std::string& file) {
+        scratch.write("setup.exe", file);
+        return readDirectory();
+    }
+
+    // The texts of the start-up messages shown so far, each checked for the caption "Erreur".
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (ParamCell* cell = shown.asked.children(); cell; cell = cell->next) {
+            EXPECT_STREQ(cell->node->name(), "startupMessage");
+            EXPECT_STREQ(cell->node->value(), "Erreur");
+            texts.push_back(cell->node->valueOf("text"));
+        }
+        return texts;
+    }
+
+    std::vector<std::string> directoryNames() const {
+        std::vector<std::string> names;
+        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) names.push_back(cell->node->name());
+        return names;
+    }
+
+    ScratchFolder scratch;
+    ScriptedResponder shown;
+};
+
+const std::vector<Library> typical = {
+    {"DATA", gzipped(beginFolder("") + fileRecord("data.bin", "0123456789") + endFolder())},
+    {"INSTALLE", gzipped(beginFolder("") + fileRecord("install.ini", "[x]") + endFolder())},
+};
+
+}  // namespace
+
+TEST_F(Container, DirectoryGivesOffsetsAndSizes) {
+    EXPECT_EQ(read(installerFile(typical) + "bytes after the container are ignored"), ContainerState::Sound);
+    EXPECT_TRUE(messages().empty());
+    ASSERT_EQ(directoryNames(), (std::vector<std::string>{"DATA", "INSTALLE", "CRC"}));
+    int32_t offset = stubSize + 3 * 5 + 4 + 8 + 3;
+    for (int i = 0; i < 2; ++i) {
+        ParamNode* entry = ContainerDirectory().child(i);
+        EXPECT_EQ(entry->integerValue(), offset);
+        EXPECT_EQ(entry->integerOf("Taille"), static_cast<int32_t>(typical[i].bytes.size()));
+        offset += static_cast<int32_t>(typical[i].bytes.size());
+    }
+    EXPECT_EQ(ContainerDirectory().find("CRC")->integerValue(), offset);
+    EXPECT_EQ(ContainerDirectory().find("CRC")->integerOf("Taille"), 4);
+    EXPECT_STREQ(ProgramPath().text(), (scratch / "setup.exe").c_str());
+}
+
+TEST_F(Container, UnreadableDirectories) {
+    std::vector<Library> hundred;
+    for (int i = 0; i < 100; ++i) hundred.push_back({"L" + std::to_string(i), "x"});
+    std::vector<Library> hundredAndOne = hundred;
+    hundredAndOne.push_back({"ONE_MORE", "x"});
+    const std::string tab = installerFile(typical);
+    std::string tabbed = tab;
+    tabbed[stubSize + 4] = '\t';  // after "DATA"
+    const std::string withoutChecksum = installerFile(typical, false);
+    const std::string longName(160, 'N');
+    const std::string files[] = {
+        installerFile(hundredAndOne),  // 102 entries with CRC
+        tabbed,
+        withoutChecksum,  // no entry ends the directory: it runs into the libraries
+        installerFile({{longName, "x"}}),
+        tab.substr(0, stubSize + 10),
+        installerFile({{"HUGE", ""}}).replace(stubSize + 5, 4, bigEndian(0x80000000u)),
+    };
+    for (const std::string& file : files) {
+        ContainerDirectory().reset(true);
+        shown.asked.reset(true);
+        EXPECT_EQ(read(file), ContainerState::Unreadable);
+        EXPECT_EQ(messages(), std::vector<std::string>{unreadable});
+        EXPECT_EQ(ContainerDirectory().childCount(), 0);
+    }
+    // The limits themselves are accepted: 101 entries, names of 159 bytes.
+    for (const std::string& file : {installerFile(hundred), installerFile({{longName.substr(1), "x"}})}) {
+        ContainerDirectory().reset(true);
+        shown.asked.reset(true);
+        EXPECT_EQ(read(file), ContainerState::Sound);
+        EXPECT_TRUE(messages().empty());
+    }
+}
+
+TEST_F(Container, ChecksumIsVerifiedOnlyUnderTheExactName) {
+    std::string file = installerFile(typical);
+    file[stubSize + 40] ^= 0x10;  // inside the first library
+    EXPECT_EQ(read(file), ContainerState::Damaged);
+    EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});
+
+    // "crc" ends the directory as well, but nothing is verified.
+    ContainerDirectory().reset(true);
+    shown.asked.reset(true);
+    std::string lower = file;
+    lower.replace(stubSize + 4 + 5 + 8 + 5, 3, "crc");
+    EXPECT_EQ(read(lower), ContainerState::Sound);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(directoryNames(), (std::vector<std::string>{"DATA", "INSTALLE", "crc"}));
+}
+
+TEST_F(Container, VolumesAreJoinedIntoTheWorkFolder) {
+    const std::string file = installerFile(typical);
+    const size_t firstCut = stubSize + 30, secondCut = file.size() - 7;
+    scratch.write("setup.exe1", file.substr(firstCut, secondCut - firstCut));
+    scratch.write("setup.exe2", file.substr(secondCut));
+    EXPECT_EQ(read(file.substr(0, firstCut)), ContainerState::Sound);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_STREQ(ProgramPath().text(), (scratch.path + "/work\\cloneexe.exe").c_str());
+    EXPECT_EQ(scratch.read("work/cloneexe.exe"), file);
+
+    TextBuffer error;
+    EXPECT_TRUE(extractLibrary("DATA", error, (scratch / "out").c_str(), nullptr)) << error.text();
+    EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
+}
+
+TEST_F(Container, AMissingVolumeLeavesTheFileShort) {
+    const std::string file = installerFile(typical);
+    scratch.write("setup.exe2", file.substr(stubSize + 60));  // volume 1 is missing
+    EXPECT_EQ(read(file.substr(0, stubSize + 30)), ContainerState::Damaged);
+    // The checksum is still verified, on the short file.
+    EXPECT_EQ(messages(), (std::vector<std::string>{wrongSize, wrongChecksum}));
+    EXPECT_STREQ(ProgramPath().text(), (scratch / "setup.exe").c_str());
+}
+
+TEST_F(Container, ExtractingLibraries) {
+    ASSERT_EQ(read(installerFile(typical)), ContainerState::Sound);
+    TextBuffer error;
+    EXPECT_FALSE(extractLibrary("data", error, (scratch / "out").c_str(), nullptr));
+    EXPECT_STREQ(error.text(), "Erreur, librairie introuvable : data");
+    EXPECT_FALSE(scratch.exists("work/libtmp.tmp"));
+    EXPECT_FALSE(scratch.exists("out"));
+
+    EXPECT_TRUE(extractLibrary("INSTALLE", error, nullptr, nullptr));
+    EXPECT_EQ(scratch.read("work/libtmp.tmp"), typical[1].bytes);
+
+    ByteCounter copied{5};
+    EXPECT_TRUE(extractLibrary("DATA", error, (scratch / "out").c_str(), &copied));
+    EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
+    EXPECT_EQ(copied.load(), 15);
+    EXPECT_EQ(ErrorList().childCount(), 0);
+}
+
+TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
+    ASSERT_EQ(read(installerFile({{"BAD", gzipped("x\x07")}})), ContainerState::Sound);
+    TextBuffer error;
+    EXPECT_FALSE(extractLibrary("BAD", error, (scratch / "out").c_str(), nullptr));
+    EXPECT_STREQ(error.text(), "Erreur d'analyse de la librairie");
+    ASSERT_EQ(ErrorList().childCount(), 1);
+    EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
+    EXPECT_EQ(std::string(ErrorList().child(0)->value()),
+              "Erreur de copie de la librairie interne " + std::string(LibraryScratchFile().text()) + "=>" +
+                  (scratch / "out") + " (Erreur d'analyse de la librairie)");
+}
+
+TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {
+    struct EnglishSession : InstallSession {
+        EnglishSession() : InstallSession(InstallSession::noStartup) {
+            Language.assign("en");
+            ParamNode* table = Translations.findOrCreate("en");
+            table->findOrCreate("Erreur")->setText("Error");
+            table->findOrCreate(wrongChecksum)->setText("The file is damaged");
+            table->findOrCreate("Erreur, librairie introuvable : ")->setText("No such library: ");
+        }
+    } session;
+    std::string file = installerFile(typical);
+    file[file.size() - 1] ^= 1;
+    EXPECT_EQ(read(file), ContainerState::Damaged);
+    ASSERT_EQ(shown.asked.childCount(), 1);
+    EXPECT_STREQ(shown.asked.child(0)->value(), "Error");
+    EXPECT_STREQ(shown.asked.child(0)->valueOf("text"), "The file is damaged");
+    TextBuffer error;
+    EXPECT_FALSE(extractLibrary("NOPE", error, nullptr, nullptr));
+    EXPECT_STREQ(error.text(), "No such library: NOPE");
+}
