@@ -10,7 +10,7 @@
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
 #include "tools/mkinstaller/commands.h"
-#include "tools/mkinstaller/scratch_folder.h"
+#include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/windows_names.h"
 #include "ui/scripted_responder.h"
 
@@ -82,7 +82,7 @@ int extractCommand(Arguments& args, Console& console) {
     if (!all && foldEquals(name.c_str(), checksumLibraryName))
         throw PackError(name + " holds the checksum, not files");
 
-    ScratchFolder work;
+    TemporaryFolder work;
     QuietDiagnostics quiet;
     ProgramPath().assign(file.c_str());
     WorkFolder().assign(work.text().c_str());

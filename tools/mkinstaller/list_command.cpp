@@ -5,7 +5,7 @@
 #include "params/param_node.h"
 #include "payload/payload_reader.h"
 #include "tools/mkinstaller/commands.h"
-#include "tools/mkinstaller/scratch_folder.h"
+#include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/volume_writer.h"
 #include "tools/mkinstaller/windows_names.h"
 
@@ -63,7 +63,7 @@ int listCommand(Arguments& args, Console& console) {
 
     bool sound = true;
     std::string checked = file.string();
-    ScratchFolder work;
+    TemporaryFolder work;
     if (size >= uint64_t(end)) {
         out << "size: right";
         if (size > uint64_t(end)) out << " (" << size - uint64_t(end) << " bytes after the container are ignored)";

@@ -1,4 +1,4 @@
-#include "tools/mkinstaller/scratch_folder.h"
+#include "tools/mkinstaller/temporary_folder.h"
 
 #include <random>
 #include <system_error>
@@ -7,7 +7,7 @@
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
+TemporaryFolder::TemporaryFolder() {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         path_ = fs::temp_directory_path() / ("mkinstaller-" + std::to_string(random()));
@@ -17,7 +17,7 @@ ScratchFolder::ScratchFolder() {
     throw PackError("cannot create a scratch folder in " + fs::temp_directory_path().u8string());
 }
 
-ScratchFolder::~ScratchFolder() {
+TemporaryFolder::~TemporaryFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
 }

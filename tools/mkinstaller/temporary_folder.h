@@ -4,12 +4,12 @@
 #include <string>
 
 // A new folder under the system's temporary folder, removed with its content at the end.
-class ScratchFolder {
+class TemporaryFolder {
 public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     // The path as the installer's code takes it.
     std::string text() const { return path_.string(); }

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "app/command_line.h"
+#include "packer_run.h"
+#include "params/fold_upper.h"
+#include "platform/folder_ops.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A product tree with what archives must carry: empty files and folders, nesting, names with
+// Windows-1252 letters, content large enough for several compressed blocks.
+class Packer : public ::testing::Test {
+protected:
+    Packer() : scratch("packer") {
+        writeStub(scratch / "stub.exe", stubSize);
+        scratch.write("product/install.ini", "[Produit]\n");
+        scratch.write("product/vide.txt", "");
+        scratch.makeFolder("product/empty");
+        scratch.write("product/sub.cpx/deeper/data.bin", bigContent());
+        CreateFolder((scratch / "product/caf\xE9 d\xE9j\xE0").c_str());
+        writeWindowsNamed(scratch / "product/caf\xE9 d\xE9j\xE0/\xC9t\xE9.txt", "summer");
+        scratch.write("data/readme.txt", "data library");
+        scratch.write("data/nested/a/b/c.txt", "c");
+        scratch.write("vars.ini", "Extra = \"1\"\n");
+    }
+
+    static std::string bigContent() {
+        std::string bytes;
+        for (int i = 0; i < 400000; ++i) bytes += static_cast<char>(i % 3 ? 'a' + i % 26 : (i * 7919) >> 3);
+        return bytes;
+    }
+
+    std::vector<std::string> build(const std::string& output, std::vector<std::string> more = {}) {
+        std::vector<std::string> args = {"build", "--description", scratch / "product", "--stub", scratch / "stub.exe",
+                                         "-o", scratch / output};
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+
+    std::string fileBytes(const std::string& name) const { return scratch.read(name); }
+
+    ScratchFolder scratch;
+};
+
+}  // namespace
+
+TEST_F(Packer, TreesComeBackByteForByte) {
+    PackerRun lib = runPacker({"pack-lib", scratch / "data", "-o", scratch / "prebuilt.lib"});
+    ASSERT_EQ(lib.code, 0) << lib.err;
+    PackerRun built = runPacker(build("setup.exe", {"--library", "DATA-2=" + (scratch / "data"), "--library",
+                                                   "PRE=" + (scratch / "prebuilt.lib"), "--extra-variables",
+                                                   scratch / "vars.ini"}));
+    ASSERT_EQ(built.code, 0) << built.err;
+
+    PackerRun listed = runPacker({"list", scratch / "setup.exe"});
+    EXPECT_EQ(listed.code, 0) << listed.out << listed.err;
+    for (const char* shown : {"INSTALLE", "DATA-2", "PRE", "VARBONUS", "CRC", "size: right", "checksum: right"})
+        EXPECT_NE(listed.out.find(shown), std::string::npos) << shown << "\n" << listed.out;
+
+    PackerRun extracted = runPacker({"extract", scratch / "setup.exe", "--all", scratch / "out"});
+    ASSERT_EQ(extracted.code, 0) << extracted.err;
+    EXPECT_EQ(treeOf(scratch / "out/INSTALLE"), treeOf(scratch / "product"));
+    EXPECT_EQ(treeOf(scratch / "out/DATA-2"), treeOf(scratch / "data"));
+    EXPECT_EQ(treeOf(scratch / "out/PRE"), treeOf(scratch / "data"));
+    EXPECT_EQ(fileBytes("out/VARBONUS"), fileBytes("vars.ini"));
+
+    PackerRun one = runPacker({"extract", scratch / "setup.exe", "DATA-2", scratch / "one"});
+    ASSERT_EQ(one.code, 0) << one.err;
+    EXPECT_EQ(treeOf(scratch / "one"), treeOf(scratch / "data"));
+}
+
+TEST_F(Packer, StoredArchivesUnpackTheSame) {
+    ASSERT_EQ(runPacker(build("stored.exe", {"--level", "0", "--library", "D=" + (scratch / "data")})).code, 0);
+    // Stored archives start with the root folder record, not with the gzip magic bytes.
+    std::string file = fileBytes("stored.exe");
+    size_t directory = file.find("INSTALLE ", stubSize);
+    ASSERT_EQ(directory, size_t(stubSize));
+    PackerRun extracted = runPacker({"extract", scratch / "stored.exe", "--all", scratch / "out"});
+    ASSERT_EQ(extracted.code, 0) << extracted.err;
+    EXPECT_EQ(treeOf(scratch / "out/INSTALLE"), treeOf(scratch / "product"));
+    EXPECT_EQ(treeOf(scratch / "out/D"), treeOf(scratch / "data"));
+}
+
+TEST_F(Packer, SameInputsGiveTheSameBytes) {
+    const std::vector<std::string> more = {"--library", "D=" + (scratch / "data")};
+    ASSERT_EQ(runPacker(build("first.exe", more)).code, 0);
+    // Touching the inputs changes nothing: no time stamp goes into the output.
+    fs::last_write_time(scratch / "data/readme.txt", fs::file_time_type::clock::now() - std::chrono::hours(30));
+    ASSERT_EQ(runPacker(build("second.exe", more)).code, 0);
+    EXPECT_TRUE(fileBytes("first.exe") == fileBytes("second.exe"));
+    ASSERT_EQ(runPacker({"pack-lib", scratch / "data", "-o", scratch / "a.lib"}).code, 0);
+    ASSERT_EQ(runPacker({"pack-lib", scratch / "data", "-o", scratch / "b.lib"}).code, 0);
+    std::string lib = fileBytes("a.lib");
+    EXPECT_TRUE(lib == fileBytes("b.lib"));
+    ASSERT_GT(lib.size(), 10u);
+    EXPECT_EQ(lib.substr(0, 3), "\x1F\x8B\x08");
+    EXPECT_EQ(lib.substr(4, 4), std::string(4, '\0'));  // no modification time
+    EXPECT_EQ(static_cast<unsigned char>(lib[9]), 255);  // no system of origin
+}
+
+TEST_F(Packer, VolumesSplitTheInstaller) {
+    ASSERT_EQ(runPacker(build("whole.exe")).code, 0);
+    const std::string whole = fileBytes("whole.exe");
+    const size_t volume = stubSize + 1000;
+    PackerRun split = runPacker(build("split.exe", {"--volume-size", std::to_string(volume)}));
+    ASSERT_EQ(split.code, 0) << split.err;
+    std::string joined;
+    int volumes = 0;
+    for (std::string name = "split.exe"; scratch.exists(name); name = "split.exe" + std::to_string(++volumes)) {
+        std::string part = fileBytes(name);
+        EXPECT_LE(part.size(), volume);
+        joined += part;
+    }
+    EXPECT_EQ(volumes, static_cast<int>((whole.size() + volume - 1) / volume));
+    EXPECT_TRUE(joined == whole);
+
+    PackerRun listed = runPacker({"list", scratch / "split.exe"});
+    EXPECT_EQ(listed.code, 0) << listed.out;
+    EXPECT_NE(listed.out.find("split.exe1"), std::string::npos);
+    PackerRun extracted = runPacker({"extract", scratch / "split.exe", "INSTALLE", scratch / "out"});
+    ASSERT_EQ(extracted.code, 0) << extracted.err;
+    EXPECT_EQ(treeOf(scratch / "out"), treeOf(scratch / "product"));
+
+    // A later build with fewer volumes removes the ones it no longer writes: the installer would
+    // append them.
+    ASSERT_EQ(runPacker(build("split.exe")).code, 0);
+    EXPECT_FALSE(scratch.exists("split.exe1"));
+    EXPECT_FALSE(scratch.exists("split.exe2"));
+    EXPECT_EQ(runPacker({"list", scratch / "split.exe"}).code, 0);
+}
+
+TEST_F(Packer, ListTellsWhatTheInstallerWouldRefuse) {
+    ASSERT_EQ(runPacker(build("setup.exe", {"--volume-size", std::to_string(stubSize + 500)})).code, 0);
+    std::string first = fileBytes("setup.exe");
+    first[stubSize + 200] ^= 0x40;
+    scratch.write("damaged.exe", first);
+    fs::copy_file(scratch / "setup.exe1", scratch / "damaged.exe1");
+    fs::copy_file(scratch / "setup.exe2", scratch / "damaged.exe2");
+    PackerRun damaged = runPacker({"list", scratch / "damaged.exe"});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_NE(damaged.out.find("checksum: wrong"), std::string::npos) << damaged.out;
+
+    fs::remove(scratch / "setup.exe2");
+    PackerRun shortened = runPacker({"list", scratch / "setup.exe"});
+    EXPECT_EQ(shortened.code, 1);
+    EXPECT_NE(shortened.out.find("size: wrong"), std::string::npos) << shortened.out;
+
+    PackerRun extract = runPacker({"extract", scratch / "setup.exe", "INSTALLE", scratch / "out"});
+    EXPECT_EQ(extract.code, 1);
+    EXPECT_NE(extract.err.find("Le fichier n'est pas de la bonne taille"), std::string::npos) << extract.err;
+
+    scratch.write("tiny.exe", "MZ");
+    PackerRun tiny = runPacker({"list", scratch / "tiny.exe"});
+    EXPECT_EQ(tiny.code, 1);
+    EXPECT_NE(tiny.err.find("not an installer"), std::string::npos);
+}
+
+TEST_F(Packer, ExtractingAMissingLibraryFails) {
+    ASSERT_EQ(runPacker(build("setup.exe")).code, 0);
+    PackerRun missing = runPacker({"extract", scratch / "setup.exe", "NOPE", scratch / "out"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("Erreur, librairie introuvable : NOPE"), std::string::npos) << missing.err;
+}
+
+// Every refusal names its culprit, exits with 1 and leaves no output, finished or not, behind.
+TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
+    writeStub(scratch / "short-stub.exe", stubSize - 1);
+    std::vector<std::string> hundred;
+    for (int i = 0; i < 100; ++i) {
+        hundred.push_back("--library");
+        hundred.push_back("L" + std::to_string(i) + "=" + (scratch / "data"));
+    }
+    struct Case {
+        std::vector<std::string> more;
+        std::string culprit;
+    };
+    const std::string data = scratch / "data";
+    const Case cases[] = {
+        {{"--stub", scratch / "short-stub.exe"}, "135167 bytes"},
+        {{"--library", "=" + data}, "library name is empty"},
+        {{"--library", std::string(160, 'N') + "=" + data}, "is 160 bytes long"},
+        {{"--library", "MY DATA=" + data}, "\"MY DATA\" holds a blank"},
+        {{"--library", "Data=" + data, "--library", "DATA=" + data}, "\"DATA\" repeats \"Data\""},
+        {{"--library", "crc=" + data}, "\"crc\" is taken"},
+        {{"--library", "Installe=" + data}, "\"Installe\" is taken"},
+        {hundred, "too many libraries: 101"},
+        {{"--library", "GONE=" + (scratch / "gone")}, "gone"},
+        {{"--extra-variables", scratch / "gone.ini"}, "gone.ini"},
+        {{"--volume-size", "1000"}, "volume size 1000 is too small"},
+    };
+    for (const Case& c : cases) {
+        PackerRun run = runPacker(build("setup.exe", c.more));
+        EXPECT_EQ(run.code, 1) << c.culprit;
+        EXPECT_NE(run.err.find(c.culprit), std::string::npos) << c.culprit << "\n" << run.err;
+    }
+    PackerRun missing = runPacker({"build", "--description", scratch / "gone", "--stub", scratch / "stub.exe", "-o",
+                                   scratch / "setup.exe"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("gone"), std::string::npos);
+    std::vector<std::string> left = entriesOf(scratch.path);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"data", "product", "short-stub.exe", "stub.exe", "vars.ini"}));
+}
+
+TEST_F(Packer, CommandLinesThatCannotBeUnderstood) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"build", "-o", scratch / "x.exe"}, {"build", "--level", "10"},
+             {"build", "--description"}, {"list"}, {"pack-lib", scratch / "data"}, {"extract", "a.exe", "NAME"}}) {
+        PackerRun run = runPacker(args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_NE(run.err.find("usage:"), std::string::npos);
+    }
+}

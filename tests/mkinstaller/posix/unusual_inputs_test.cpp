@@ -1,0 +1,69 @@
+// Inputs only a POSIX file system can hold: control bytes in names, sparse files of 2 GiB,
+// symbolic links.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../packer_run.h"
+#include "app/command_line.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class UnusualInputs : public ::testing::Test {
+protected:
+    UnusualInputs() : scratch("unusual") {
+        writeStub(scratch / "stub.exe", stubSize);
+        scratch.write("product/install.ini", "x");
+    }
+    PackerRun build() {
+        return runPacker({"build", "--description", scratch / "product", "--stub", scratch / "stub.exe", "-o",
+                          scratch / "setup.exe"});
+    }
+    void expectRefused(const std::string& culprit) {
+        PackerRun run = build();
+        EXPECT_EQ(run.code, 1);
+        EXPECT_NE(run.err.find(culprit), std::string::npos) << run.err;
+        EXPECT_FALSE(scratch.exists("setup.exe"));
+    }
+    ScratchFolder scratch;
+};
+
+}  // namespace
+
+TEST_F(UnusualInputs, NamesWithBytesBelowElevenOrThatTheInstallerRefuses) {
+    scratch.write("product/tab\there.txt", "x");
+    expectRefused("the byte 0x09");
+    fs::remove(scratch / "product/tab\there.txt");
+    scratch.write("product/back\\slash.txt", "x");
+    expectRefused("back\\slash.txt: the installer refuses this name");
+    fs::remove(scratch / "product/back\\slash.txt");
+    scratch.write("product/ ", "x");
+    expectRefused("the name is blank");
+}
+
+TEST_F(UnusualInputs, NamesWindowsCannotTellApart) {
+    scratch.write("product/Readme.txt", "1");
+    scratch.write("product/README.TXT", "2");
+    expectRefused("Windows cannot tell this name from");
+}
+
+TEST_F(UnusualInputs, FilesOfTwoGibibytes) {
+    scratch.write("product/huge.bin", "");
+    fs::resize_file(scratch / "product/huge.bin", uint64_t(1) << 31);  // sparse: no disk used
+    expectRefused("huge.bin: files of 2 GiB or more cannot be archived");
+}
+
+TEST_F(UnusualInputs, SymbolicLinksAreFollowedButNeverInALoop) {
+    scratch.write("outside/shared.txt", "shared");
+    fs::create_directory_symlink(scratch / "outside", scratch / "product/linked");
+    PackerRun linked = build();
+    ASSERT_EQ(linked.code, 0) << linked.err;
+    ASSERT_EQ(runPacker({"extract", scratch / "setup.exe", "INSTALLE", scratch / "out"}).code, 0);
+    EXPECT_EQ(scratch.read("out/linked/shared.txt"), "shared");
+    fs::remove(scratch / "setup.exe");
+
+    fs::create_directory_symlink(scratch / "product", scratch / "outside/back");
+    expectRefused("symbolic link loop");
+}
