@@ -1,6 +1,9 @@
 #include "app/install_session.h"
 
+#include "app/session_startup.h"
+#include "app/session_stores.h"
 #include "params/package.h"
+#include "platform/folder_ops.h"
 
 namespace {
 InstallSession* liveSession = nullptr;
@@ -10,6 +13,7 @@ InstallSession* currentSession() { return liveSession; }
 
 InstallSession::InstallSession(int mode, void* parentWindow) : mode(mode) {
   liveSession = this;
+  startSession(*this);
 }
 
 InstallSession::InstallSession(NoStartup) : mode(0) { liveSession = this; }
@@ -18,4 +22,5 @@ InstallSession::~InstallSession() {
   if (liveSession == this) liveSession = nullptr;
 }
 
-void runWizard(InstallSession&) {}
+// The wizard's window comes later; until then a successful start-up only tidies up after itself.
+void runWizard(InstallSession&) { RemoveFolder(WorkFolder().text(), true); }

@@ -24,14 +24,22 @@ void removeTree(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
+// The temporary folder the tests started with; tests change "TMP" for the programs they start.
+const std::string& originalTemporaryFolder() {
+    static const std::string folder = [] {
+        char base[MAX_PATH];
+        GetTempPathA(MAX_PATH, base);
+        return std::string(base);
+    }();
+    return folder;
+}
+
 }  // namespace
 
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string quotedPath(const std::string& path) { return "\"" + path + "\""; }
 
 TestFolder::TestFolder(const std::string& name) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    path = std::string(base) + "e2e-" + name + "-" + std::to_string(GetCurrentProcessId());
+    path = originalTemporaryFolder() + "e2e-" + name + "-" + std::to_string(GetCurrentProcessId());
     removeTree(path);
     CreateDirectoryA(path.c_str(), nullptr);
 }

@@ -2,7 +2,7 @@
 // Folders and paths of the end-to-end tests.
 #include <string>
 
-std::string quoted(const std::string& path);
+std::string quotedPath(const std::string& path);
 
 // A fresh folder of the test's own under the system's temporary folder, removed afterwards.
 struct TestFolder {

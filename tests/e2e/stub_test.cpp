@@ -14,7 +14,7 @@ TEST(Stub, IsExactlyItsBudget) {
 TEST(Stub, SizeQueryEndsWithTheStubSizeAndCreatesNothing) {
     TestFolder temp("sizequery");
     temp.useAsTemporaryFolder();
-    std::string stub = quoted(STUB_PATH);
+    std::string stub = quotedPath(STUB_PATH);
     EXPECT_EQ(static_cast<DWORD>(STUB_SIZE), runToEnd(stub + " /s"));
     EXPECT_EQ(static_cast<DWORD>(STUB_SIZE), runToEnd(stub + " /s and more words"));
     EXPECT_TRUE(temp.isEmpty());
@@ -24,7 +24,7 @@ TEST(Stub, OtherCommandLinesAreNotTheSizeQuery) {
     TestFolder temp("notsizequery");
     temp.useAsTemporaryFolder();
     for (const char* arguments : {" /S", " /3", " -x", "", " /0"}) {
-        EXPECT_NE(static_cast<DWORD>(STUB_SIZE), runToEnd(quoted(STUB_PATH) + arguments))
+        EXPECT_NE(static_cast<DWORD>(STUB_SIZE), runToEnd(quotedPath(STUB_PATH) + arguments))
             << "arguments:" << arguments;
     }
 }

@@ -1,0 +1,141 @@
+#include "app/session_startup.h"
+
+#include <cstdlib>
+
+#include "app/command_line.h"
+#include "app/model_folder.h"
+#include "app/session_stores.h"
+#include "app/translation.h"
+#include "params/block_format.h"
+#include "params/package.h"
+#include "payload/container_format.h"
+#include "payload/payload_reader.h"
+#include "platform/file_ops.h"
+#include "platform/folder_ops.h"
+#include "platform/path_names.h"
+#include "platform/process_paths.h"
+#include "platform/system_info.h"
+#include "ui/responder.h"
+
+namespace {
+
+// "TMP", else "TEMP", else the system's usual folder; only the first one found is tried.
+TextBuffer temporaryFolder() {
+    const char* folder = std::getenv("TMP");
+    if (!folder) folder = std::getenv("TEMP");
+    return TextBuffer(folder ? folder : "c:\\windows\\temp");
+}
+
+// A work folder that this run created itself: zav0, zav1, ... under the temporary folder.
+// A folder that is merely found there could belong to another run, so creation must succeed.
+bool createWorkFolder(const TextBuffer& temporary) {
+    const int candidates = 100000;
+    for (int n = 0; n < candidates; ++n) {
+        TextBuffer candidate(temporary.text());
+        candidate.append("\\zav");
+        candidate.appendInt(n);
+        if (FolderExists(candidate.text()) || PathExists(candidate.text())) continue;
+        if (CreateFolder(candidate.text())) {
+            WorkFolder().assign(candidate.text());
+            return true;
+        }
+    }
+    return false;
+}
+
+void readExtraVariables() {
+    TextBuffer error;
+    if (extractLibrary(extraVariablesLibraryName, error, nullptr, nullptr)) {
+        readTreeFile(ExtraVariables(), LibraryScratchFile().text());
+    }
+}
+
+void extractDescription(InstallSession& session) {
+    TextBuffer error;
+    if (!extractLibrary(descriptionLibraryName, error, WorkFolder().text(), nullptr)) {
+        session.startupStatus = 1;
+        showStartupMessage("Erreur de description d'installation", error.text());
+    }
+    InstallFolder().assign(WorkFolder().text());
+}
+
+// lib_DATA = DATA-2: scripts name a library by its short name, whatever suffix the packer gave it.
+void defineLibraryVariables() {
+    for (ParamCell* c = ContainerDirectory().children(); c; c = c->next) {
+        const char* name = c->node->name();
+        TextBuffer variable("lib_");
+        for (const char* p = name; *p && *p != '-'; ++p) variable.appendChar(*p);
+        ExtraVariables().findOrCreate(variable.text())->setText(name);
+    }
+}
+
+// Sub-packages first, the package itself last, so that the root's translations win.
+void mergeTranslations(InstallSession& session, Package& package) {
+    for (auto& sub : package.subPackages) mergeTranslations(session, *sub);
+    ParamNode* block = package.FindBlock("Traduction");
+    for (ParamCell* language = block->children(); language; language = language->next) {
+        ParamNode* table = session.Translations.findOrCreate(language->node->name());
+        for (ParamCell* entry = language->node->children(); entry; entry = entry->next) {
+            table->findOrCreate(entry->node->name())->setText(entry->node->value());
+        }
+    }
+}
+
+// The install mode of shortcuts: "MdeInst" m > 0 gives m - 1, m < 0 gives -1 - m, 0 keeps the
+// process-wide default.
+int shortcutModeFrom(const Package& root) {
+    int m = root.varTree.integerOf("MdeInst", 0);
+    if (m > 0) return m - 1;
+    if (m < 0) return -1 - m;
+    return defaultShortcutMode;
+}
+
+void loadPackages(InstallSession& session) {
+    session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
+    session.rootPackage->readLanguage(session.Language);
+    mergeTranslations(session, *session.rootPackage);
+    session.shortcutMode = shortcutModeFrom(*session.rootPackage);
+}
+
+}  // namespace
+
+void showStartupMessage(const char* caption, const char* text) {
+    responder().startupMessage(translate(caption), translate(text));
+}
+
+void startSession(InstallSession& session) {
+    ProgramPath() = ModulePath();
+    session.Language = languageFromProgramName(ProgramPath().text());
+    session.use64BitView = OsBits() == 64 ? 1 : 0;
+
+    TextBuffer temporary = temporaryFolder();
+    if (!FolderExists(temporary.text()) || (session.mode == 0 && !createWorkFolder(temporary))) {
+        showStartupMessage("Dossier incorrect",
+                           "Impossible de trouver le dossier temporaire, contactez le support");
+        return;
+    }
+    LibraryScratchFile() = JoinPath(WorkFolder().text(), "libtmp.tmp");
+    session.startupStatus = 0;
+
+    FileInfo program;
+    GetFileInfo(ProgramPath().text(), program);
+    if (program.size <= stubSize) {
+        InstallFolder() = ParentPath(ProgramPath().text());
+    } else {
+        ContainerState state = readDirectory();
+        if (state == ContainerState::Unreadable) {
+            session.startupStatus = 1;
+            return;
+        }
+        if (state == ContainerState::Damaged) session.startupStatus = 1;
+        if (session.mode == 0) {
+            readExtraVariables();
+            extractDescription(session);
+        } else {
+            writeModelFolder(session.mode);
+            session.startupStatus = 1;
+        }
+        defineLibraryVariables();
+    }
+    loadPackages(session);
+}

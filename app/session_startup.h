@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/install_session.h"
+
+// The whole start-up of a session before any window exists: language, temporary and work folder,
+// the container, the install description (or, in the model modes, the model folder), the "lib_"
+// variables, the package tree and the translation tables. Failures are shown in message boxes and
+// left in session.startupStatus.
+void startSession(InstallSession& session);
+
+// Shows a start-up message: no owner window, OK button, exclamation icon; caption and text are
+// translated.
+void showStartupMessage(const char* caption, const char* text);

@@ -1,0 +1,138 @@
+// Start-up of the real stub: the message box of each start-up failure, read through its window,
+// and the work folder of a run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "driver.h"
+#include "e2e_paths.h"
+#include "payload/checksum.h"
+#include "payload/container_format.h"
+
+namespace {
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string bigEndian(uint32_t value) {
+    unsigned char bytes[4];
+    writeBigEndian32(value, bytes);
+    return std::string(reinterpret_cast<char*>(bytes), 4);
+}
+
+// A container by hand: directory entries "name size", the libraries, then the checksum over
+// everything before it (spoiled on request).
+struct Container {
+    std::string directory, libraries;
+    void add(const std::string& name, const std::string& bytes) {
+        directory += name + " " + bigEndian(static_cast<uint32_t>(bytes.size()));
+        libraries += bytes;
+    }
+    std::string installer(bool spoilChecksum = false) const {
+        std::string program = fileBytes(STUB_PATH) + directory + "CRC " + bigEndian(4) + libraries;
+        uint32_t checksum = updateChecksum(0, reinterpret_cast<const unsigned char*>(program.data()),
+                                           program.size());
+        return program + bigEndian(checksum + (spoilChecksum ? 1 : 0));
+    }
+};
+
+// A message box of a failing start-up: its caption and text, and how many windows the program
+// showed with it.
+struct StartupMessage {
+    std::string caption, text;
+    size_t windows = 0;
+};
+
+// Runs the program, answers each expected message box with OK, in order, and waits for its end.
+std::vector<StartupMessage> runThroughMessages(const std::string& program,
+                                               const std::vector<std::string>& captions) {
+    RunningProgram run;
+    std::vector<StartupMessage> seen;
+    EXPECT_TRUE(startProgram(run, quotedPath(program)));
+    for (const std::string& caption : captions) {
+        HWND box = waitForWindow(run, caption);
+        EXPECT_NE(nullptr, box) << "no message box captioned " << caption;
+        if (!box) break;
+        seen.push_back({windowText(box), messageBoxText(box), programWindows(run).size()});
+        pressButton(box, IDOK);
+    }
+    EXPECT_NE(0xFFFFFFFFu, waitForExit(run, 20000));
+    seen.resize(captions.size());
+    return seen;
+}
+
+StartupMessage runToMessage(const std::string& program, const std::string& caption) {
+    return runThroughMessages(program, {caption})[0];
+}
+
+struct Startup : ::testing::Test {
+    TestFolder temp{"startup-temp"};
+    TestFolder programs{"startup-programs"};
+    void SetUp() override { temp.useAsTemporaryFolder(); }
+    std::string program(const std::string& bytes, const std::string& name = "setup.exe") {
+        std::string path = programs.path + "\\" + name;
+        writeFile(path, bytes);
+        return path;
+    }
+};
+
+}  // namespace
+
+TEST_F(Startup, MissingTemporaryFolderIsTheOnlyWindowShown) {
+    SetEnvironmentVariableA("TMP", (temp.path + "\\absent").c_str());
+    SetEnvironmentVariableA("TEMP", temp.path.c_str());
+    StartupMessage seen = runToMessage(program(fileBytes(STUB_PATH)), "Dossier incorrect");
+    EXPECT_EQ("Impossible de trouver le dossier temporaire, contactez le support", seen.text);
+    EXPECT_EQ(1u, seen.windows);
+    EXPECT_TRUE(temp.isEmpty());
+}
+
+TEST_F(Startup, UnreadableDirectory) {
+    StartupMessage seen = runToMessage(program(fileBytes(STUB_PATH) + "INSTALLE\t1234"), "Erreur");
+    EXPECT_EQ("Fichier erron\xE9 - Impossible de retrouver les informations", seen.text);
+}
+
+TEST_F(Startup, MissingVolume) {
+    Container container;
+    container.add("DATA", std::string(100, 'd'));
+    std::string whole = container.installer();
+    std::vector<StartupMessage> seen = runThroughMessages(
+        program(whole.substr(0, whole.size() - 50)),
+        {"Erreur", "Erreur", "Erreur de description d'installation"});
+    EXPECT_EQ("Le fichier n'est pas de la bonne taille", seen[0].text);
+    // Start-up goes on: the checksum of the short file and the missing description show theirs.
+    EXPECT_EQ("Le fichier contient des erreurs", seen[1].text);
+    EXPECT_EQ("Erreur, librairie introuvable : INSTALLE", seen[2].text);
+}
+
+TEST_F(Startup, SpoiltChecksum) {
+    Container container;
+    container.add("DATA", "some bytes");
+    std::vector<StartupMessage> seen = runThroughMessages(
+        program(container.installer(true)), {"Erreur", "Erreur de description d'installation"});
+    EXPECT_EQ("Le fichier contient des erreurs", seen[0].text);
+}
+
+TEST_F(Startup, MissingInstallDescription) {
+    Container container;
+    container.add("DATA", "some bytes");
+    StartupMessage seen =
+        runToMessage(program(container.installer()), "Erreur de description d'installation");
+    EXPECT_EQ("Erreur, librairie introuvable : INSTALLE", seen.text);
+}
+
+TEST_F(Startup, ProgramWithoutPayloadRemovesItsWorkFolder) {
+    std::string stub = program(fileBytes(STUB_PATH));
+    RunningProgram run;
+    ASSERT_TRUE(startProgram(run, quotedPath(stub)));
+    EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
+    EXPECT_TRUE(temp.isEmpty());
+}
