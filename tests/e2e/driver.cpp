@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <algorithm>
+
 RunningProgram::~RunningProgram() {
     if (!started) return;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
@@ -81,6 +83,15 @@ DWORD waitForExit(RunningProgram& program, int timeoutMs) {
     DWORD code = 0xFFFFFFFF;
     GetExitCodeProcess(program.process.hProcess, &code);
     return code;
+}
+
+DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows, int timeoutMs) {
+    mostWindows = 0;
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        mostWindows = std::max(mostWindows, programWindows(program).size());
+        if (WaitForSingleObject(program.process.hProcess, 20) == WAIT_OBJECT_0) break;
+    }
+    return waitForExit(program, 0);
 }
 
 DWORD runToEnd(const std::string& commandLine, const std::string& folder) {

@@ -32,5 +32,9 @@ void pressButton(HWND window, int controlId);
 // when the program is killed).
 DWORD waitForExit(RunningProgram& program, int timeoutMs = 60000);
 
+// Waits for the end of the program like waitForExit, noting the largest number of visible windows
+// it had at any one time.
+DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows, int timeoutMs = 60000);
+
 // Runs a command line to its end and returns its exit code.
 DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");

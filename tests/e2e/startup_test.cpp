@@ -2,47 +2,13 @@
 // and the work folder of a run.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "driver.h"
 #include "e2e_paths.h"
-#include "payload/checksum.h"
-#include "payload/container_format.h"
+#include "handmade_container.h"
 
 namespace {
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string bigEndian(uint32_t value) {
-    unsigned char bytes[4];
-    writeBigEndian32(value, bytes);
-    return std::string(reinterpret_cast<char*>(bytes), 4);
-}
-
-// A container by hand: directory entries "name size", the libraries, then the checksum over
-// everything before it (spoiled on request).
-struct Container {
-    std::string directory, libraries;
-    void add(const std::string& name, const std::string& bytes) {
-        directory += name + " " + bigEndian(static_cast<uint32_t>(bytes.size()));
-        libraries += bytes;
-    }
-    std::string installer(bool spoilChecksum = false) const {
-        std::string program = fileBytes(STUB_PATH) + directory + "CRC " + bigEndian(4) + libraries;
-        uint32_t checksum = updateChecksum(0, reinterpret_cast<const unsigned char*>(program.data()),
-                                           program.size());
-        return program + bigEndian(checksum + (spoilChecksum ? 1 : 0));
-    }
-};
 
 // A message box of a failing start-up: its caption and text, and how many windows the program
 // showed with it.

@@ -1,0 +1,77 @@
+// The model modes: "/1" and "/2" write the payload out beside the program instead of installing.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "e2e_paths.h"
+#include "handmade_container.h"
+
+namespace {
+
+struct Model : ::testing::Test {
+    TestFolder temp{"model-temp"};
+    TestFolder folder{"model-program"};
+    std::string setup = folder.path + "\\setup.exe";
+    std::string model = folder.path + "\\Maquette\\setup.cpx";
+    std::string product = std::string(EXAMPLES_DIR) + "\\demo\\product";
+    std::string data = std::string(EXAMPLES_DIR) + "\\demo\\data";
+
+    void SetUp() override { temp.useAsTemporaryFolder(); }
+
+    DWORD pack(const std::string& arguments) {
+        return runToEnd(quotedPath(MKINSTALLER_PATH) + " " + arguments);
+    }
+    void packDemo() {
+        ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --library DATA=" +
+                           quotedPath(data) + " --stub " + quotedPath(STUB_PATH) + " -o " +
+                           quotedPath(setup)));
+    }
+    // Runs the installer in a model mode; true when it ended without showing any window.
+    bool runQuietly(const char* mode) {
+        RunningProgram run;
+        EXPECT_TRUE(startProgram(run, quotedPath(setup) + " " + mode, folder.path));
+        size_t windows = 0;
+        EXPECT_NE(0xFFFFFFFFu, waitForExitWatchingWindows(run, windows));
+        return windows == 0;
+    }
+    bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+};
+
+}  // namespace
+
+TEST_F(Model, PackedLibrariesAreWrittenAsStored) {
+    packDemo();
+    CreateDirectoryA((folder.path + "\\Maquette").c_str(), nullptr);
+    CreateDirectoryA(model.c_str(), nullptr);
+    writeFile(model + "\\stale.txt", "from an earlier model");
+
+    EXPECT_TRUE(runQuietly("/1"));
+    EXPECT_EQ(fileBytes(product + "\\install.ini"), fileBytes(model + "\\install.ini"));
+    EXPECT_EQ(fileBytes(product + "\\editor.cpx\\install.ini"),
+              fileBytes(model + "\\editor.cpx\\install.ini"));
+    EXPECT_FALSE(exists(model + "\\stale.txt"));
+    // DATA is the library exactly as the packer stored it: the same bytes as a loose library.
+    ASSERT_EQ(0u, pack("pack-lib " + quotedPath(data) + " -o " + quotedPath(folder.path + "\\data.lib")));
+    std::string stored = fileBytes(model + "\\DATA");
+    EXPECT_EQ(fileBytes(folder.path + "\\data.lib"), stored);
+    EXPECT_EQ("\x1f\x8b", stored.substr(0, 2));
+    EXPECT_TRUE(temp.isEmpty());
+}
+
+TEST_F(Model, UnpackedLibrariesGetAFolderEach) {
+    packDemo();
+    EXPECT_TRUE(runQuietly("/2 and more words"));
+    EXPECT_EQ(fileBytes(data + "\\readme.txt"), fileBytes(model + "\\DATA\\readme.txt"));
+    EXPECT_EQ(fileBytes(data + "\\bin\\notepad.dat"), fileBytes(model + "\\DATA\\bin\\notepad.dat"));
+    EXPECT_EQ(fileBytes(product + "\\var.ini"), fileBytes(model + "\\var.ini"));
+}
+
+TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsLostSilently) {
+    Container container;
+    container.add("DATA", "stored bytes");
+    container.add("INSTALLE", archiveOfOneFile("install.ini", "Produit\r\n"));
+    writeFile(setup, container.installer());
+
+    EXPECT_TRUE(runQuietly("/1"));
+    EXPECT_EQ("Produit\r\n", fileBytes(model + "\\install.ini"));
+    EXPECT_FALSE(exists(model + "\\DATA"));
+}
