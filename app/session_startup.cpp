@@ -69,35 +69,21 @@ void defineLibraryVariables() {
     }
 }
 
-// Sub-packages first, the package itself last, so that the root's translations win.
-void mergeTranslations(InstallSession& session, Package& package) {
-    for (auto& sub : package.subPackages) mergeTranslations(session, *sub);
-    ParamNode* block = package.FindBlock("Traduction");
-    for (ParamCell* language = block->children(); language; language = language->next) {
-        ParamNode* table = session.Translations.findOrCreate(language->node->name());
-        for (ParamCell* entry = language->node->children(); entry; entry = entry->next) {
-            table->findOrCreate(entry->node->name())->setText(entry->node->value());
-        }
-    }
+void loadPackages(InstallSession& session) {
+    session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
+    session.rootPackage->readLanguage(session.Language);
+    mergeTranslations(session.Translations, *session.rootPackage);
+    session.shortcutMode = shortcutModeFrom(*session.rootPackage);
 }
 
-// The install mode of shortcuts: "MdeInst" m > 0 gives m - 1, m < 0 gives -1 - m, 0 keeps the
-// process-wide default.
+}  // namespace
+
 int shortcutModeFrom(const Package& root) {
     int m = root.varTree.integerOf("MdeInst", 0);
     if (m > 0) return m - 1;
     if (m < 0) return -1 - m;
     return defaultShortcutMode;
 }
-
-void loadPackages(InstallSession& session) {
-    session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
-    session.rootPackage->readLanguage(session.Language);
-    mergeTranslations(session, *session.rootPackage);
-    session.shortcutMode = shortcutModeFrom(*session.rootPackage);
-}
-
-}  // namespace
 
 void showStartupMessage(const char* caption, const char* text) {
     responder().startupMessage(translate(caption), translate(text));

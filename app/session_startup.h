@@ -8,6 +8,12 @@
 // left in session.startupStatus.
 void startSession(InstallSession& session);
 
+struct Package;
+
+// The install mode of shortcuts from the root package's "MdeInst": m > 0 gives m - 1, m < 0 gives
+// -1 - m, 0 (or none) the process-wide default.
+int shortcutModeFrom(const Package& root);
+
 // Shows a start-up message: no owner window, OK button, exclamation icon; caption and text are
 // translated.
 void showStartupMessage(const char* caption, const char* text);

@@ -1,6 +1,7 @@
 #include "app/translation.h"
 
 #include "app/install_session.h"
+#include "params/package.h"
 
 namespace {
 
@@ -36,4 +37,15 @@ TextBuffer languageFromProgramName(const char* programPath) {
     language.assign("fr");
   }
   return language;
+}
+
+void mergeTranslations(ParamNode& translations, Package& package) {
+  for (auto& sub : package.subPackages) mergeTranslations(translations, *sub);
+  ParamNode* block = package.FindBlock("Traduction");
+  for (ParamCell* language = block->children(); language; language = language->next) {
+    ParamNode* table = translations.findOrCreate(language->node->name());
+    for (ParamCell* entry = language->node->children(); entry; entry = entry->next) {
+      table->findOrCreate(entry->node->name())->setText(entry->node->value());
+    }
+  }
 }

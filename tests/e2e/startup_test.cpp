@@ -102,3 +102,17 @@ TEST_F(Startup, ProgramWithoutPayloadRemovesItsWorkFolder) {
     EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
     EXPECT_TRUE(temp.isEmpty());
 }
+
+TEST_F(Startup, WorkFolderIsTheFirstNameNotTakenYet) {
+    writeFile(temp.path + "\\zav0", "a file, not a folder");
+    CreateDirectoryA((temp.path + "\\zav1").c_str(), nullptr);
+    Container container;
+    container.add("DATA", "some bytes");
+    // A failed start-up leaves its work folder behind, which shows which one it took.
+    runToMessage(program(container.installer()), "Erreur de description d'installation");
+    DWORD zav2 = GetFileAttributesA((temp.path + "\\zav2").c_str());
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, zav2);
+    EXPECT_TRUE(zav2 & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ("a file, not a folder", fileBytes(temp.path + "\\zav0"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((temp.path + "\\zav3").c_str()));
+}
