@@ -32,7 +32,7 @@ protected:
 
     static std::string bigContent() {
         std::string bytes;
-        for (int i = 0; i < 400000; ++i) bytes += static_cast<char>(i % 3 ? 'a' + i % 26 : (i * 7919) >> 3);
+        for (uint32_t i = 0; i < 400000; ++i) bytes += static_cast<char>(i % 3 ? 'a' + i % 26 : (i * 7919u) >> 3);
         return bytes;
     }
 
