@@ -3,8 +3,16 @@
 #include "params/param_node.h"
 #include "params/text_stream.h"
 
+// How deep child blocks may nest: the entries of the deepest block accepted
+// are indented with this many tabs. The reader refuses deeper nesting, so a
+// tree read from a file stays far from the end of any thread's stack in the
+// operations that walk it recursively (copy, merge, expansion). The writer
+// writes deeper trees built in memory too, without indenting them further.
+const int maxBlockNesting = 359;
+
 // Replaces the children of node by the entries read from in, in file order.
-// False after a reported syntax error (the entries read before it remain).
+// False after a reported syntax error (the entries read before it remain);
+// a block nested deeper than maxBlockNesting is one.
 bool readTree(ParamNode& node, InStream& in);
 // The same from a text-mode file; a file that cannot be opened gives no
 // children and true.

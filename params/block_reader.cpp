@@ -33,8 +33,10 @@ public:
             in_.unget(c);
         if (c == '+')
             readBlock(entry);
-        return complete;
+        return tooDeep_ ? failed : complete;
     }
+
+    bool tooDeep() const { return tooDeep_; }
 
 private:
     bool readValue(ParamNode& entry)
@@ -52,13 +54,21 @@ private:
     }
 
     // Reads the entries between "+" and "-" (or the end of the input) into
-    // the children of parent. Entries that failed are kept as they are.
+    // the children of parent. Entries that failed are kept as they are. A
+    // block nested too deep stops the whole reading: every enclosing entry
+    // then fails.
     void readBlock(ParamNode& parent)
     {
         if (nextNonBlank(in_) != '+')
             return;
+        if (depth_ == maxBlockNesting) {
+            errorStream() << "Erreur : imbrication trop profonde\n";
+            tooDeep_ = true;
+            return;
+        }
+        ++depth_;
         ParamNodeList block = nullptr;
-        for (;;) {
+        while (!tooDeep_) {
             int c = nextNonBlank(in_);
             if (c < 0 || c == '-')
                 break;
@@ -69,10 +79,13 @@ private:
         }
         listReverse(block);
         parent.setChildren(block, false);
+        --depth_;
     }
 
     InStream& in_;
     BlockTokenizer tokens_;
+    int depth_ = 0;  // blocks open around the entry being read
+    bool tooDeep_ = false;
 };
 
 }  // namespace
@@ -102,7 +115,9 @@ bool readTree(ParamNode& node, InStream& in)
         err << "\n";
         return false;
     }
-    return true;
+    // A failed first entry leaves no children and no error result, except
+    // for nesting too deep: such a file is refused.
+    return !reader.tooDeep();
 }
 
 bool readTreeFile(ParamNode& node, const char* path)

@@ -1,10 +1,15 @@
 #include "params/block_format.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-void writeTabs(OutStream& out, int depth)
+// Lines nested deeper than maxBlockNesting keep that indentation; their
+// "+" and "-" lines still carry the structure.
+void writeTabs(OutStream& out, size_t depth)
 {
-    for (int i = 0; i < depth; ++i)
+    for (size_t tabs = std::min<size_t>(depth, maxBlockNesting); tabs > 0; --tabs)
         out.put('\t');
 }
 
@@ -25,7 +30,8 @@ void writeQuoted(OutStream& out, const char* text)
     out.put('"');
 }
 
-void writeAt(const ParamNode& node, OutStream& out, int depth)
+// The entry's own line, without its children.
+void writeLine(const ParamNode& node, OutStream& out, size_t depth)
 {
     writeTabs(out, depth);
     writeQuoted(out, node.name());
@@ -35,19 +41,35 @@ void writeAt(const ParamNode& node, OutStream& out, int depth)
     else
         writeQuoted(out, node.value());
     out.put('\n');
-    if (!node.children())
-        return;
-    writeTabs(out, depth);
-    out << "+\n";
-    for (ParamCell* c = node.children(); c; c = c->next)
-        writeAt(*c->node, out, depth + 1);
-    writeTabs(out, depth);
-    out << "-\n";
 }
 
 }  // namespace
 
+// A loop over an explicit stack instead of a call per level, so a tree of
+// any depth is written without exhausting the thread's stack.
 void writeEntry(const ParamNode& node, OutStream& out)
 {
-    writeAt(node, out, 0);
+    writeLine(node, out, 0);
+    if (!node.children())
+        return;
+    out << "+\n";
+    // For each open block, the next child to write.
+    std::vector<ParamCell*> open(1, node.children());
+    while (!open.empty()) {
+        size_t depth = open.size();
+        ParamCell* cell = open.back();
+        if (!cell) {
+            open.pop_back();
+            writeTabs(out, depth - 1);
+            out << "-\n";
+            continue;
+        }
+        open.back() = cell->next;
+        writeLine(*cell->node, out, depth);
+        if (cell->node->children()) {
+            writeTabs(out, depth);
+            out << "+\n";
+            open.push_back(cell->node->children());
+        }
+    }
 }

@@ -354,11 +354,22 @@ bool listRemove(ParamNodeList& list, ParamNode* node, bool destroy)
     return false;
 }
 
+// Each node's children move into the list before the node is deleted, so a
+// node never destroys a subtree itself: trees of any depth are freed in one
+// loop without growing the stack, in time linear in their size.
 void listClear(ParamNodeList& list)
 {
     while (list) {
         ParamCell* cell = list;
         list = cell->next;
+        ParamNodeList children = cell->node->takeChildren();
+        if (children) {
+            ParamCell* last = children;
+            while (last->next)
+                last = last->next;
+            last->next = list;
+            list = children;
+        }
         delete cell->node;
         delete cell;
     }

@@ -22,6 +22,10 @@ enum class ValueKind { text, integer };
 // decimal text) and an ordered list of owned children. Names are compared
 // byte for byte and are not unique among siblings; lookups take the first
 // match.
+// Destruction frees a tree of any depth without recursion. Deep copies,
+// merges and the recursive reverse and replace take one call per level: they
+// rely on trees being as shallow as the block reader makes them
+// (maxBlockNesting); the code builds no deeper ones.
 class ParamNode {
 public:
     // Empty name and empty value text.

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "params/block_format.h"
 #include "params/block_tokenizer.h"
+#include "params/expansion.h"
 #include "params/file_stream.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -289,4 +293,139 @@ TEST(BlockFormat, FilesInTextMode)
     missing.append(new ParamNode("old", ""));
     EXPECT_TRUE(readTreeFile(missing, (path + ".absent").c_str()));
     EXPECT_EQ(missing.childCount(), 0);
+}
+
+namespace {
+
+// levels nested blocks "a" + ... around one entry "leaf", each closed.
+std::string nestedText(int levels)
+{
+    std::string text;
+    for (int i = 0; i < levels; ++i)
+        text += "a\n+\n";
+    text += "leaf\n";
+    for (int i = 0; i < levels; ++i)
+        text += "-\n";
+    return text;
+}
+
+// The number of blocks between node and its first leaf.
+int depthOf(const ParamNode& node)
+{
+    int depth = 0;
+    for (const ParamNode* n = &node; n->children(); n = n->child(0))
+        ++depth;
+    return depth;
+}
+
+// Checks the writer's output line by line without keeping it: the tabs that
+// start each line, and the balance of the "+" and "-" lines.
+class LayoutCheck : public OutStream {
+public:
+    void put(char c) override
+    {
+        if (c == '\n') {
+            ++lines;
+            open += line == "+" ? 1 : line == "-" ? -1 : 0;
+            line.clear();
+            tabs = 0;
+        } else if (c == '\t' && line.empty()) {
+            maxTabs = std::max(maxTabs, ++tabs);
+        } else {
+            line += c;
+        }
+    }
+
+    int lines = 0, tabs = 0, maxTabs = 0, open = 0;
+    std::string line;
+};
+
+}  // namespace
+
+TEST(BlockReader, NestingUpToTheWritersIndentationAndNoDeeper)
+{
+    ParamNode root;
+    CapturedErrors errors;
+    std::string deepest = nestedText(maxBlockNesting);
+    EXPECT_TRUE(readText(root, deepest));
+    EXPECT_EQ(depthOf(*root.child(0)), maxBlockNesting);
+    // At the limit the round trip still holds.
+    ParamNode again;
+    EXPECT_TRUE(readText(again, writtenChildren(root)));
+    EXPECT_EQ(writtenChildren(again), writtenChildren(root));
+    EXPECT_EQ(errors.text(), "");
+
+    // One level more stops the reading; like any failed entry at top level,
+    // the one holding it is dropped and the entries before it remain.
+    EXPECT_FALSE(readText(root, "first = 1\n" + nestedText(maxBlockNesting + 1) + "after\n"));
+    EXPECT_EQ(writtenChildren(root), "\"first\" = \"1\"\n");
+    EXPECT_EQ(errors.text(),
+              "Erreur : imbrication trop profonde\n"
+              "Erreur apres : \n\"first\" = \"1\"\n\n");
+}
+
+TEST(BlockReader, HostileNestingEndsWithAnError)
+{
+    ScratchFolder folder("params_nesting");
+    folder.write("deep.ini", nestedText(100000));
+    ParamNode root("R", "");
+    CapturedErrors errors;
+    EXPECT_FALSE(readTreeFile(root, (folder / "deep.ini").c_str()));
+    EXPECT_EQ(root.childCount(), 0);
+    EXPECT_EQ(errors.text(), "Erreur : imbrication trop profonde\n");
+
+    // Nothing but "+" lines: each pair opens a block under an entry named "+".
+    std::string pluses;
+    for (int i = 0; i < 1000000; ++i)
+        pluses += "+\n";
+    EXPECT_FALSE(readText(root, pluses));
+    EXPECT_EQ(root.childCount(), 0);
+}
+
+TEST(BlockWriter, DeeperTreesKeepTheLastIndentation)
+{
+    // Only code builds such trees; the writer and the destructor take them
+    // without a call per level.
+    const int levels = 100000;
+    ParamNode top("top", "");
+    ParamNode* node = &top;
+    for (int i = 0; i < levels; ++i) {
+        node->append(new ParamNode("n", ""));
+        node = node->child(0);
+    }
+    LayoutCheck layout;
+    writeEntry(top, layout);
+    EXPECT_EQ(layout.lines, 3 * levels + 1);
+    EXPECT_EQ(layout.maxTabs, maxBlockNesting);
+    EXPECT_EQ(layout.open, 0);
+
+    // Past the limit, entries and "+"/"-" lines stay at the last indentation.
+    ParamNode small("s", "");
+    node = &small;
+    for (int i = 0; i < maxBlockNesting + 2; ++i) {
+        node->append(new ParamNode("n", ""));
+        node = node->child(0);
+    }
+    const std::string limit(maxBlockNesting, '\t'), entry = "\"n\" = \"\"\n";
+    const std::string deepest = "\n" + limit + entry + limit + "+\n" + limit + entry + limit + "+\n" +
+                                limit + entry + limit + "-\n" + limit + "-\n" + limit.substr(1) + "-\n";
+    EXPECT_NE(written(small).find(deepest), std::string::npos);
+}
+
+TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations)
+{
+    // These walk one call per level: at the reader's limit they must fit in
+    // the smallest stack the program runs on.
+    ParamNode root;
+    ASSERT_TRUE(readText(root, nestedText(maxBlockNesting)));
+    std::string text = writtenChildren(root);
+    std::unique_ptr<ParamNode> copy(root.clone(true));
+    copy->merge(root, true);
+    copy->reverseChildren(true);
+    copy->replaceChar(3, 'a', '\xA4', true);
+    copy->replaceChar(3, '\xA4', 'a', true);
+    ParamNode vars;
+    vars.append(new ParamNode("V", "v"));
+    expandTree(*copy, 3, true, vars.children(), nullptr, -1);
+    EXPECT_EQ(writtenChildren(*copy), text);
 }

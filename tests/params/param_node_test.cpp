@@ -334,3 +334,20 @@ TEST(ParamNode, ReplaceCharByScope)
     EXPECT_STREQ(node.child(0)->name(), "e/");
     EXPECT_STREQ(node.child(0)->value(), "/");
 }
+
+TEST(ParamNode, DestroysTreesOfAnyDepth)
+{
+    // A call per level would need far more stack than any thread has. Each
+    // level holds a leaf before the next level.
+    ParamNode top("top", "");
+    ParamNode* node = &top;
+    for (int i = 0; i < 300000; ++i) {
+        node->append(new ParamNode("leaf", ""));
+        node->append(new ParamNode("n", ""));
+        node = node->child(1);
+    }
+    ParamNodeList list = top.takeChildren();
+    listPrepend(list, new ParamNode("first", ""));
+    listClear(list);
+    EXPECT_EQ(list, nullptr);
+}
