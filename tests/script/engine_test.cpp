@@ -190,6 +190,27 @@ Installe
     EXPECT_EQ(errors(), expected);
 }
 
+TEST_F(EngineTest, EndlessSubFunctionCallsStopWithAReport) {
+    run(R"(
+Installe
++
+    SSFCT  +  Boucle  -
+    AFFECTE  +  after = "done"  -
+-
+SSFct
++
+    Boucle
+    +
+        SSFCT  +  Boucle  -
+    -
+-
+)");
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_EQ(errors()[0].first, "SSFCT");
+    EXPECT_EQ(errors()[0].second, "Appels de sous-fonctions trop imbriqu\xE9s : Boucle");
+    EXPECT_EQ(variable("after"), "done");
+}
+
 TEST_F(EngineTest, BranchInsideSubFunctionSeesParametersOnlyThroughTheConditionsExpansion) {
     run(R"(
 Installe
