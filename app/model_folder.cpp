@@ -1,12 +1,17 @@
 #include "app/model_folder.h"
 
+#include <cstring>
+
 #include "app/session_startup.h"
 #include "app/session_stores.h"
+#include "app/translation.h"
 #include "params/fold_upper.h"
+#include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
+#include "platform/process_paths.h"
 
 namespace {
 
@@ -14,7 +19,15 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
     if (foldEquals(name, descriptionLibraryName)) {
         return extractLibrary(name, error, model.text(), nullptr);
     }
-    if (mode == 1) {
+    // Library names become file and folder names in the model: one that would lead out of it
+    // is refused, as archive records are.
+    if (!staysInFolder(name, static_cast<int32_t>(std::strlen(name)))) {
+        error.assign(translate("Nom de fichier encapsul\xE9 refus\xE9 : "));
+        error.append(name);
+        return false;
+    }
+    // The extra variables are block text, not an archive: they are kept as stored in both modes.
+    if (mode == 1 || std::strcmp(name, extraVariablesLibraryName) == 0) {
         // The scratch copy of the library is the model's file itself.
         LibraryScratchFile() = JoinPath(model.text(), name);
         return extractLibrary(name, error, nullptr, nullptr);
@@ -25,10 +38,12 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
 }  // namespace
 
 void writeModelFolder(int mode) {
-    WorkFolder() = ParentPath(ProgramPath().text());
+    // Named after the program as started: after a multi-volume join, ProgramPath is the joined copy.
+    TextBuffer program = ModulePath();
+    WorkFolder() = ParentPath(program.text());
     TextBuffer scratch = JoinPath(WorkFolder().text(), "libtmp.tmp");
     TextBuffer model = JoinPath(WorkFolder().text(), "Maquette");
-    model.appendPath(StemName(ProgramPath().text()).text());
+    model.appendPath(StemName(program.text()).text());
     model.append(".cpx");
     WorkFolder() = model;
     MakeFolder(model.text(), false);

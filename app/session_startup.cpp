@@ -100,6 +100,8 @@ void startSession(InstallSession& session) {
                            "Impossible de trouver le dossier temporaire, contactez le support");
         return;
     }
+    // The model modes work beside the program, where a multi-volume join is written too.
+    if (session.mode != 0) WorkFolder() = ParentPath(ProgramPath().text());
     LibraryScratchFile() = JoinPath(WorkFolder().text(), "libtmp.tmp");
     session.startupStatus = 0;
 

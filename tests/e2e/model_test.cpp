@@ -75,3 +75,42 @@ TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsLostSilently) {
     EXPECT_EQ("Produit\r\n", fileBytes(model + "\\install.ini"));
     EXPECT_FALSE(exists(model + "\\DATA"));
 }
+
+TEST_F(Model, VolumesAreJoinedBesideTheProgram) {
+    ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --library DATA=" +
+                       quotedPath(data) + " --stub " + quotedPath(STUB_PATH) +
+                       " --volume-size 136000 -o " + quotedPath(setup)));
+    ASSERT_TRUE(exists(setup + "1"));
+    EXPECT_TRUE(runQuietly("/2"));
+    EXPECT_EQ(fileBytes(data + "\\readme.txt"), fileBytes(model + "\\DATA\\readme.txt"));
+    EXPECT_TRUE(exists(folder.path + "\\cloneexe.exe"));
+}
+
+TEST_F(Model, ExtraVariablesStayAsStoredInBothModes) {
+    std::string variables = "OPTION = \"oui\"\r\n";
+    writeFile(folder.path + "\\extra.ini", variables);
+    ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --extra-variables " +
+                       quotedPath(folder.path + "\\extra.ini") + " --stub " + quotedPath(STUB_PATH) +
+                       " -o " + quotedPath(setup)));
+    for (const char* mode : {"/1", "/2"}) {
+        EXPECT_TRUE(runQuietly(mode)) << mode;
+        EXPECT_EQ(variables, fileBytes(model + "\\VARBONUS")) << mode;
+    }
+}
+
+TEST_F(Model, LibraryNamesThatLeaveTheModelFolderAreRefused) {
+    Container container;
+    container.add("INSTALLE", archiveOfOneFile("install.ini", "Produit\r\n"));
+    container.add("..\\evil", "stored bytes");
+    writeFile(setup, container.installer());
+
+    RunningProgram run;
+    ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /2", folder.path));
+    HWND box = waitForWindow(run, "Erreur de d\xE9" "compactage");
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("Nom de fichier encapsul\xE9 refus\xE9 : ..\\evil\n", messageBoxText(box));
+    pressButton(box, IDOK);
+    waitForExit(run);
+    EXPECT_FALSE(exists(folder.path + "\\Maquette\\evil"));
+    EXPECT_TRUE(exists(model + "\\install.ini"));
+}
