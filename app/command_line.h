@@ -6,8 +6,8 @@ const int stubSize = 135168;
 
 // What the command line asks for. Only its first two characters count.
 struct CommandLineChoice {
-  bool sizeQuery;  // "/s": end at once with stubSize as exit code
-  int mode;        // SessionMode 0, 1 or 2 otherwise
+    bool sizeQuery;  // "/s": end at once with stubSize as exit code
+    int mode;        // SessionMode 0, 1 or 2 otherwise
 };
 
 // The text after the program name (quoted or not) and the blanks that follow it.

@@ -7,14 +7,14 @@
 int exitCodeOverride = 0;
 
 int runApplication(const char* commandTail) {
-  initInterfaceLibraries();
-  CommandLineChoice choice = readCommandLine(commandTail);
-  if (choice.sizeQuery) {
-    exitCodeOverride = stubSize;
-  } else {
-    InstallSession session(choice.mode, nullptr);
-    if (session.startupStatus == 0) runWizard(session);
-    releaseInterfaceResources();
-  }
-  return exitCodeOverride;
+    initInterfaceLibraries();
+    CommandLineChoice choice = readCommandLine(commandTail);
+    if (choice.sizeQuery) {
+        exitCodeOverride = stubSize;
+    } else {
+        InstallSession session(choice.mode, nullptr);
+        if (session.startupStatus == 0) runWizard(session);
+        releaseInterfaceResources();
+    }
+    return exitCodeOverride;
 }

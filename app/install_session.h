@@ -12,25 +12,25 @@ const int defaultShortcutMode = 1;
 
 // The owner of one run: start-up in the constructor, then the wizard as a modal dialog.
 struct InstallSession {
-  InstallSession(int mode, void* parentWindow);
-  // A live session without start-up, for code that only needs the session's language and tables.
-  enum NoStartup { noStartup };
-  explicit InstallSession(NoStartup);
-  ~InstallSession();
-  InstallSession(const InstallSession&) = delete;
-  InstallSession& operator=(const InstallSession&) = delete;
+    InstallSession(int mode, void* parentWindow);
+    // A live session without start-up, for code that only needs the session's language and tables.
+    enum NoStartup { noStartup };
+    explicit InstallSession(NoStartup);
+    ~InstallSession();
+    InstallSession(const InstallSession&) = delete;
+    InstallSession& operator=(const InstallSession&) = delete;
 
-  int mode;
-  // -1 until a temporary folder is found, 0 when the wizard may run, 1 when the run must stop.
-  int startupStatus = -1;
-  // Interface language code ("fr", "en", ...); blank means no translation.
-  TextBuffer Language;
-  // One child per language code, holding entries French text = translation.
-  ParamNode Translations;
-  std::unique_ptr<Package> rootPackage;
-  int shortcutMode = -1;
-  // 1 when registry scripts use the 64-bit view (a 64-bit system).
-  int use64BitView = 0;
+    int mode;
+    // -1 until a temporary folder is found, 0 when the wizard may run, 1 when the run must stop.
+    int startupStatus = -1;
+    // Interface language code ("fr", "en", ...); blank means no translation.
+    TextBuffer Language;
+    // One child per language code, holding entries French text = translation.
+    ParamNode Translations;
+    std::unique_ptr<Package> rootPackage;
+    int shortcutMode = -1;
+    // 1 when registry scripts use the 64-bit view (a 64-bit system).
+    int use64BitView = 0;
 };
 
 // The one live session; message translation works only while it exists.

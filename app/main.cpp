@@ -3,4 +3,6 @@
 #include "app/entry.h"
 #include "platform/process_args.h"
 
-int main() { return runApplication(commandLineTail(rawCommandLine())); }
+int main() {
+    return runApplication(commandLineTail(rawCommandLine()));
+}

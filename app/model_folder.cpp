@@ -38,7 +38,8 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
 }  // namespace
 
 void writeModelFolder(int mode) {
-    // Named after the program as started: after a multi-volume join, ProgramPath is the joined copy.
+    // Named after the program as started: after a multi-volume join, ProgramPath is the joined
+    // copy.
     TextBuffer program = ModulePath();
     WorkFolder() = ParentPath(program.text());
     TextBuffer scratch = JoinPath(WorkFolder().text(), "libtmp.tmp");
@@ -60,5 +61,9 @@ void writeModelFolder(int mode) {
             errors.appendChar('\n');
         }
     }
-    if (!errors.empty()) showStartupMessage("Erreur de d\xE9" "compactage", errors.text());
+    if (!errors.empty())
+        showStartupMessage(
+            "Erreur de d\xE9"
+            "compactage",
+            errors.text());
 }

@@ -19,11 +19,13 @@ namespace {
 
 // One product as packages describe them: a few settings and an install block with a nested
 // condition; values with variable references, escapes and accented letters.
-ParamNode* product(int i)
-{
+ParamNode* product(int i) {
     std::string n = std::to_string(i);
     auto* entry = new ParamNode(("Produit" + n).c_str(), "");
-    entry->append(new ParamNode("Titre", ("Produit num\xE9ro " + n + " \"\xE9" "dition\"").c_str()));
+    entry->append(new ParamNode("Titre", ("Produit num\xE9ro " + n +
+                                          " \"\xE9"
+                                          "dition\"")
+                                             .c_str()));
     entry->append(new ParamNode("ID", ("P" + n).c_str()));
     entry->append(new ParamNode("Taille", i * 37));
     auto* install = new ParamNode("Installe", "");
@@ -42,32 +44,29 @@ ParamNode* product(int i)
 
 const int entriesPerProduct = 12;
 
-void writeFile(const ParamNode& root, const std::string& path)
-{
+void writeFile(const ParamNode& root, const std::string& path) {
     OutFileStream out(path.c_str());
-    for (ParamCell* c = root.children(); c; c = c->next)
-        writeEntry(*c->node, out);
-    if (!out.close())
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    for (ParamCell* c = root.children(); c; c = c->next) writeEntry(*c->node, out);
+    if (!out.close()) std::fprintf(stderr, "cannot write %s\n", path.c_str());
 }
 
 // Seconds taken by work, the best of a few runs: other work on the machine counts as little as
 // possible. prepare runs untimed before each run.
-double bestSeconds(const std::function<void()>& work, const std::function<void()>& prepare = [] {})
-{
+double bestSeconds(
+    const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
     double best = 1e9;
     for (int run = 0; run < 3; ++run) {
         prepare();
         auto start = std::chrono::steady_clock::now();
         work();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best = std::min(
+            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
 }
 
 // Reading alone: the tree of the previous run is freed before the clock starts.
-double readSeconds(const std::string& path, int expectedChildren)
-{
+double readSeconds(const std::string& path, int expectedChildren) {
     std::unique_ptr<ParamNode> root;
     return bestSeconds(
         [&] {
@@ -77,15 +76,13 @@ double readSeconds(const std::string& path, int expectedChildren)
         [&] { root = std::make_unique<ParamNode>(); });
 }
 
-double megabytesOf(const std::string& path)
-{
+double megabytesOf(const std::string& path) {
     return double(fs::file_size(path)) / (1 << 20);
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     double wanted = argc > 1 ? std::atof(argv[1]) : 10;
     fs::path folder = fs::temp_directory_path() / "block-format-bench";
     fs::create_directories(folder);
@@ -99,14 +96,14 @@ int main(int argc, char** argv)
     ParamNode root, quarter;  // built from the end: prepending costs nothing
     for (int i = products - 1; i >= 0; --i) {
         root.prepend(product(i));
-        if (i < products / 4)
-            quarter.prepend(product(i));
+        if (i < products / 4) quarter.prepend(product(i));
     }
 
     double writing = bestSeconds([&] { writeFile(root, large); });
     writeFile(quarter, small);
     double whole = megabytesOf(large), part = megabytesOf(small);
-    std::printf("file: %.1f MB, %d entries (%d products)\n", whole, products * entriesPerProduct, products);
+    std::printf("file: %.1f MB, %d entries (%d products)\n", whole, products * entriesPerProduct,
+                products);
     std::printf("write  %8.1f MB/s  (%.3f s)\n", whole / writing, writing);
     double readWhole = readSeconds(large, products);
     std::printf("read   %8.1f MB/s  (%.3f s)\n", whole / readWhole, readWhole);

@@ -32,26 +32,31 @@ const size_t blockSize = 1 << 16;
 void writeMixedTree(const fs::path& folder, int megabytes) {
     std::mt19937 random(1);
     std::vector<char> block(1 << 20);
-    const std::string words[] = {"installer ", "payload ", "archive ", "folder ", "checksum ", "volume\n"};
+    const std::string words[] = {"installer ", "payload ",  "archive ",
+                                 "folder ",    "checksum ", "volume\n"};
     for (int i = 0; i < megabytes; ++i) {
-        fs::path file = folder / ("sub" + std::to_string(i % 8)) / ("file" + std::to_string(i) + ".bin");
+        fs::path file =
+            folder / ("sub" + std::to_string(i % 8)) / ("file" + std::to_string(i) + ".bin");
         fs::create_directories(file.parent_path());
         for (size_t at = 0; at < block.size();) {
             size_t run = std::min<size_t>(block.size() - at, 4096 + random() % 60000);
             switch ((i + at / 65536) % 4) {
-            case 0:
-                for (size_t k = 0; k < run; ++k) block[at + k] = words[(k / 10 + random() % 3) % 6][k % 10];
-                break;
-            case 1:
-                for (size_t k = 0; k < run; ++k) block[at + k] = static_cast<char>(random());
-                break;
-            case 2: std::fill_n(block.begin() + at, run, '\0'); break;
-            default:
-                for (size_t k = 0; k < run; ++k) block[at + k] = static_cast<char>("\x10\x20\x30\x40"[k % 4] + i);
+                case 0:
+                    for (size_t k = 0; k < run; ++k)
+                        block[at + k] = words[(k / 10 + random() % 3) % 6][k % 10];
+                    break;
+                case 1:
+                    for (size_t k = 0; k < run; ++k) block[at + k] = static_cast<char>(random());
+                    break;
+                case 2: std::fill_n(block.begin() + at, run, '\0'); break;
+                default:
+                    for (size_t k = 0; k < run; ++k)
+                        block[at + k] = static_cast<char>("\x10\x20\x30\x40"[k % 4] + i);
             }
             at += run;
         }
-        std::ofstream(file, std::ios::binary).write(block.data(), static_cast<std::streamsize>(block.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(block.data(), static_cast<std::streamsize>(block.size()));
     }
 }
 
@@ -90,9 +95,10 @@ uint64_t readWhole(const std::string& path) {
     return total;
 }
 
-void report(const char* what, double megabytes, double ours, double baseline, const char* baselineName) {
-    std::printf("%-10s %8.1f MB/s   %-24s %8.1f MB/s   ratio %.2f\n", what, megabytes / ours, baselineName,
-                megabytes / baseline, baseline / ours);
+void report(const char* what, double megabytes, double ours, double baseline,
+            const char* baselineName) {
+    std::printf("%-10s %8.1f MB/s   %-24s %8.1f MB/s   ratio %.2f\n", what, megabytes / ours,
+                baselineName, megabytes / baseline, baseline / ours);
 }
 
 }  // namespace
@@ -110,8 +116,8 @@ int main(int argc, char** argv) {
     std::string library = (root / "data.lib").string();
     std::string zlibOutput = (root / "zlib.out").string();
     std::string unpacked = (root / "unpacked").string();
-    std::printf("payload: %d MB in %d files, library %.1f MB (gzip level 6)\n", megabytes, megabytes,
-                double(fs::file_size(library)) / (1 << 20));
+    std::printf("payload: %d MB in %d files, library %.1f MB (gzip level 6)\n", megabytes,
+                megabytes, double(fs::file_size(library)) / (1 << 20));
     double before = peakResidentMegabytes();
 
     // The best of interleaved runs, so that both sides meet the same machine and other work on
@@ -122,10 +128,10 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         fs::remove_all(unpacked);
         ours = std::min(ours, timed([&] {
-            TextBuffer error;
-            if (!unpackArchive(library.c_str(), unpacked.c_str(), error, nullptr))
-                std::fprintf(stderr, "unpacking failed: %s\n", error.text());
-        }));
+                            TextBuffer error;
+                            if (!unpackArchive(library.c_str(), unpacked.c_str(), error, nullptr))
+                                std::fprintf(stderr, "unpacking failed: %s\n", error.text());
+                        }));
         fs::remove(zlibOutput);
         theirs = std::min(theirs, timed([&] { inflateWithZlib(library, zlibOutput); }));
     }
@@ -146,13 +152,15 @@ int main(int argc, char** argv) {
     uint64_t sink = 0;
     for (int i = 0; i < runs; ++i) {
         checksum = std::min(checksum, timed([&] {
-            if (!checksumMatches(installer.c_str(), end)) std::fprintf(stderr, "checksum mismatch\n");
-        }));
+                                if (!checksumMatches(installer.c_str(), end))
+                                    std::fprintf(stderr, "checksum mismatch\n");
+                            }));
         plain = std::min(plain, timed([&] { sink += readWhole(installer); }));
     }
     report("checksum", double(end) / (1 << 20), checksum, plain, "plain sequential read");
-    std::printf("peak resident memory: %.1f MB before unpacking, %.1f MB after (-1: not known here)\n", before,
-                after);
+    std::printf(
+        "peak resident memory: %.1f MB before unpacking, %.1f MB after (-1: not known here)\n",
+        before, after);
     fs::remove_all(root);
     return sink == 0;
 }

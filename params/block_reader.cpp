@@ -14,8 +14,7 @@ public:
 
     // Reads one entry: a key, an optional "= value" and an optional child
     // block. On failure the entry keeps what it had and loses its value.
-    Outcome readEntry(ParamNode& entry)
-    {
+    Outcome readEntry(ParamNode& entry) {
         if (!tokens_.next(in_)) {
             entry.reset(false);
             return noEntry;
@@ -23,24 +22,20 @@ public:
         entry.setName(tokens_.text.text());
         int c = nextNonBlank(in_);
         if (c == '=') {
-            if (!readValue(entry))
-                return failed;
+            if (!readValue(entry)) return failed;
         } else if (c >= 0) {
             in_.unget(c);
         }
         c = nextNonBlank(in_);
-        if (c >= 0)
-            in_.unget(c);
-        if (c == '+')
-            readBlock(entry);
+        if (c >= 0) in_.unget(c);
+        if (c == '+') readBlock(entry);
         return tooDeep_ ? failed : complete;
     }
 
     bool tooDeep() const { return tooDeep_; }
 
 private:
-    bool readValue(ParamNode& entry)
-    {
+    bool readValue(ParamNode& entry) {
         if (!tokens_.next(in_)) {
             errorStream() << "Erreur de lecture de la valeur de " << entry.name() << "\n";
             entry.reset(false);
@@ -57,10 +52,8 @@ private:
     // the children of parent. Entries that failed are kept as they are. A
     // block nested too deep stops the whole reading: every enclosing entry
     // then fails.
-    void readBlock(ParamNode& parent)
-    {
-        if (nextNonBlank(in_) != '+')
-            return;
+    void readBlock(ParamNode& parent) {
+        if (nextNonBlank(in_) != '+') return;
         if (depth_ == maxBlockNesting) {
             errorStream() << "Erreur : imbrication trop profonde\n";
             tooDeep_ = true;
@@ -70,8 +63,7 @@ private:
         ParamNodeList block = nullptr;
         while (!tooDeep_) {
             int c = nextNonBlank(in_);
-            if (c < 0 || c == '-')
-                break;
+            if (c < 0 || c == '-') break;
             in_.unget(c);
             ParamNode* entry = new ParamNode();
             readEntry(*entry);
@@ -90,8 +82,7 @@ private:
 
 }  // namespace
 
-bool readTree(ParamNode& node, InStream& in)
-{
+bool readTree(ParamNode& node, InStream& in) {
     node.setChildren(nullptr, false);
     BlockReader reader(in);
     ParamNodeList entries = nullptr;  // newest first while reading
@@ -110,7 +101,8 @@ bool readTree(ParamNode& node, InStream& in)
     node.setChildren(entries, false);
     if (outcome == BlockReader::failed && last) {
         OutStream& err = errorStream();
-        err << "Erreur apres : " << "\n";
+        err << "Erreur apres : "
+            << "\n";
         writeEntry(*last, err);
         err << "\n";
         return false;
@@ -120,8 +112,7 @@ bool readTree(ParamNode& node, InStream& in)
     return !reader.tooDeep();
 }
 
-bool readTreeFile(ParamNode& node, const char* path)
-{
+bool readTreeFile(ParamNode& node, const char* path) {
     InFileStream in(path);
     return readTree(node, in);
 }

@@ -19,9 +19,9 @@ public:
     // Reads one token; false (type end) at the end of the input.
     bool next(InStream& in);
 
-    TextBuffer text;   // without quotes, escapes resolved
+    TextBuffer text;  // without quotes, escapes resolved
     Type type = end;
-    double real = 0;   // decimal conversion of text (0 when none)
+    double real = 0;  // decimal conversion of text (0 when none)
 
 private:
     void readBody(InStream& in, int first);

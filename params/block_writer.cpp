@@ -7,32 +7,27 @@ namespace {
 
 // Lines nested deeper than maxBlockNesting keep that indentation; their
 // "+" and "-" lines still carry the structure.
-void writeTabs(OutStream& out, size_t depth)
-{
-    for (size_t tabs = std::min<size_t>(depth, maxBlockNesting); tabs > 0; --tabs)
-        out.put('\t');
+void writeTabs(OutStream& out, size_t depth) {
+    for (size_t tabs = std::min<size_t>(depth, maxBlockNesting); tabs > 0; --tabs) out.put('\t');
 }
 
 // A double-quoted text with quotes and backslashes escaped; an absent text
 // is the bare letter X.
-void writeQuoted(OutStream& out, const char* text)
-{
+void writeQuoted(OutStream& out, const char* text) {
     if (!text) {
         out.put('X');
         return;
     }
     out.put('"');
     for (; *text; ++text) {
-        if (*text == '"' || *text == '\\')
-            out.put('\\');
+        if (*text == '"' || *text == '\\') out.put('\\');
         out.put(*text);
     }
     out.put('"');
 }
 
 // The entry's own line, without its children.
-void writeLine(const ParamNode& node, OutStream& out, size_t depth)
-{
+void writeLine(const ParamNode& node, OutStream& out, size_t depth) {
     writeTabs(out, depth);
     writeQuoted(out, node.name());
     out << " = ";
@@ -47,11 +42,9 @@ void writeLine(const ParamNode& node, OutStream& out, size_t depth)
 
 // A loop over an explicit stack instead of a call per level, so a tree of
 // any depth is written without exhausting the thread's stack.
-void writeEntry(const ParamNode& node, OutStream& out)
-{
+void writeEntry(const ParamNode& node, OutStream& out) {
     writeLine(node, out, 0);
-    if (!node.children())
-        return;
+    if (!node.children()) return;
     out << "+\n";
     // For each open block, the next child to write.
     std::vector<ParamCell*> open(1, node.children());

@@ -29,13 +29,11 @@ struct Reference {
     bool call = false;
 };
 
-bool isDigit(char c)
-{
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool isNameByte(char c)
-{
+bool isNameByte(char c) {
     return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '@';
 }
 
@@ -43,12 +41,10 @@ bool isNameByte(char c)
 // end of the text). Before "(", each "@" switches to the modifier and is
 // dropped; the first "(" starts the arguments, which have no effect and are
 // skipped up to "}".
-const char* readBraced(const char* p, Reference& ref)
-{
+const char* readBraced(const char* p, Reference& ref) {
     TextBuffer* part = &ref.name;
     for (; *p && *p != '}'; ++p) {
-        if (ref.call)
-            continue;
+        if (ref.call) continue;
         if (*p == '@')
             part = &ref.modifier;
         else if (*p == '(')
@@ -61,8 +57,7 @@ const char* readBraced(const char* p, Reference& ref)
 
 // p is just after "$": the longest run of name bytes; an "@" switches the
 // rest of the run to the modifier.
-const char* readBare(const char* p, Reference& ref)
-{
+const char* readBare(const char* p, Reference& ref) {
     TextBuffer* part = &ref.name;
     for (; isNameByte(*p); ++p) {
         if (*p == '@')
@@ -75,11 +70,9 @@ const char* readBare(const char* p, Reference& ref)
 
 // The position at the start of name, read up to the first non-digit; large
 // numbers stop growing (no list is that long).
-int32_t position(const char* name)
-{
+int32_t position(const char* name) {
     int32_t n = 0;
-    for (; isDigit(*name) && n < 100000000; ++name)
-        n = n * 10 + (*name - '0');
+    for (; isDigit(*name) && n < 100000000; ++name) n = n * 10 + (*name - '0');
     return n;
 }
 
@@ -88,8 +81,7 @@ void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth);
 // Appends the replacement of ref: its value, expanded in turn; for a call,
 // its name, expanded; for an undefined name, and at the nesting limit, its
 // name as written.
-void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int depth)
-{
+void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int depth) {
     if (depth >= maxNesting || ex.resolutionsLeft <= 0) {
         out.append(ref.name);
         return;
@@ -109,15 +101,13 @@ void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int de
 // Modifiers transform the replacement as it is appended: 1 doubles every
 // "\", 2 turns "\" into "/", 3 turns "/" into "\", any other non-zero number
 // drops it; empty, 0 or non-numeric leave it as it is.
-void appendReplacement(TextBuffer& out, const Reference& ref, Expansion& ex, int depth)
-{
+void appendReplacement(TextBuffer& out, const Reference& ref, Expansion& ex, int depth) {
     int32_t modifier = decimalToInt(ref.modifier.text());
     if (modifier == 0) {
         appendResolved(out, ref, ex, depth);
         return;
     }
-    if (modifier < 1 || modifier > 3)
-        return;
+    if (modifier < 1 || modifier > 3) return;
     TextBuffer replacement;
     appendResolved(replacement, ref, ex, depth);
     for (const char* p = replacement.text(); *p; ++p) {
@@ -132,14 +122,13 @@ void appendReplacement(TextBuffer& out, const Reference& ref, Expansion& ex, int
     }
 }
 
-void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth)
-{
+void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth) {
     // Escapes only mean something in a text that holds a reference.
     if (!std::strchr(text, '$')) {
         out.append(text);
         return;
     }
-    for (const char* p = text; *p; ) {
+    for (const char* p = text; *p;) {
         if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
             out.appendChar(p[1]);
             p += 2;
@@ -155,10 +144,8 @@ void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth)
 
 // Sets out to the expansion of text; false, and nothing to change, when the
 // text is absent or holds no reference.
-bool expansionOf(const char* text, TextBuffer& out, ParamNodeList vars, ParamNodeList params)
-{
-    if (!text || !std::strchr(text, '$'))
-        return false;
+bool expansionOf(const char* text, TextBuffer& out, ParamNodeList vars, ParamNodeList params) {
+    if (!text || !std::strchr(text, '$')) return false;
     out.assign(text);
     expandText(out, vars, params);
     return true;
@@ -166,14 +153,11 @@ bool expansionOf(const char* text, TextBuffer& out, ParamNodeList vars, ParamNod
 
 }  // namespace
 
-const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList params)
-{
-    if (!name)
-        return nullptr;
+const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList params) {
+    if (!name) return nullptr;
     if (isDigit(name[0])) {
         ParamCell* cell = params;
-        for (int32_t n = position(name); cell && n > 0; --n)
-            cell = cell->next;
+        for (int32_t n = position(name); cell && n > 0; --n) cell = cell->next;
         return cell ? cell->node->value() : nullptr;
     }
     const char* slash = std::strchr(name, '/');
@@ -184,15 +168,12 @@ const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList para
     TextBuffer first;
     first.append(name, static_cast<int32_t>(slash - name));
     ParamNode* node = listFind(vars, first.text());
-    if (node)
-        node = node->findPath(slash + 1);
+    if (node) node = node->findPath(slash + 1);
     return node ? node->value() : nullptr;
 }
 
-void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params)
-{
-    if (!std::strchr(text.text(), '$'))
-        return;
+void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params) {
+    if (!std::strchr(text.text(), '$')) return;
     TextBuffer expanded;
     Expansion ex = {vars, params, maxResolutions};
     expandInto(expanded, text.text(), ex, 0);
@@ -200,23 +181,18 @@ void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params)
 }
 
 void expandTree(ParamNode& node, int scope, bool includeSelf, ParamNodeList vars,
-                ParamNodeList params, int depth)
-{
+                ParamNodeList params, int depth) {
     if (includeSelf && node.kind() == ValueKind::text) {
         TextBuffer text;
-        if ((scope & 1) && expansionOf(node.name(), text, vars, params))
-            node.setName(text.text());
-        if ((scope & 2) && expansionOf(node.value(), text, vars, params))
-            node.setText(text.text());
+        if ((scope & 1) && expansionOf(node.name(), text, vars, params)) node.setName(text.text());
+        if ((scope & 2) && expansionOf(node.value(), text, vars, params)) node.setText(text.text());
     }
-    if (depth == 0)
-        return;
+    if (depth == 0) return;
     for (ParamCell* c = node.children(); c; c = c->next)
         expandTree(*c->node, scope, true, vars, params, depth - 1);
 }
 
-void expandPath(TextBuffer& text, const ParamNode& varsNode)
-{
+void expandPath(TextBuffer& text, const ParamNode& varsNode) {
     expandText(text, varsNode.children(), nullptr);
     text.replaceByte('\xA4', '\\');
 }

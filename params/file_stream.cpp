@@ -2,109 +2,84 @@
 
 #include "platform/open_file.h"
 
-InFileStream::InFileStream(const char* path, FileMode mode)
-{
+InFileStream::InFileStream(const char* path, FileMode mode) {
     open(path, mode);
 }
 
-InFileStream::~InFileStream()
-{
+InFileStream::~InFileStream() {
     close();
 }
 
-bool InFileStream::open(const char* path, FileMode mode)
-{
+bool InFileStream::open(const char* path, FileMode mode) {
     close();
-    if (path)
-        file_ = OpenFile(path, mode == FileMode::binary ? "rb" : "r");
+    if (path) file_ = OpenFile(path, mode == FileMode::binary ? "rb" : "r");
     return file_ != nullptr;
 }
 
-void InFileStream::close()
-{
-    if (file_)
-        std::fclose(file_);
+void InFileStream::close() {
+    if (file_) std::fclose(file_);
     file_ = nullptr;
 }
 
-bool InFileStream::good() const
-{
+bool InFileStream::good() const {
     return file_ != nullptr && !std::ferror(file_);
 }
 
-bool InFileStream::seek(int64_t offset)
-{
+bool InFileStream::seek(int64_t offset) {
     long position = static_cast<long>(offset);
     return file_ && position == offset && std::fseek(file_, position, SEEK_SET) == 0;
 }
 
-int InFileStream::get()
-{
+int InFileStream::get() {
     return file_ ? std::fgetc(file_) : -1;
 }
 
-void InFileStream::unget(int c)
-{
-    if (file_ && c >= 0)
-        std::ungetc(c, file_);
+void InFileStream::unget(int c) {
+    if (file_ && c >= 0) std::ungetc(c, file_);
 }
 
-int32_t InFileStream::read(char* p, int32_t n)
-{
-    if (!file_ || n <= 0)
-        return 0;
+int32_t InFileStream::read(char* p, int32_t n) {
+    if (!file_ || n <= 0) return 0;
     return static_cast<int32_t>(std::fread(p, 1, static_cast<size_t>(n), file_));
 }
 
-OutFileStream::OutFileStream(const char* path, FileMode mode, bool append)
-{
+OutFileStream::OutFileStream(const char* path, FileMode mode, bool append) {
     open(path, mode, append);
 }
 
-OutFileStream::~OutFileStream()
-{
-    if (owned_)
-        close();
+OutFileStream::~OutFileStream() {
+    if (owned_) close();
 }
 
-bool OutFileStream::open(const char* path, FileMode mode, bool append)
-{
+bool OutFileStream::open(const char* path, FileMode mode, bool append) {
     close();
     failed_ = false;
     if (path) {
-        const char* flags = mode == FileMode::binary ? (append ? "ab" : "wb")
-                                                     : (append ? "a" : "w");
+        const char* flags =
+            mode == FileMode::binary ? (append ? "ab" : "wb") : (append ? "a" : "w");
         file_ = OpenFile(path, flags);
     }
     return file_ != nullptr;
 }
 
-bool OutFileStream::close()
-{
-    if (!file_)
-        return false;
+bool OutFileStream::close() {
+    if (!file_) return false;
     bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     return closed && !failed_;
 }
 
-bool OutFileStream::flush()
-{
-    if (file_ && std::fflush(file_) != 0)
-        failed_ = true;
+bool OutFileStream::flush() {
+    if (file_ && std::fflush(file_) != 0) failed_ = true;
     return good();
 }
 
-void OutFileStream::put(char c)
-{
-    if (!file_ || std::fputc(static_cast<unsigned char>(c), file_) == EOF)
-        failed_ = true;
+void OutFileStream::put(char c) {
+    if (!file_ || std::fputc(static_cast<unsigned char>(c), file_) == EOF) failed_ = true;
 }
 
-void OutFileStream::write(const char* p, int32_t n)
-{
-    if (n <= 0)
-        return;
+void OutFileStream::write(const char* p, int32_t n) {
+    if (n <= 0) return;
     if (!file_ || std::fwrite(p, 1, static_cast<size_t>(n), file_) != static_cast<size_t>(n))
         failed_ = true;
 }
@@ -115,14 +90,12 @@ OutStream* errorReplacement = nullptr;
 
 }  // namespace
 
-OutStream& errorStream()
-{
+OutStream& errorStream() {
     static OutFileStream standardError(stderr);
     return errorReplacement ? *errorReplacement : standardError;
 }
 
-OutStream* setErrorStream(OutStream* stream)
-{
+OutStream* setErrorStream(OutStream* stream) {
     OutStream* previous = errorReplacement;
     errorReplacement = stream;
     return previous;

@@ -39,8 +39,7 @@ private:
 class OutFileStream : public OutStream {
 public:
     OutFileStream() = default;
-    explicit OutFileStream(const char* path, FileMode mode = FileMode::text,
-                           bool append = false);
+    explicit OutFileStream(const char* path, FileMode mode = FileMode::text, bool append = false);
     ~OutFileStream() override;
     OutFileStream(const OutFileStream&) = delete;
     OutFileStream& operator=(const OutFileStream&) = delete;

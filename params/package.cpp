@@ -28,7 +28,8 @@ TextBuffer layerPath(const TextBuffer& path, char last) {
 
 // The package's own file, overlaid by the nearest .inp layer (which this package's own .inp
 // replaces for itself and everything below it), then by its own .ins layer.
-void loadLayered(const char* folder, const char* fileName, ParamNode& target, ParamNode& inherited) {
+void loadLayered(const char* folder, const char* fileName, ParamNode& target,
+                 ParamNode& inherited) {
     TextBuffer path(folder);
     path.appendPath(fileName);
     readTreeFile(target, path.text());
@@ -79,7 +80,8 @@ void Package::loadSubPackages() {
         if (!entry.isFolder) continue;
         TextBuffer subFolder(folder);
         subFolder.appendPath(entry.name.text());
-        subPackages.insert(subPackages.begin(), std::unique_ptr<Package>(new Package(subFolder.text(), this)));
+        subPackages.insert(subPackages.begin(),
+                           std::unique_ptr<Package>(new Package(subFolder.text(), this)));
     }
 }
 

@@ -78,8 +78,7 @@ public:
     // "A/B/C": one segment per level; with create, missing levels are made
     // with findOrCreate (front).
     ParamNode* findPath(const char* path, bool create = false);
-    const char* valueOf(const char* name, const char* fallback = "",
-                        bool* found = nullptr) const;
+    const char* valueOf(const char* name, const char* fallback = "", bool* found = nullptr) const;
     int32_t integerOf(const char* name, int32_t fallback = 0, bool* found = nullptr) const;
     double realOf(const char* name, double fallback = 0, bool* found = nullptr) const;
 

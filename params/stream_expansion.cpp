@@ -28,22 +28,18 @@ struct StreamExpansion {
     // Cleared by a false condition, set again by the next true one or "${?/}".
     bool on = true;
 
-    void write(const char* text, int32_t n)
-    {
-        if (on)
-            out.write(text, n);
+    void write(const char* text, int32_t n) {
+        if (on) out.write(text, n);
     }
 };
 
 // Reads the rest of a directive, after "${", into t: "\}" adds "}" without
 // ending it, "\" before any other byte adds both. False when the input ends
 // before the closing "}".
-bool readDirective(PushbackReader& in, TextBuffer& t)
-{
+bool readDirective(PushbackReader& in, TextBuffer& t) {
     for (;;) {
         int b = in.get();
-        if (b < 0)
-            return false;
+        if (b < 0) return false;
         if (b == '\\') {
             int next = in.get();
             if (next == '}') {
@@ -51,13 +47,11 @@ bool readDirective(PushbackReader& in, TextBuffer& t)
                 continue;
             }
             t.appendChar('\\');
-            if (next < 0)
-                return false;
+            if (next < 0) return false;
             b = next;
         }
         t.appendChar(static_cast<char>(b));
-        if (b == '}')
-            return true;
+        if (b == '}') return true;
     }
 }
 
@@ -65,32 +59,27 @@ bool readDirective(PushbackReader& in, TextBuffer& t)
 // test starting with "?" asks whether NAME is defined, any other compares
 // NAME's value with TEXT; "!" as the test's second byte inverts it. A
 // condition lacking the parts its test needs is false.
-bool conditionHolds(const TextBuffer& directive, ParamNodeList vars, ParamNodeList params)
-{
+bool conditionHolds(const TextBuffer& directive, ParamNodeList vars, ParamNodeList params) {
     TextBuffer body;
     body.append(directive.text() + 3, directive.length() - 4);
     ParamNode parts;
     int32_t count = parts.split(body.text(), "|");
-    if (count < 2)
-        return false;
+    if (count < 2) return false;
     const char* test = parts.child(1)->value();
     bool existence = test[0] == '?';
-    if (!existence && count < 3)
-        return false;
+    if (!existence && count < 3) return false;
     const char* value = lookupValue(parts.child(0)->value(), vars, params);
-    bool holds = existence ? value != nullptr
-                           : value && std::strcmp(value, parts.child(2)->value()) == 0;
+    bool holds =
+        existence ? value != nullptr : value && std::strcmp(value, parts.child(2)->value()) == 0;
     return test[0] && test[1] == '!' ? !holds : holds;
 }
 
 // After "$": a directive "${...}" (reference or condition), or a plain "$".
-void copyDollar(StreamExpansion& x)
-{
+void copyDollar(StreamExpansion& x) {
     int next = x.in.get();
     if (next != '{') {
         x.write("$", 1);
-        if (next >= 0)
-            x.in.putBack(next);
+        if (next >= 0) x.in.putBack(next);
         return;
     }
     TextBuffer directive("${");
@@ -109,8 +98,7 @@ void copyDollar(StreamExpansion& x)
 // After "\": "\$" is a literal dollar; "\\" before "$" keeps one "\" and
 // expands the reference; any other backslash is copied. False when the input
 // is finished.
-bool copyBackslash(StreamExpansion& x)
-{
+bool copyBackslash(StreamExpansion& x) {
     int next = x.in.get();
     if (next < 0) {
         x.write("\\", 1);
@@ -128,8 +116,7 @@ bool copyBackslash(StreamExpansion& x)
         }
         x.write("\\", 1);
         x.in.putBack(third);
-        if (third != '$')
-            x.in.putBack('\\');
+        if (third != '$') x.in.putBack('\\');
         return true;
     }
     x.write("\\", 1);
@@ -139,15 +126,13 @@ bool copyBackslash(StreamExpansion& x)
 
 }  // namespace
 
-bool expandStream(InStream& input, OutStream& output, ParamNodeList vars, ParamNodeList params)
-{
+bool expandStream(InStream& input, OutStream& output, ParamNodeList vars, ParamNodeList params) {
     StreamExpansion x{PushbackReader(input), output, vars, params};
-    for (int c; (c = x.in.get()) >= 0; ) {
+    for (int c; (c = x.in.get()) >= 0;) {
         if (c == '$') {
             copyDollar(x);
         } else if (c == '\\') {
-            if (!copyBackslash(x))
-                break;
+            if (!copyBackslash(x)) break;
         } else {
             char byte = static_cast<char>(c);
             x.write(&byte, 1);

@@ -52,8 +52,7 @@ private:
 class TextInStream : public InStream {
 public:
     explicit TextInStream(const char* bytes, int32_t n = -1);
-    explicit TextInStream(const TextBuffer& text)
-        : TextInStream(text.text(), text.length()) {}
+    explicit TextInStream(const TextBuffer& text) : TextInStream(text.text(), text.length()) {}
     int get() override;
     void unget(int c) override;
     int32_t read(char* p, int32_t n) override;

@@ -8,14 +8,12 @@ bool typedNumbersOn = false;
 
 }  // namespace
 
-bool setTypedNumbers(bool on)
-{
+bool setTypedNumbers(bool on) {
     bool previous = typedNumbersOn;
     typedNumbersOn = on;
     return previous;
 }
 
-bool typedNumbers()
-{
+bool typedNumbers() {
     return typedNumbersOn;
 }

@@ -1,46 +1,38 @@
 #include "params/variable_store.h"
 
-ParamNode& VariableStore()
-{
+ParamNode& VariableStore() {
     static ParamNode store;
     return store;
 }
 
-ParamNode* defineVariable(const char* name)
-{
+ParamNode* defineVariable(const char* name) {
     return VariableStore().findOrCreate(name);
 }
 
-ParamNode* setVariable(const char* name, const char* text)
-{
+ParamNode* setVariable(const char* name, const char* text) {
     ParamNode* variable = defineVariable(name);
     variable->setText(text);
     return variable;
 }
 
-ParamNode* setVariableInteger(const char* name, int32_t n)
-{
+ParamNode* setVariableInteger(const char* name, int32_t n) {
     ParamNode* variable = defineVariable(name);
     variable->setInteger(n);
     return variable;
 }
 
-bool isDefined(const char* name)
-{
+bool isDefined(const char* name) {
     return VariableStore().find(name) != nullptr;
 }
 
-bool removeVariable(const char* name)
-{
+bool removeVariable(const char* name) {
     return VariableStore().removeChild(name, true);
 }
 
-void clearVariables()
-{
+void clearVariables() {
     VariableStore().setChildren(nullptr, false);
 }
 
-void importVariables(ParamNodeList list)
-{
+void importVariables(ParamNodeList list) {
     VariableStore().mergeValues(list);
 }

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 }  // namespace
 

@@ -71,7 +71,9 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
                 return fail(error, "Erreur de lecture de la taille d'un fichier encapsul\xE9");
             if (size > maxArchivedFileSize) return fail(error, "Erreur d'analyse de la librairie");
             if (!unpackFile(in, target.text(), size))
-                return fail(error, "Erreur de d\xE9""compression du fichier encapsul\xE9, peut \xEAtre en utilisation : ",
+                return fail(error,
+                            "Erreur de d\xE9"
+                            "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : ",
                             target.text());
             if (counter) *counter += size;
         } else {
@@ -82,15 +84,19 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
         }
         name.clear();
     }
-    if (!name.empty()) return fail(error, "Fin de fichier d'entr\xE9""e anticip\xE9""e");
+    if (!name.empty())
+        return fail(error,
+                    "Fin de fichier d'entr\xE9"
+                    "e anticip\xE9"
+                    "e");
     // Data that zlib found damaged or cut short would otherwise pass for a clean end.
     if (in.damaged()) return fail(error, "Erreur d'analyse de la librairie");
     // Inside a folder the input ended too early; that sets no text of its own.
     return parentLengths.empty() ? ArchiveResult::StreamEnded : ArchiveResult::Failed;
 }
 
-bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter,
-                   const std::atomic<bool>* stop) {
+bool unpackArchive(const char* path, const char* destination, TextBuffer& error,
+                   ByteCounter* counter, const std::atomic<bool>* stop) {
     GzFileStream in(path);
     ArchiveResult result = readArchiveFolder(in, destination, error, counter, stop);
     in.close();

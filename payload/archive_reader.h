@@ -21,5 +21,5 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
 
 // Unpacks the archive in the gzip file at `path` (or stored uncompressed) into `destination`;
 // false, with the reason in `error`, when the reading failed or was stopped.
-bool unpackArchive(const char* path, const char* destination, TextBuffer& error, ByteCounter* counter,
-                   const std::atomic<bool>* stop = nullptr);
+bool unpackArchive(const char* path, const char* destination, TextBuffer& error,
+                   ByteCounter* counter, const std::atomic<bool>* stop = nullptr);

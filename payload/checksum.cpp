@@ -7,7 +7,9 @@
 
 namespace {
 
-uint32_t rotateLeft(uint32_t value, int bits) { return value << bits | value >> (32 - bits); }
+uint32_t rotateLeft(uint32_t value, int bits) {
+    return value << bits | value >> (32 - bits);
+}
 
 uint32_t updateBytewise(uint32_t checksum, const unsigned char* bytes, size_t count) {
     for (size_t i = 0; i < count; ++i) checksum = rotateLeft(checksum, 1) + bytes[i];
@@ -28,7 +30,8 @@ uint32_t weighSixteenBytes(const unsigned char* bytes) {
     return static_cast<uint32_t>(_mm_cvtsi128_si32(sums));
 }
 #else
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "bytes are loaded as a little-endian word");
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
+              "bytes are loaded as a little-endian word");
 
 // The sum of bytes[i] * 2^(7-i) over 8 bytes, by pairing neighbours: each level weighs the
 // earlier half by the size of the later one. No partial sum outgrows its lane.

@@ -13,10 +13,12 @@ bool checksumMatches(const char* programPath, int64_t end) {
     for (int64_t left = end - checksumLibrarySize; left > 0;) {
         int32_t n = in.read(block.get(), left < blockSize ? static_cast<int32_t>(left) : blockSize);
         if (n <= 0) break;
-        checksum = updateChecksum(checksum, reinterpret_cast<unsigned char*>(block.get()), static_cast<size_t>(n));
+        checksum = updateChecksum(checksum, reinterpret_cast<unsigned char*>(block.get()),
+                                  static_cast<size_t>(n));
         left -= n;
     }
     unsigned char stored[4];
-    uint32_t expected = in.read(reinterpret_cast<char*>(stored), 4) == 4 ? readBigEndian32(stored) : 0;
+    uint32_t expected =
+        in.read(reinterpret_cast<char*>(stored), 4) == 4 ? readBigEndian32(stored) : 0;
     return checksum == expected;
 }

@@ -25,7 +25,9 @@ constexpr int checksumLibrarySize = 4;
 inline constexpr char joinedContainerName[] = "cloneexe.exe";
 
 // The bytes that end a library name in the directory (the C locale's white space).
-inline bool isDirectorySpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool isDirectorySpace(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Offsets and sizes are held as signed 32-bit values by the installer (ParamNode integers), so a
 // container must end below 2 GiB; an archived file must be smaller than 2 GiB.

@@ -89,7 +89,8 @@ int32_t GzFileBuffer::inflateInto(unsigned char* p, int32_t n) {
 int32_t GzFileBuffer::copyInto(unsigned char* p, int32_t n) {
     int32_t got;
     if (stream_.avail_in) {
-        got = static_cast<int32_t>(stream_.avail_in) < n ? static_cast<int32_t>(stream_.avail_in) : n;
+        got =
+            static_cast<int32_t>(stream_.avail_in) < n ? static_cast<int32_t>(stream_.avail_in) : n;
         std::memcpy(p, stream_.next_in, static_cast<size_t>(got));
         stream_.next_in += got;
         stream_.avail_in -= static_cast<uInt>(got);
@@ -104,10 +105,10 @@ int32_t GzFileBuffer::produce(unsigned char* p, int32_t n) {
     for (;;) {
         int32_t got = 0;
         switch (mode_) {
-        case Mode::Look: look(); continue;
-        case Mode::Inflate: got = inflateInto(p, n); break;
-        case Mode::Copy: got = copyInto(p, n); break;
-        case Mode::Ended: return 0;
+            case Mode::Look: look(); continue;
+            case Mode::Inflate: got = inflateInto(p, n); break;
+            case Mode::Copy: got = copyInto(p, n); break;
+            case Mode::Ended: return 0;
         }
         if (got > 0) return got;
     }

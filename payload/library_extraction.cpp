@@ -17,8 +17,8 @@ void copyToScratchFile(const ParamNode& entry) {
 
 }  // namespace
 
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter,
-                    const std::atomic<bool>* stop) {
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination,
+                    ByteCounter* counter, const std::atomic<bool>* stop) {
     const ParamNode* entry = ContainerDirectory().find(name);
     if (!entry) {
         error.assign(translate("Erreur, librairie introuvable : "));
@@ -26,7 +26,8 @@ bool extractLibrary(const char* name, TextBuffer& error, const char* destination
         return false;
     }
     copyToScratchFile(*entry);
-    if (!destination || unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
+    if (!destination ||
+        unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
         return true;
     if (stop && stop->load(std::memory_order_relaxed)) return false;
     TextBuffer message(translate("Erreur de copie de la librairie interne "));

@@ -42,5 +42,5 @@ ContainerState readDirectory();
 // LibraryScratchFile and, when a destination is given, unpacks it there. False, with the reason
 // in `error`, when the library is missing or its unpacking failed; the latter also adds an
 // "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination, ByteCounter* counter,
-                    const std::atomic<bool>* stop = nullptr);
+bool extractLibrary(const char* name, TextBuffer& error, const char* destination,
+                    ByteCounter* counter, const std::atomic<bool>* stop = nullptr);

@@ -27,7 +27,8 @@ ContainerState readDirectory() {
         showError("Le fichier n'est pas de la bonne taille");
         state = ContainerState::Damaged;
     }
-    if (ContainerDirectory().find(checksumLibraryName) && !checksumMatches(ProgramPath().text(), end)) {
+    if (ContainerDirectory().find(checksumLibraryName) &&
+        !checksumMatches(ProgramPath().text(), end)) {
         showError("Le fichier contient des erreurs");
         state = ContainerState::Damaged;
     }

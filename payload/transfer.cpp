@@ -6,7 +6,9 @@ int64_t transferBytes(InStream& input, OutStream& output, int64_t count) {
     static char* piece = new char[pieceSize];
     int64_t copied = 0;
     while (count < 0 || copied < count) {
-        int32_t want = count >= 0 && count - copied < pieceSize ? static_cast<int32_t>(count - copied) : pieceSize;
+        int32_t want = count >= 0 && count - copied < pieceSize
+                           ? static_cast<int32_t>(count - copied)
+                           : pieceSize;
         int32_t n = input.read(piece, want);
         if (n <= 0) break;
         output.write(piece, n);

@@ -13,26 +13,21 @@ TextBuffer lastFolder;
 
 // The pattern of filter pair index (from 1), up to its "|" (and its first
 // ";" when it lists several).
-TextBuffer filterPattern(const char* filter, int index)
-{
+TextBuffer filterPattern(const char* filter, int index) {
     const char* p = filter;
     for (int bars = 2 * index - 1; bars > 0 && p; --bars) {
         p = std::strchr(p, '|');
-        if (p)
-            ++p;
+        if (p) ++p;
     }
     TextBuffer pattern;
-    if (p)
-        pattern.append(p, static_cast<int32_t>(std::strcspn(p, "|;")));
+    if (p) pattern.append(p, static_cast<int32_t>(std::strcspn(p, "|;")));
     return pattern;
 }
 
 // "rapport" saved under "*.txt" becomes "rapport.txt"; patterns such as
 // "*.*" or "*" add nothing.
-void addPatternExtension(const char* filter, int index, TextBuffer& path)
-{
-    if (std::strchr(BaseName(path.text()).text(), '.'))
-        return;
+void addPatternExtension(const char* filter, int index, TextBuffer& path) {
+    if (std::strchr(BaseName(path.text()).text(), '.')) return;
     TextBuffer pattern = filterPattern(filter, index > 0 ? index : 1);
     if (pattern.length() > 2 && pattern.charAt(2) != '*') {
         path.appendChar('.');
@@ -43,13 +38,11 @@ void addPatternExtension(const char* filter, int index, TextBuffer& path)
 }  // namespace
 
 bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName,
-                const char* defaultExtension, int* filterIndex, TextBuffer& chosen)
-{
+                const char* defaultExtension, int* filterIndex, TextBuffer& chosen) {
     bool ownFilter = filter && *filter;
     bool save = kind == FileDialogKind::save;
     TextBuffer noted = CurrentFolder();
-    if (lastFolder.empty())
-        lastFolder = noted;
+    if (lastFolder.empty()) lastFolder = noted;
     // The dialogs open in the current folder.
     SetCurrentFolder(lastFolder.text());
     int index = filterIndex ? *filterIndex : 0;
@@ -57,21 +50,16 @@ bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName
                                          defaultExtension, index, chosen);
     if (picked) {
         lastFolder = ParentPath(chosen.text());
-        if (filterIndex)
-            *filterIndex = index;
-        if (save && ownFilter)
-            addPatternExtension(filter, index, chosen);
+        if (filterIndex) *filterIndex = index;
+        if (save && ownFilter) addPatternExtension(filter, index, chosen);
     }
     SetCurrentFolder(noted.text());
     return picked;
 }
 
-bool FolderDialog(TextBuffer& chosen)
-{
-    if (lastFolder.empty())
-        lastFolder = CurrentFolder();
-    if (!responder().chooseFolder(lastFolder.text(), chosen))
-        return false;
+bool FolderDialog(TextBuffer& chosen) {
+    if (lastFolder.empty()) lastFolder = CurrentFolder();
+    if (!responder().chooseFolder(lastFolder.text(), chosen)) return false;
     lastFolder = chosen;
     return true;
 }

@@ -4,24 +4,19 @@
 #include "platform/folder_enumerator.h"
 #include "platform/path_names.h"
 
-bool FolderExists(const char* path)
-{
+bool FolderExists(const char* path) {
     FolderEnumerator listing;
     return listing.Open(path);
 }
 
-bool CopyFileOver(const char* source, const char* destination, ByteCounter* copied)
-{
-    if (!source || !destination || SameFile(source, destination))
-        return false;
+bool CopyFileOver(const char* source, const char* destination, ByteCounter* copied) {
+    if (!source || !destination || SameFile(source, destination)) return false;
     if (!systemCopyFile(source, destination)) {
         // A read-only, hidden or system destination refuses to be replaced.
         systemMakeNormal(destination);
-        if (!systemCopyFile(source, destination))
-            return false;
+        if (!systemCopyFile(source, destination)) return false;
     }
-    if (!systemMakeNormal(destination))
-        return false;
+    if (!systemMakeNormal(destination)) return false;
     if (copied) {
         int64_t size = systemFileSize(destination);
         *copied += size > 0 ? size : 0;

@@ -9,18 +9,15 @@
 
 namespace {
 
-bool isDots(const TextBuffer& name)
-{
+bool isDots(const TextBuffer& name) {
     return std::strcmp(name.text(), ".") == 0 || std::strcmp(name.text(), "..") == 0;
 }
 
 }  // namespace
 
-bool FolderEnumerator::Open(const char* pattern, bool exact)
-{
+bool FolderEnumerator::Open(const char* pattern, bool exact) {
     Close();
-    if (!pattern)
-        pattern = "";
+    if (!pattern) pattern = "";
     TextBuffer search(pattern);
     if (!exact) {
         search.append(PathSeparator);
@@ -29,27 +26,23 @@ bool FolderEnumerator::Open(const char* pattern, bool exact)
     search_ = openFolderSearch(search.text(), held_);
     holding_ = search_ != nullptr;
     if (!holding_)
-        errorStream() << "Erreur dans l'ouverture du" << " repertoire <" << pattern << ">\n";
+        errorStream() << "Erreur dans l'ouverture du"
+                      << " repertoire <" << pattern << ">\n";
     return holding_;
 }
 
-bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots)
-{
+bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots) {
     while (holding_) {
         std::swap(entry, held_);
         holding_ = nextFolderEntry(search_, held_);
-        if (!holding_)
-            Close();
-        if (!skipDots || !isDots(entry.name))
-            return true;
+        if (!holding_) Close();
+        if (!skipDots || !isDots(entry.name)) return true;
     }
     return false;
 }
 
-void FolderEnumerator::Close()
-{
-    if (search_)
-        closeFolderSearch(search_);
+void FolderEnumerator::Close() {
+    if (search_) closeFolderSearch(search_);
     search_ = nullptr;
     holding_ = false;
 }

@@ -11,58 +11,47 @@
 
 namespace {
 
-bool isSeparator(char c)
-{
+bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-bool endsWithSeparator(const TextBuffer& path)
-{
+bool endsWithSeparator(const TextBuffer& path) {
     return isSeparator(path.charAt(-1));
 }
 
 // Whether path lies inside folder, comparing as SameFile does but with the
 // two separators alike.
-bool isInsideFolder(const char* path, const char* folder)
-{
+bool isInsideFolder(const char* path, const char* folder) {
     int32_t i = 0;
     for (; folder[i]; ++i) {
         bool same = isSeparator(path[i]) ? isSeparator(folder[i])
                                          : foldUpper(path[i]) == foldUpper(folder[i]);
-        if (!same)
-            return false;
+        if (!same) return false;
     }
     return i > 0 && (isSeparator(folder[i - 1]) || isSeparator(path[i]));
 }
 
 // A copy onto itself, or into its own subtree, would never end (or would
 // read what it is writing).
-bool copyAllowed(const char* source, const char* destination)
-{
+bool copyAllowed(const char* source, const char* destination) {
     return source && destination && !SameFile(source, destination) &&
            !isInsideFolder(destination, source);
 }
 
 }  // namespace
 
-bool CreateFolder(const char* path)
-{
+bool CreateFolder(const char* path) {
     return path && systemCreateFolder(path);
 }
 
-bool MakeFolder(const char* path, bool withParents)
-{
-    if (!path)
-        return false;
+bool MakeFolder(const char* path, bool withParents) {
+    if (!path) return false;
     // "a\b\" names the folder "a\b"; creating its parent first would leave
     // nothing to create.
     TextBuffer target(path);
-    while (target.length() > 1 && endsWithSeparator(target))
-        target = ParentPath(target.text());
-    if (FolderExists(target.text()) || systemCreateFolder(target.text()))
-        return true;
-    if (!withParents)
-        return false;
+    while (target.length() > 1 && endsWithSeparator(target)) target = ParentPath(target.text());
+    if (FolderExists(target.text()) || systemCreateFolder(target.text())) return true;
+    if (!withParents) return false;
     // Walk outwards to the first folder that is there or can be made, then
     // create the missing ones inwards. A loop rather than recursion: a long
     // path must not cost one stack frame per component.
@@ -70,20 +59,16 @@ bool MakeFolder(const char* path, bool withParents)
     missing.push_back(std::move(target));
     for (;;) {
         TextBuffer parent = ParentPath(missing.back().text());
-        if (std::strcmp(parent.text(), missing.back().text()) == 0)
-            return false;
-        if (FolderExists(parent.text()) || systemCreateFolder(parent.text()))
-            break;
+        if (std::strcmp(parent.text(), missing.back().text()) == 0) return false;
+        if (FolderExists(parent.text()) || systemCreateFolder(parent.text())) break;
         missing.push_back(std::move(parent));
     }
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder)
-        if (!systemCreateFolder(folder->text()))
-            return false;
+        if (!systemCreateFolder(folder->text())) return false;
     return true;
 }
 
-bool EmptyFolder(const char* path, bool recursive)
-{
+bool EmptyFolder(const char* path, bool recursive) {
     FolderEnumerator listing;
     listing.Open(path);
     FolderEntry entry;
@@ -91,8 +76,7 @@ bool EmptyFolder(const char* path, bool recursive)
         TextBuffer full = JoinPath(path, entry.name.text());
         if (entry.isFolder && recursive) {
             // A link's target is not part of this tree: only the link goes.
-            if (!entry.isLink)
-                EmptyFolder(full.text(), true);
+            if (!entry.isLink) EmptyFolder(full.text(), true);
             systemRemoveFolder(full.text());
         } else {
             DeletePath(full.text());
@@ -101,28 +85,22 @@ bool EmptyFolder(const char* path, bool recursive)
     return true;
 }
 
-bool RemoveFolder(const char* path, bool recursive)
-{
-    if (!path)
-        return true;
-    if (recursive)
-        EmptyFolder(path, true);
+bool RemoveFolder(const char* path, bool recursive) {
+    if (!path) return true;
+    if (recursive) EmptyFolder(path, true);
     systemRemoveFolder(path);
     return true;
 }
 
 bool CopyFolder(const char* source, const char* destination, bool recursive, ByteCounter* copied,
-                const std::atomic<bool>* stop)
-{
-    if (!copyAllowed(source, destination))
-        return false;
+                const std::atomic<bool>* stop) {
+    if (!copyAllowed(source, destination)) return false;
     FolderEnumerator listing;
     listing.Open(source);
     bool copiedAll = true;
     FolderEntry entry;
     while (listing.Next(entry)) {
-        if (stop && stop->load(std::memory_order_relaxed))
-            return false;
+        if (stop && stop->load(std::memory_order_relaxed)) return false;
         TextBuffer from = JoinPath(source, entry.name.text());
         TextBuffer to = JoinPath(destination, entry.name.text());
         bool done = entry.isFolder && recursive
@@ -134,10 +112,8 @@ bool CopyFolder(const char* source, const char* destination, bool recursive, Byt
 }
 
 bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied,
-                   const std::atomic<bool>* stop)
-{
-    if (!copyAllowed(source, destination))
-        return false;
+                   const std::atomic<bool>* stop) {
+    if (!copyAllowed(source, destination)) return false;
     MakeFolder(destination, false);
     return CopyFolder(source, destination, true, copied, stop);
 }

@@ -10,59 +10,43 @@ struct Identity {
 const Identity unknown = {"???", 0};
 const Identity later = {"Windows", 2000};
 
-Identity nineXIdentity(uint32_t minor)
-{
+Identity nineXIdentity(uint32_t minor) {
     switch (minor) {
-    case 0:
-        return {"Windows 95", 300};
-    case 10:
-        return {"Windows 98", 500};
-    case 90:
-        return {"Windows Me", 600};
-    default:
-        // Minor versions the family never shipped: named for the family,
-        // with the identifier of its first member.
-        return {"Windows 9x", 300};
+        case 0: return {"Windows 95", 300};
+        case 10: return {"Windows 98", 500};
+        case 90: return {"Windows Me", 600};
+        default:
+            // Minor versions the family never shipped: named for the family,
+            // with the identifier of its first member.
+            return {"Windows 9x", 300};
     }
 }
 
-Identity ntIdentity(uint32_t major, uint32_t minor)
-{
-    if (major <= 3)
-        return {"Windows NT", 200};
-    if (major == 4)
-        return {"Windows NT", 400};
+Identity ntIdentity(uint32_t major, uint32_t minor) {
+    if (major <= 3) return {"Windows NT", 200};
+    if (major == 4) return {"Windows NT", 400};
     if (major == 5) {
-        static const Identity five[] = {{"Windows 2000", 700},
-                                        {"Windows XP", 800},
-                                        {"Windows 2003", 800}};
+        static const Identity five[] = {
+            {"Windows 2000", 700}, {"Windows XP", 800}, {"Windows 2003", 800}};
         return minor < 3 ? five[minor] : later;
     }
-    if (major == 6 && minor == 0)
-        return {"Windows Vista", 900};
-    if (major == 6 && minor == 1)
-        return {"Windows 7", 1000};
+    if (major == 6 && minor == 0) return {"Windows Vista", 900};
+    if (major == 6 && minor == 1) return {"Windows 7", 1000};
     return later;
 }
 
-Identity identity(const OsVersion& version)
-{
+Identity identity(const OsVersion& version) {
     switch (version.platform) {
-    case 0:
-        return {"Windows 32s", 100};
-    case 1:
-        return nineXIdentity(version.minor);
-    case 2:
-        return ntIdentity(version.major, version.minor);
-    default:
-        return unknown;
+        case 0: return {"Windows 32s", 100};
+        case 1: return nineXIdentity(version.minor);
+        case 2: return ntIdentity(version.major, version.minor);
+        default: return unknown;
     }
 }
 
 }  // namespace
 
-int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName)
-{
+int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName) {
     Identity found = identity(version);
     if (fullName) {
         fullName->assign(found.name);
@@ -79,10 +63,8 @@ int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName)
     return found.id;
 }
 
-int32_t OsIdentify(TextBuffer* fullName)
-{
+int32_t OsIdentify(TextBuffer* fullName) {
     OsVersion version;
-    if (!readOsVersion(version))
-        version.platform = ~0u;
+    if (!readOsVersion(version)) version.platform = ~0u;
     return identifyOs(version, OsBits(), fullName);
 }

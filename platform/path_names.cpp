@@ -8,49 +8,40 @@ const char PathSeparator[] = "\\";
 
 namespace {
 
-bool isSeparator(char c)
-{
+bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
 // Index of the last separator, -1 when there is none.
-int32_t lastSeparator(const char* path)
-{
+int32_t lastSeparator(const char* path) {
     int32_t found = -1;
     for (int32_t i = 0; path[i]; ++i)
-        if (isSeparator(path[i]))
-            found = i;
+        if (isSeparator(path[i])) found = i;
     return found;
 }
 
-const char* lastComponent(const char* path)
-{
+const char* lastComponent(const char* path) {
     return path + lastSeparator(path) + 1;
 }
 
 // The last "." of the last component, or null.
-const char* extensionDot(const char* path)
-{
+const char* extensionDot(const char* path) {
     return std::strrchr(lastComponent(path), '.');
 }
 
 }  // namespace
 
-TextBuffer BaseName(const char* path)
-{
+TextBuffer BaseName(const char* path) {
     return TextBuffer(lastComponent(path ? path : ""));
 }
 
-TextBuffer Extension(const char* path)
-{
+TextBuffer Extension(const char* path) {
     const char* dot = extensionDot(path ? path : "");
     return TextBuffer(dot ? dot + 1 : nullptr);
 }
 
-TextBuffer StemName(const char* path)
-{
-    if (!path)
-        path = "";
+TextBuffer StemName(const char* path) {
+    if (!path) path = "";
     const char* name = lastComponent(path);
     const char* dot = extensionDot(path);
     TextBuffer stem;
@@ -58,26 +49,21 @@ TextBuffer StemName(const char* path)
     return stem;
 }
 
-TextBuffer ParentPath(const char* path)
-{
-    if (!path)
-        path = "";
+TextBuffer ParentPath(const char* path) {
+    if (!path) path = "";
     int32_t cut = lastSeparator(path);
-    if (cut < 0)
-        return TextBuffer(".");
+    if (cut < 0) return TextBuffer(".");
     TextBuffer parent;
     parent.append(path, cut);
     return parent;
 }
 
-TextBuffer JoinPath(const char* folder, const char* name)
-{
+TextBuffer JoinPath(const char* folder, const char* name) {
     TextBuffer joined(folder);
     joined.appendPath(name);
     return joined;
 }
 
-bool SameFile(const char* a, const char* b)
-{
+bool SameFile(const char* a, const char* b) {
     return foldEquals(a, b);
 }

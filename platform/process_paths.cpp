@@ -9,13 +9,11 @@ const TextBuffer startDirectory = CurrentFolder();
 
 }  // namespace
 
-TextBuffer ExeDirectory()
-{
+TextBuffer ExeDirectory() {
     TextBuffer module = ModulePath();
     return module.empty() ? TextBuffer(".") : ParentPath(module.text());
 }
 
-const TextBuffer& StartDirectory()
-{
+const TextBuffer& StartDirectory() {
     return startDirectory;
 }

@@ -6,28 +6,23 @@
 namespace {
 
 // A folder text of spaces only names no folder.
-const char* folderOrNone(const char* folder)
-{
+const char* folderOrNone(const char* folder) {
     if (folder)
         for (const char* p = folder; *p; ++p)
-            if (*p != ' ' && *p != '\t')
-                return folder;
+            if (*p != ' ' && *p != '\t') return folder;
     return nullptr;
 }
 
 }  // namespace
 
-bool ShellOpen(const char* file, const char* folder)
-{
-    if (file && systemShellOpen(file, folderOrNone(folder)))
-        return true;
+bool ShellOpen(const char* file, const char* folder) {
+    if (file && systemShellOpen(file, folderOrNone(folder))) return true;
     errorStream() << "Erreur lors de l'ouverture de <" << file << ">\n";
     return false;
 }
 
 bool StartProgram(const char* commandLine, bool wait, const char* folder,
-                  const std::atomic<bool>* stop)
-{
+                  const std::atomic<bool>* stop) {
     if (commandLine && systemStartProgram(commandLine, folderOrNone(folder), wait, stop))
         return true;
     errorStream() << "Erreur d'ouverture du prg <" << commandLine << ">\n";

@@ -38,8 +38,8 @@ struct RegKeyInfo {
     uint32_t subkeyCount = 0;
     uint32_t maxSubkeyName = 0;  // characters, without the terminator
     uint32_t valueCount = 0;
-    uint32_t maxValueName = 0;   // characters, without the terminator
-    uint32_t maxValueData = 0;   // bytes
+    uint32_t maxValueName = 0;  // characters, without the terminator
+    uint32_t maxValueData = 0;  // bytes
 };
 
 // The predefined handle of a root; never closed.
@@ -63,8 +63,7 @@ int32_t regEnumValue(RegHandle key, uint32_t index, char* name, uint32_t nameRoo
 int32_t regEnumKey(RegHandle key, uint32_t index, char* name, uint32_t nameRoom,
                    uint32_t& nameLength);
 // One value's type and data, whatever its size.
-int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type,
-                      std::vector<uint8_t>& data);
+int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type, std::vector<uint8_t>& data);
 int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_t* data,
                     uint32_t size);
 // Deletes the key at path below root, which must have no subkeys, in the

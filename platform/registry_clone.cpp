@@ -9,8 +9,7 @@ namespace {
 
 // "\A\B" for a stored path "a\\b\": one "\" before each non-empty
 // component, letters folded as the registry ignores their case.
-TextBuffer keyIdentity(const char* path)
-{
+TextBuffer keyIdentity(const char* path) {
     TextBuffer identity;
     bool inName = false;
     for (; *path; ++path) {
@@ -18,8 +17,7 @@ TextBuffer keyIdentity(const char* path)
             inName = false;
             continue;
         }
-        if (!inName)
-            identity.appendChar('\\');
+        if (!inName) identity.appendChar('\\');
         identity.appendChar(foldUpper(*path));
         inName = true;
     }
@@ -27,8 +25,7 @@ TextBuffer keyIdentity(const char* path)
 }
 
 // Whether inner is outer or lies below it.
-bool within(const TextBuffer& inner, const TextBuffer& outer)
-{
+bool within(const TextBuffer& inner, const TextBuffer& outer) {
     return inner.length() >= outer.length() &&
            std::strncmp(inner.text(), outer.text(), size_t(outer.length())) == 0 &&
            (inner.length() == outer.length() || inner.text()[outer.length()] == '\\');
@@ -36,19 +33,16 @@ bool within(const TextBuffer& inner, const TextBuffer& outer)
 
 // A copy into its own subtree would copy without end, and a replacing copy
 // into a branch holding the source would delete the source first.
-bool overlap(const char* source, const char* destination)
-{
+bool overlap(const char* source, const char* destination) {
     RegistryKey from, to;
     from.openPath(source, false);
     to.openPath(destination, false);
-    if (!from.path() || !to.path() || from.root() != to.root())
-        return false;
+    if (!from.path() || !to.path() || from.root() != to.root()) return false;
     TextBuffer a = keyIdentity(from.path()), b = keyIdentity(to.path());
     return within(a, b) || within(b, a);
 }
 
-void copyBranch(const char* source, const char* destination, bool replace)
-{
+void copyBranch(const char* source, const char* destination, bool replace) {
     if (replace) {
         RegistryKey old;
         old.setWriteAccess(true);
@@ -70,8 +64,7 @@ void copyBranch(const char* source, const char* destination, bool replace)
 
 }  // namespace
 
-bool cloneBranch(const char* source, const char* destination, bool replace)
-{
+bool cloneBranch(const char* source, const char* destination, bool replace) {
     if (overlap(source, destination)) {
         errorStream() << "Erreur de copie du registre (branches imbriquees)\n";
         return false;

@@ -3,8 +3,7 @@
 #include "params/block_format.h"
 #include "params/file_stream.h"
 
-bool exportValues(const char* root, const char* branch, const char* file, TextBuffer& keyPath)
-{
+bool exportValues(const char* root, const char* branch, const char* file, TextBuffer& keyPath) {
     RegistryKey key;
     key.joinRootAndBranch(root, branch, true);
     if (!key.isOpen()) {
@@ -12,12 +11,10 @@ bool exportValues(const char* root, const char* branch, const char* file, TextBu
         return false;
     }
     OutFileStream out;
-    if (!out.open(file))
-        return true;
+    if (!out.open(file)) return true;
     // Numbers are written bare, so that an import reads them back as DWORDs.
     bool previous = setTypedNumbers(true);
-    for (ParamCell* c = key.listValues(false, false); c; c = c->next)
-        writeEntry(*c->node, out);
+    for (ParamCell* c = key.listValues(false, false); c; c = c->next) writeEntry(*c->node, out);
     setTypedNumbers(previous);
     return true;
 }

@@ -8,8 +8,7 @@ namespace {
 // What the value being replaced was, for the expansion of the new one:
 // EXVAL its typed text, EXVALHT the same without prefix, EXVALTYP the
 // prefix. A value that does not exist leaves all three without a value.
-void describeOldValue(ParamNode& variables, const char* old)
-{
+void describeOldValue(ParamNode& variables, const char* old) {
     TextBuffer type;
     const char* payload = stripTypePrefix(old, type);
     variables.findOrCreate("EXVAL")->setText(old);
@@ -19,8 +18,7 @@ void describeOldValue(ParamNode& variables, const char* old)
 
 // The values of one key entry, in reverse file order: of two values with
 // the same name the earlier one is written last and stays.
-ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& variables)
-{
+ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& variables) {
     ParamNodeList values = nullptr;
     for (ParamCell* c = entry.children(); c; c = c->next) {
         const ParamNode& value = *c->node;
@@ -42,8 +40,7 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
 
 }  // namespace
 
-void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys)
-{
+void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys) {
     ParamNode keys;
     bool previous = setTypedNumbers(true);
     readTreeFile(keys, file);

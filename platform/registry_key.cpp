@@ -16,10 +16,8 @@ struct RootName {
 
 // Compared exactly: a root name in another letter case opens nothing.
 const RootName rootNames[] = {
-    {"HKEY_CLASSES_ROOT", rootClasses},
-    {"HKEY_CURRENT_USER", rootCurrentUser},
-    {"HKEY_CURRENT_CONFIG", rootCurrentConfig},
-    {"HKEY_USERS", rootUsers},
+    {"HKEY_CLASSES_ROOT", rootClasses},         {"HKEY_CURRENT_USER", rootCurrentUser},
+    {"HKEY_CURRENT_CONFIG", rootCurrentConfig}, {"HKEY_USERS", rootUsers},
     {"HKEY_LOCAL_MACHINE", rootLocalMachine},
 };
 
@@ -28,115 +26,93 @@ const RootName rootNames[] = {
 const uint32_t defaultNameRoom = 100;
 const uint32_t defaultDataRoom = 500;
 
-int32_t findRoot(const char* name, size_t length)
-{
+int32_t findRoot(const char* name, size_t length) {
     for (const RootName& entry : rootNames)
         if (std::strlen(entry.name) == length && std::strncmp(entry.name, name, length) == 0)
             return entry.root;
     return -1;
 }
 
-bool isBlank(const char* text)
-{
+bool isBlank(const char* text) {
     for (; text && *text; ++text)
-        if (static_cast<unsigned char>(*text) > ' ')
-            return false;
+        if (static_cast<unsigned char>(*text) > ' ') return false;
     return true;
 }
 
 // A path made only of separators names the root key itself.
-bool namesRoot(const TextBuffer& path)
-{
+bool namesRoot(const TextBuffer& path) {
     for (int32_t i = 0; i < path.length(); ++i)
-        if (path.text()[i] != '\\')
-            return false;
+        if (path.text()[i] != '\\') return false;
     return true;
 }
 
-bool currentView64()
-{
+bool currentView64() {
     return registryView64() && OsBits() == 64;
 }
 
 }  // namespace
 
-bool RegistryKey::setWriteAccess(bool on)
-{
+bool RegistryKey::setWriteAccess(bool on) {
     bool previous = writeAccess_;
     writeAccess_ = on;
     return previous;
 }
 
-const char* RegistryKey::openPath(const char* path, bool create)
-{
+const char* RegistryKey::openPath(const char* path, bool create) {
     closeAndClear();
-    if (!path)
-        return nullptr;
+    if (!path) return nullptr;
     size_t nameLength = std::strcspn(path, "\\/");
     int32_t root = findRoot(path, nameLength);
-    if (root < 0)
-        return nullptr;
+    if (root < 0) return nullptr;
     TextBuffer below(path[nameLength] ? path + nameLength + 1 : "");
     below.replaceByte('/', '\\');
     return openAt(root, below, create, currentView64());
 }
 
 const char* RegistryKey::openUnder(const RegistryKey& parent, bool create, const char* piece1,
-                                   const char* piece2, const char* piece3, const char* piece4)
-{
+                                   const char* piece2, const char* piece3, const char* piece4) {
     // The path is built before closing: parent may be this key.
     int32_t root = parent.root_;
     TextBuffer path;
     bool any = parent.hasPath_;
-    if (any)
-        path.append(parent.path_);
+    if (any) path.append(parent.path_);
     for (const char* piece : {piece1, piece2, piece3, piece4}) {
-        if (!piece)
-            continue;
-        if (any)
-            path.appendChar('\\');
+        if (!piece) continue;
+        if (any) path.appendChar('\\');
         path.append(piece);
         any = true;
     }
     path.replaceByte('/', '\\');
     closeAndClear();
-    if (root < 0)
-        return nullptr;
+    if (root < 0) return nullptr;
     return openAt(root, path, create, currentView64());
 }
 
-const char* RegistryKey::joinRootAndBranch(const char* root, const char* branch, bool create)
-{
-    if (isBlank(root))
-        return openPath(branch ? branch : "", create);
+const char* RegistryKey::joinRootAndBranch(const char* root, const char* branch, bool create) {
+    if (isBlank(root)) return openPath(branch ? branch : "", create);
     TextBuffer path(root);
     path.appendChar('\\');
     path.append(branch);
     return openPath(path.text(), create);
 }
 
-const char* RegistryKey::openAt(int32_t root, const TextBuffer& path, bool create, bool view64)
-{
+const char* RegistryKey::openAt(int32_t root, const TextBuffer& path, bool create, bool view64) {
     root_ = root;
     path_ = path;
     hasPath_ = true;
     view64_ = view64;
-    open_ = regOpenKey(regRootHandle(root), path_.text(), create, writeAccess_, view64,
-                       handle_) == regSuccess;
-    if (!open_ && create)
-        errorStream() << "Erreur de creation du registre\n";
+    open_ = regOpenKey(regRootHandle(root), path_.text(), create, writeAccess_, view64, handle_) ==
+            regSuccess;
+    if (!open_ && create) errorStream() << "Erreur de creation du registre\n";
     return path_.text();
 }
 
-void RegistryKey::close()
-{
-    if (open_)
-        regCloseKey(handle_);
+void RegistryKey::close() {
+    if (open_) regCloseKey(handle_);
     open_ = false;
 }
 
-void RegistryKey::closeAndClear()
-{
+void RegistryKey::closeAndClear() {
     close();
     root_ = -1;
     path_.release();
@@ -146,22 +122,16 @@ void RegistryKey::closeAndClear()
     info_ = RegKeyInfo();
 }
 
-bool RegistryKey::queryInfo()
-{
-    if (open_ && regQueryInfo(handle_, info_) == regSuccess)
-        return true;
-    if (open_)
-        errorStream() << "Erreur d'info au registre\n";
+bool RegistryKey::queryInfo() {
+    if (open_ && regQueryInfo(handle_, info_) == regSuccess) return true;
+    if (open_) errorStream() << "Erreur d'info au registre\n";
     info_ = RegKeyInfo();
     return false;
 }
 
-ParamNodeList RegistryKey::listValues(bool reload, bool typed)
-{
-    if (!open_)
-        return nullptr;
-    if (values_ && !reload)
-        return values_;
+ParamNodeList RegistryKey::listValues(bool reload, bool typed) {
+    if (!open_) return nullptr;
+    if (values_ && !reload) return values_;
     listClear(values_);
     bool counted = queryInfo();
     std::vector<char> name((counted ? info_.maxValueName : defaultNameRoom) + 1);
@@ -169,8 +139,8 @@ ParamNodeList RegistryKey::listValues(bool reload, bool typed)
     int32_t status;
     for (uint32_t index = 0;; ++index) {
         uint32_t nameLength, type, dataLength;
-        status = regEnumValue(handle_, index, name.data(), uint32_t(name.size()), nameLength,
-                              type, data.data(), uint32_t(data.size()), dataLength);
+        status = regEnumValue(handle_, index, name.data(), uint32_t(name.size()), nameLength, type,
+                              data.data(), uint32_t(data.size()), dataLength);
         // The counters may fall short: they count names in UTF-16 characters,
         // and a value may grow meanwhile. Read the same value again with room.
         if (status == regMoreData) {
@@ -179,8 +149,7 @@ ParamNodeList RegistryKey::listValues(bool reload, bool typed)
             --index;
             continue;
         }
-        if (status != regSuccess)
-            break;
+        if (status != regSuccess) break;
         // A name listed twice keeps one node, at the place of the first.
         ParamNode* node = listFind(values_, name.data());
         if (node) {
@@ -193,28 +162,23 @@ ParamNodeList RegistryKey::listValues(bool reload, bool typed)
         else
             delete node;
     }
-    if (status != regNoMoreItems)
-        errorStream() << "Erreur de lecture du registre\n";
+    if (status != regNoMoreItems) errorStream() << "Erreur de lecture du registre\n";
     return values_;
 }
 
-const char* RegistryKey::readValue(const char* name, bool reload, bool typed)
-{
+const char* RegistryKey::readValue(const char* name, bool reload, bool typed) {
     ParamNode* node = listFind(listValues(reload, typed), name ? name : "");
     return node ? node->value() : nullptr;
 }
 
-bool RegistryKey::writeValues(ParamNodeList values, bool numbersAsDword)
-{
-    if (!open_)
-        return false;
+bool RegistryKey::writeValues(ParamNodeList values, bool numbersAsDword) {
+    if (!open_) return false;
     listClear(values_);
     bool allWritten = true;
     std::vector<uint8_t> bytes;
     for (ParamCell* c = values; c; c = c->next) {
         uint32_t type;
-        if (!valueBytes(*c->node, numbersAsDword, type, bytes))
-            continue;
+        if (!valueBytes(*c->node, numbersAsDword, type, bytes)) continue;
         if (regSetValue(handle_, c->node->name(), type, bytes.data(), uint32_t(bytes.size())) ==
             regSuccess)
             continue;
@@ -225,17 +189,14 @@ bool RegistryKey::writeValues(ParamNodeList values, bool numbersAsDword)
     return allWritten;
 }
 
-bool RegistryKey::writeValue(const char* name, const char* value, bool numbersAsDword)
-{
+bool RegistryKey::writeValue(const char* name, const char* value, bool numbersAsDword) {
     ParamNode node(name, value);
     ParamCell cell{&node, nullptr};
     return writeValues(&cell, numbersAsDword);
 }
 
-ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach)
-{
-    if (!open_)
-        return nullptr;
+ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach) {
+    if (!open_) return nullptr;
     if (reload || !subkeys_) {
         listClear(subkeys_);
         std::vector<char> name((queryInfo() ? info_.maxSubkeyName : defaultNameRoom) + 1);
@@ -248,24 +209,19 @@ ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach)
                 --index;
                 continue;
             }
-            if (status != regSuccess)
-                break;
+            if (status != regSuccess) break;
             listPrepend(subkeys_, new ParamNode(name.data(), name.data()));
         }
-        if (status != regNoMoreItems)
-            errorStream() << "Erreur de parcours du registre\n";
+        if (status != regNoMoreItems) errorStream() << "Erreur de parcours du registre\n";
     }
-    if (!detach)
-        return subkeys_;
+    if (!detach) return subkeys_;
     ParamNodeList list = subkeys_;
     subkeys_ = nullptr;
     return list;
 }
 
-bool RegistryKey::deleteTree()
-{
-    if (!open_)
-        return false;
+bool RegistryKey::deleteTree() {
+    if (!open_) return false;
     // Deleting a root would first empty it of everything below.
     if (namesRoot(path_)) {
         errorStream() << "Erreur de retrait du registre\n";
@@ -280,8 +236,7 @@ bool RegistryKey::deleteTree()
         subkey.deleteTree();
     }
     close();
-    if (regDeleteKey(regRootHandle(root_), path_.text(), view64_) == regSuccess)
-        return true;
+    if (regDeleteKey(regRootHandle(root_), path_.text(), view64_) == regSuccess) return true;
     errorStream() << "Erreur de retrait du registre\n";
     return false;
 }

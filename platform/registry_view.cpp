@@ -8,14 +8,12 @@ bool view64On = false;
 
 }  // namespace
 
-bool setRegistryView64(bool on)
-{
+bool setRegistryView64(bool on) {
     bool previous = view64On;
     view64On = on;
     return previous;
 }
 
-bool registryView64()
-{
+bool registryView64() {
     return view64On;
 }

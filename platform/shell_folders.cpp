@@ -7,19 +7,19 @@
 
 namespace {
 
-const char shellFoldersKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char shellFoldersKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // Value names by folder number (1 to 9); the all-users table has no rows
 // past 5.
 const char* const allUsersNames[] = {"Common Desktop", "Common Start Menu", "Common Programs",
                                      "Common Startup", "Common Favorites"};
 const char* const userNames[] = {"Desktop", "Start Menu", "Programs", "Startup", "Favorites",
-                                 "SendTo", "Templates", "AppData", "Personal"};
+                                 "SendTo",  "Templates",  "AppData",  "Personal"};
 
 // The value's bytes up to the first zero, whatever its type; false when
 // it is missing or empty.
-bool readFolderValue(int32_t root, const char* name, TextBuffer& folder)
-{
+bool readFolderValue(int32_t root, const char* name, TextBuffer& folder) {
     RegHandle key;
     if (regOpenKey(regRootHandle(root), shellFoldersKey, false, false, false, key) != regSuccess)
         return false;
@@ -27,33 +27,28 @@ bool readFolderValue(int32_t root, const char* name, TextBuffer& folder)
     std::vector<uint8_t> data;
     bool read = regQueryValue(key, name, type, data) == regSuccess;
     regCloseKey(key);
-    if (!read)
-        return false;
+    if (!read) return false;
     const char* chars = reinterpret_cast<const char*>(data.data());
     const void* end = std::memchr(chars, 0, data.size());
     folder.assign(nullptr);
-    folder.append(chars, end ? int32_t(static_cast<const char*>(end) - chars)
-                             : int32_t(data.size()));
+    folder.append(chars,
+                  end ? int32_t(static_cast<const char*>(end) - chars) : int32_t(data.size()));
     return !folder.empty();
 }
 
 }  // namespace
 
-const char* ShellFolder(int32_t number, bool allUsers)
-{
+const char* ShellFolder(int32_t number, bool allUsers) {
     static TextBuffer folder;
-    if (number < 1 || number > 9)
-        return nullptr;
+    if (number < 1 || number > 9) return nullptr;
     if (allUsers && number <= 5 &&
         readFolderValue(rootLocalMachine, allUsersNames[number - 1], folder))
         return folder.text();
-    if (readFolderValue(rootCurrentUser, userNames[number - 1], folder))
-        return folder.text();
+    if (readFolderValue(rootCurrentUser, userNames[number - 1], folder)) return folder.text();
     return nullptr;
 }
 
-bool HasAllUsersFolders()
-{
+bool HasAllUsersFolders() {
     TextBuffer folder;
     return readFolderValue(rootLocalMachine, "Common Start Menu", folder);
 }

@@ -14,8 +14,7 @@ public:
     void setWorkingFolder(const char* folder) { workingFolder_.set(folder); }
     void setDescription(const char* description) { description_.set(description); }
     // The icon is used only when file is present and not empty.
-    void setIcon(const char* file, int32_t index)
-    {
+    void setIcon(const char* file, int32_t index) {
         iconFile_.set(file);
         iconIndex_ = index;
     }
@@ -27,8 +26,7 @@ public:
 
 private:
     struct Field {
-        void set(const char* value)
-        {
+        void set(const char* value) {
             text.assign(value);
             present = value != nullptr;
         }

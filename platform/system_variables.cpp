@@ -21,8 +21,7 @@ const FolderVariable folderVariables[] = {
 
 }  // namespace
 
-void SetSystemVariables(bool allUsers, const char* language)
-{
+void SetSystemVariables(bool allUsers, const char* language) {
     for (const FolderVariable& variable : folderVariables) {
         const char* folder = ShellFolder(variable.number, allUsers);
         setVariable(variable.name, folder ? folder : "");

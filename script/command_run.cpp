@@ -9,7 +9,9 @@ const char* argument(const CommandRun& run, const char* key, const char* fallbac
     return node->value() ? node->value() : "";
 }
 
-const char* itemValue(const ParamNode& item) { return item.value() ? item.value() : ""; }
+const char* itemValue(const ParamNode& item) {
+    return item.value() ? item.value() : "";
+}
 
 bool hasVisibleByte(const char* text) {
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {

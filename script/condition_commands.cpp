@@ -35,7 +35,9 @@ void runIfContains(CommandRun& run) {
     runBranchOf(run, std::strstr(text.text(), wanted.text()) != nullptr);
 }
 
-void runIfPathExists(CommandRun& run) { runBranchOf(run, PathExists(argument(run, "Chemin", ""))); }
+void runIfPathExists(CommandRun& run) {
+    runBranchOf(run, PathExists(argument(run, "Chemin", "")));
+}
 
 void runIfFolderExists(CommandRun& run) {
     runBranchOf(run, FolderExists(argument(run, "Chemin", "")));

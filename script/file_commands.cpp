@@ -16,7 +16,9 @@ namespace {
 const int32_t shortestDeletableFolder = 10;
 
 // A copy halted by a stop request is not a failure of the script: the user stopped it.
-bool failedByItself(bool done) { return !done && !stopRequested(); }
+bool failedByItself(bool done) {
+    return !done && !stopRequested();
+}
 
 }  // namespace
 
@@ -35,7 +37,10 @@ void renameItem(CommandRun& run, ParamNode& item) {
 void createFileItem(CommandRun& run, ParamNode& item) {
     OutFileStream file;
     if (!file.open(item.name(), FileMode::binary)) {
-        report(run, "Erreur de cr\xE9" "ation du fichier ", item.name());
+        report(run,
+               "Erreur de cr\xE9"
+               "ation du fichier ",
+               item.name());
     }
 }
 
@@ -48,7 +53,10 @@ void appendLineItem(CommandRun& run, ParamNode& item) {
 
 void makeFolderItem(CommandRun& run, ParamNode& item) {
     if (!MakeFolder(item.name(), true)) {
-        report(run, "Erreur de cr\xE9" "ation du dossier ", item.name());
+        report(run,
+               "Erreur de cr\xE9"
+               "ation du dossier ",
+               item.name());
     }
 }
 
@@ -68,7 +76,8 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     TextBuffer archive(item.name());
     archive.append(".lib");
     if (PathExists(archive.text())) {
-        bool done = unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes(), &StopFlag());
+        bool done =
+            unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes(), &StopFlag());
         if (failedByItself(done)) {
             report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
                    detail.text());
@@ -76,7 +85,8 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
         return;
     }
     TextBuffer library = BaseName(item.name());
-    bool done = extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes(), &StopFlag());
+    bool done =
+        extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
                detail.text());

@@ -28,13 +28,11 @@ const char* startFolder(const ParamNode& item) {
 
 bool launch(const char* commandText, const char* folder, Launch how) {
     switch (how) {
-    case Launch::shellOpen:
-        return ShellOpen(commandText, folder);
-    case Launch::start:
-        return StartProgram(commandText, false, folder);
-    case Launch::startAndWait:
-        // A stop request ends the wait; the program itself goes on.
-        return StartProgram(commandText, true, folder, &StopFlag());
+        case Launch::shellOpen: return ShellOpen(commandText, folder);
+        case Launch::start: return StartProgram(commandText, false, folder);
+        case Launch::startAndWait:
+            // A stop request ends the wait; the program itself goes on.
+            return StartProgram(commandText, true, folder, &StopFlag());
     }
     return false;
 }
@@ -56,13 +54,17 @@ void launchItem(CommandRun& run, const ParamNode& item, Launch how) {
 
 }  // namespace
 
-void queueOpenItem(CommandRun&, ParamNode& item) { OpenList().append(item.clone(true)); }
+void queueOpenItem(CommandRun&, ParamNode& item) {
+    OpenList().append(item.clone(true));
+}
 
 void openDocumentItem(CommandRun& run, ParamNode& item) {
     launchItem(run, item, Launch::shellOpen);
 }
 
-void startProgramItem(CommandRun& run, ParamNode& item) { launchItem(run, item, Launch::start); }
+void startProgramItem(CommandRun& run, ParamNode& item) {
+    launchItem(run, item, Launch::start);
+}
 
 void runProgramItem(CommandRun& run, ParamNode& item) {
     launchItem(run, item, Launch::startAndWait);

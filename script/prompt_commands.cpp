@@ -19,11 +19,17 @@ bool dialogWanted(const char* flags, int32_t candidates) {
 // The chosen text, or null. An empty list shows a notice instead of the dialog.
 const char* askChoice(CommandRun& run, ParamNode& choices) {
     if (!choices.children()) {
-        responder().notify("Op\xE9ration annul\xE9" "e", "Vous ne poss\xE9" "dez pas d'objets");
+        responder().notify(
+            "Op\xE9ration annul\xE9"
+            "e",
+            "Vous ne poss\xE9"
+            "dez pas d'objets");
         return nullptr;
     }
     const char* title = translate("S\xE9lection");
-    const char* prompt = translate(argument(run, "Titre", "S\xE9lectionnez la ligne souhait\xE9" "e"));
+    const char* prompt = translate(argument(run, "Titre",
+                                            "S\xE9lectionnez la ligne souhait\xE9"
+                                            "e"));
     return responder().chooseFromList(title, prompt, &choices, run.command.integerOf("ParNom", 0),
                                       run.command.integerOf("ParNomRet", -1));
 }

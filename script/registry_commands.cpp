@@ -10,9 +10,13 @@
 
 namespace {
 
-const char* const defaultPrompt = "S\xE9lectionnez la ligne souhait\xE9" "e";
+const char* const defaultPrompt =
+    "S\xE9lectionnez la ligne souhait\xE9"
+    "e";
 
-const char* storedPath(const RegistryKey& key) { return key.path() ? key.path() : ""; }
+const char* storedPath(const RegistryKey& key) {
+    return key.path() ? key.path() : "";
+}
 
 // An optional key that holds visible text, or null.
 const ParamNode* visibleArgument(const CommandRun& run, const char* key) {
@@ -61,7 +65,10 @@ void runRegistryWrite(CommandRun& run) {
     key.setWriteAccess(true);
     key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
     if (!key.writeValue(argument(run, "Nom"), argument(run, "Valeur", ""), false)) {
-        report(run, "Erreur d'\xE9" "criture dans le registre ", storedPath(key));
+        report(run,
+               "Erreur d'\xE9"
+               "criture dans le registre ",
+               storedPath(key));
     }
 }
 

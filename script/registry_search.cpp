@@ -10,7 +10,9 @@
 
 namespace {
 
-bool hasFlag(const char* flags, const char* flag) { return std::strstr(flags, flag) != nullptr; }
+bool hasFlag(const char* flags, const char* flag) {
+    return std::strstr(flags, flag) != nullptr;
+}
 
 // The pieces that the flags ask for, in a fixed order, joined by "\"; empty pieces are left out.
 void composeLabel(const BranchSearch& search, const char* subkey, const char* value,

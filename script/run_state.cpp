@@ -8,7 +8,15 @@ std::atomic<Package*> runningPackage{nullptr};
 std::atomic<bool> stopFlag{false};
 }  // namespace
 
-ScriptProgressCounters& ScriptProgress() { return progress; }
-ByteCounter& CopiedBytes() { return copiedBytes; }
-std::atomic<Package*>& RunningPackage() { return runningPackage; }
-std::atomic<bool>& StopFlag() { return stopFlag; }
+ScriptProgressCounters& ScriptProgress() {
+    return progress;
+}
+ByteCounter& CopiedBytes() {
+    return copiedBytes;
+}
+std::atomic<Package*>& RunningPackage() {
+    return runningPackage;
+}
+std::atomic<bool>& StopFlag() {
+    return stopFlag;
+}

@@ -28,4 +28,6 @@ std::atomic<Package*>& RunningPackage();
 // Set by the interface thread to halt the worker: the block and item loops stop before their
 // next command or item, and the copies and unpackings stop before their next file.
 std::atomic<bool>& StopFlag();
-inline bool stopRequested() { return StopFlag().load(std::memory_order_relaxed); }
+inline bool stopRequested() {
+    return StopFlag().load(std::memory_order_relaxed);
+}

@@ -14,7 +14,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "NAME&" requires NAME to be defined, "NAME!" requires it not to be; tokens chain ("A&B!").
 // "&" is searched before "!", so "A!B&" tests a variable named "A!B". Text after the last

@@ -15,6 +15,9 @@ void runCreateShortcut(CommandRun& run) {
     // The system accepts a link whose file it then cannot save (its folder missing, for one);
     // the installation must not count such a shortcut as made.
     if (!link.CreateLink() || !PathExists(linkPath)) {
-        report(run, "Erreur de cr\xE9" "ation du raccourci ", linkPath);
+        report(run,
+               "Erreur de cr\xE9"
+               "ation du raccourci ",
+               linkPath);
     }
 }

@@ -46,7 +46,8 @@ void runTakeRange(CommandRun& run) {
     const int32_t last = run.command.integerOf("Max", -1);
     const ParamNode* memo = run.command.find("Memo");
 
-    ItemCutter cutter{argument(run, "Chaine"), separator, static_cast<int32_t>(std::strlen(separator))};
+    ItemCutter cutter{argument(run, "Chaine"), separator,
+                      static_cast<int32_t>(std::strlen(separator))};
     TextBuffer result;
     TextBuffer item;
     int32_t taken = 0;
@@ -68,10 +69,14 @@ void addErrorItem(CommandRun&, ParamNode& item) {
     ErrorList().findOrCreate(item.name())->setText(itemValue(item));
 }
 
-void assignItem(CommandRun&, ParamNode& item) { setVariable(item.name(), itemValue(item)); }
+void assignItem(CommandRun&, ParamNode& item) {
+    setVariable(item.name(), itemValue(item));
+}
 
 void assignTranslationItem(CommandRun&, ParamNode& item) {
     setVariable(item.name(), translate(itemValue(item)));
 }
 
-void removeVariableItem(CommandRun&, ParamNode& item) { removeVariable(item.name()); }
+void removeVariableItem(CommandRun&, ParamNode& item) {
+    removeVariable(item.name());
+}

@@ -7,7 +7,9 @@ namespace {
 Responder* installed = nullptr;
 }
 
-Responder& responder() { return installed ? *installed : systemResponder(); }
+Responder& responder() {
+    return installed ? *installed : systemResponder();
+}
 
 Responder* setResponder(Responder* r) {
     Responder* previous = installed;

@@ -5,9 +5,13 @@
 ScriptedResponder::ScriptedResponder()
     : asked("asked", ""), answers_("answers", ""), previous_(setResponder(this)) {}
 
-ScriptedResponder::~ScriptedResponder() { setResponder(previous_); }
+ScriptedResponder::~ScriptedResponder() {
+    setResponder(previous_);
+}
 
-void ScriptedResponder::answerYes(bool yes) { answers_.append(new ParamNode("yes", yes ? 1 : 0)); }
+void ScriptedResponder::answerYes(bool yes) {
+    answers_.append(new ParamNode("yes", yes ? 1 : 0));
+}
 
 void ScriptedResponder::answerChoice(const char* text) {
     answers_.append(text ? new ParamNode("choice", text) : new ParamNode("none", ""));
@@ -41,7 +45,9 @@ void ScriptedResponder::showMessage(const char* title, const char* message, bool
     record("showMessage", title, message);
 }
 
-void ScriptedResponder::notify(const char* title, const char* text) { record("notify", title, text); }
+void ScriptedResponder::notify(const char* title, const char* text) {
+    record("notify", title, text);
+}
 
 const char* ScriptedResponder::chooseFromList(const char* title, const char* prompt, ParamNode*,
                                               int, int) {

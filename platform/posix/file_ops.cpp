@@ -13,8 +13,7 @@
 
 namespace {
 
-FileDate localDate(time_t moment)
-{
+FileDate localDate(time_t moment) {
     FileDate date;
     struct tm local;
     if (localtime_r(&moment, &local)) {
@@ -30,15 +29,12 @@ FileDate localDate(time_t moment)
 
 }  // namespace
 
-bool PathExists(const char* path)
-{
+bool PathExists(const char* path) {
     return access(nativePath(path).text(), F_OK) == 0;
 }
 
-bool RenamePath(const char* from, const char* to)
-{
-    if (!from || !to || SameFile(from, to))
-        return false;
+bool RenamePath(const char* from, const char* to) {
+    if (!from || !to || SameFile(from, to)) return false;
     TextBuffer source = nativePath(from), target = nativePath(to);
     if (renameat2(AT_FDCWD, source.text(), AT_FDCWD, target.text(), RENAME_NOREPLACE) == 0)
         return true;
@@ -49,8 +45,7 @@ bool RenamePath(const char* from, const char* to)
            rename(source.text(), target.text()) == 0;
 }
 
-bool DeletePath(const char* path)
-{
+bool DeletePath(const char* path) {
     // A file without owner write stands for a read-only file, which the
     // Windows delete refuses.
     TextBuffer native = nativePath(path);
@@ -61,8 +56,7 @@ bool DeletePath(const char* path)
     return unlink(native.text()) == 0;
 }
 
-bool GetFileInfo(const char* path, FileInfo& info)
-{
+bool GetFileInfo(const char* path, FileInfo& info) {
     info = FileInfo();
     struct statx status;
     if (statx(AT_FDCWD, nativePath(path).text(), 0, STATX_BASIC_STATS | STATX_BTIME, &status) != 0)

@@ -19,30 +19,27 @@ namespace {
 
 // Splits a pattern into the folder to list and the name pattern, the way the
 // Windows search reads it: "*.*" matches every name, letter case is ignored.
-void splitPattern(const char* pattern, TextBuffer& folder, TextBuffer& names)
-{
+void splitPattern(const char* pattern, TextBuffer& folder, TextBuffer& names) {
     TextBuffer native = nativePath(pattern);
     const char* slash = std::strrchr(native.text(), '/');
     if (!slash) {
         folder.assign(".");
         names.assign(native.text());
     } else {
-        folder.append(native.text(), slash == native.text() ? 1 : static_cast<int32_t>(slash - native.text()));
+        folder.append(native.text(),
+                      slash == native.text() ? 1 : static_cast<int32_t>(slash - native.text()));
         names.assign(slash + 1);
     }
-    if (std::strcmp(names.text(), "*.*") == 0)
-        names.assign("*");
+    if (std::strcmp(names.text(), "*.*") == 0) names.assign("*");
 }
 
 }  // namespace
 
-FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first)
-{
+FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first) {
     TextBuffer folder, names;
     splitPattern(pattern, folder, names);
     DIR* dir = opendir(folder.text());
-    if (!dir)
-        return nullptr;
+    if (!dir) return nullptr;
     FolderSearch* search = new FolderSearch{dir, std::move(names)};
     if (!nextFolderEntry(search, first)) {
         closeFolderSearch(search);
@@ -51,11 +48,9 @@ FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first)
     return search;
 }
 
-bool nextFolderEntry(FolderSearch* search, FolderEntry& entry)
-{
+bool nextFolderEntry(FolderSearch* search, FolderEntry& entry) {
     while (const dirent* found = readdir(search->dir)) {
-        if (fnmatch(search->namePattern.text(), found->d_name, FNM_CASEFOLD) != 0)
-            continue;
+        if (fnmatch(search->namePattern.text(), found->d_name, FNM_CASEFOLD) != 0) continue;
         // Links are reported as what they are, not as their target, so that
         // removing a tree never follows one out of it.
         struct stat status;
@@ -69,8 +64,7 @@ bool nextFolderEntry(FolderSearch* search, FolderEntry& entry)
     return false;
 }
 
-void closeFolderSearch(FolderSearch* search)
-{
+void closeFolderSearch(FolderSearch* search) {
     closedir(search->dir);
     delete search;
 }

@@ -2,4 +2,6 @@
 
 #include "platform/posix/native_path.h"
 
-FILE* OpenFile(const char* path, const char* mode) { return std::fopen(nativePath(path).text(), mode); }
+FILE* OpenFile(const char* path, const char* mode) {
+    return std::fopen(nativePath(path).text(), mode);
+}

@@ -7,15 +7,13 @@
 
 #include "platform/posix/native_path.h"
 
-TextBuffer ModulePath()
-{
+TextBuffer ModulePath() {
     // readlink neither terminates nor says how long the target is: the room
     // grows until the answer leaves some of it unused.
     std::vector<char> room(256);
     for (;;) {
         ssize_t n = readlink("/proc/self/exe", room.data(), room.size());
-        if (n < 0)
-            return TextBuffer();
+        if (n < 0) return TextBuffer();
         if (static_cast<size_t>(n) < room.size()) {
             TextBuffer path;
             path.append(room.data(), static_cast<int32_t>(n));
@@ -25,18 +23,15 @@ TextBuffer ModulePath()
     }
 }
 
-TextBuffer CurrentFolder()
-{
+TextBuffer CurrentFolder() {
     std::vector<char> room(256);
     while (!getcwd(room.data(), room.size())) {
-        if (errno != ERANGE)
-            return TextBuffer(".");
+        if (errno != ERANGE) return TextBuffer(".");
         room.resize(room.size() * 2);
     }
     return TextBuffer(room.data());
 }
 
-bool SetCurrentFolder(const char* path)
-{
+bool SetCurrentFolder(const char* path) {
     return path && chdir(nativePath(path).text()) == 0;
 }

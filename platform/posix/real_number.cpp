@@ -2,4 +2,6 @@
 
 #include <cstdlib>
 
-double RuntimeDecimalToReal(const char* text) { return std::strtod(text, nullptr); }
+double RuntimeDecimalToReal(const char* text) {
+    return std::strtod(text, nullptr);
+}

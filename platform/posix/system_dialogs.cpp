@@ -2,12 +2,10 @@
 
 // Native builds have no windows: nobody can pick, as if the dialog were
 // cancelled. Tests answer through a scripted responder instead.
-bool systemFileDialog(bool, const char*, const char*, const char*, int&, TextBuffer&)
-{
+bool systemFileDialog(bool, const char*, const char*, const char*, int&, TextBuffer&) {
     return false;
 }
 
-bool systemFolderDialog(const char*, TextBuffer&)
-{
+bool systemFolderDialog(const char*, TextBuffer&) {
     return false;
 }

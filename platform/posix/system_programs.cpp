@@ -18,15 +18,12 @@ namespace {
 // Splits a command line into words as Windows programs do in the simple
 // case: blanks separate words, double quotes group blanks into one word and
 // are dropped.
-std::vector<TextBuffer> splitCommandLine(const char* line)
-{
+std::vector<TextBuffer> splitCommandLine(const char* line) {
     std::vector<TextBuffer> words;
     const char* p = line;
     for (;;) {
-        while (*p == ' ' || *p == '\t')
-            ++p;
-        if (!*p)
-            return words;
+        while (*p == ' ' || *p == '\t') ++p;
+        if (!*p) return words;
         TextBuffer word;
         bool quoted = false;
         for (; *p && (quoted || (*p != ' ' && *p != '\t')); ++p) {
@@ -40,8 +37,7 @@ std::vector<TextBuffer> splitCommandLine(const char* line)
 }
 
 // In the child: tells the parent why the program could not start.
-[[noreturn]] void failStart(int report)
-{
+[[noreturn]] void failStart(int report) {
     int error = errno;
     ssize_t written = write(report, &error, sizeof error);
     (void)written;
@@ -49,16 +45,13 @@ std::vector<TextBuffer> splitCommandLine(const char* line)
 }
 
 // In the child: only calls that are safe after a fork in a threaded process.
-[[noreturn]] void runProgram(char* const* argv, const char* folder, bool detach, int report)
-{
+[[noreturn]] void runProgram(char* const* argv, const char* folder, bool detach, int report) {
     // A program not waited for runs in a grandchild, adopted by the system,
     // so that it never lingers as a zombie of ours.
     if (detach) {
         pid_t grandchild = fork();
-        if (grandchild < 0)
-            failStart(report);
-        if (grandchild > 0)
-            _exit(0);
+        if (grandchild < 0) failStart(report);
+        if (grandchild > 0) _exit(0);
     }
     // No handles are inherited, as on Windows: a program that outlives us
     // must not hold our output open.
@@ -68,17 +61,14 @@ std::vector<TextBuffer> splitCommandLine(const char* line)
         dup2(nothing, STDOUT_FILENO);
         dup2(nothing, STDERR_FILENO);
     }
-    if (!folder || chdir(folder) == 0)
-        execvp(argv[0], argv);
+    if (!folder || chdir(folder) == 0) execvp(argv[0], argv);
     failStart(report);
 }
 
-void waitForEnd(pid_t child, const std::atomic<bool>* stop)
-{
+void waitForEnd(pid_t child, const std::atomic<bool>* stop) {
     for (;;) {
         pid_t ended = waitpid(child, nullptr, stop ? WNOHANG : 0);
-        if (ended == child || (ended < 0 && errno != EINTR) || (stop && stop->load()))
-            return;
+        if (ended == child || (ended < 0 && errno != EINTR) || (stop && stop->load())) return;
         if (stop) {
             // Short waits, so that a cancel is seen soon.
             struct timespec pause = {0, 20 * 1000 * 1000};
@@ -89,33 +79,27 @@ void waitForEnd(pid_t child, const std::atomic<bool>* stop)
 
 }  // namespace
 
-bool systemShellOpen(const char* file, const char* folder)
-{
+bool systemShellOpen(const char* file, const char* folder) {
     // No desktop shell here: what is there counts as opened.
     return PathExists(file) || (folder && PathExists(JoinPath(folder, file).text()));
 }
 
 bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
-                        const std::atomic<bool>* stop)
-{
+                        const std::atomic<bool>* stop) {
     std::vector<TextBuffer> words = splitCommandLine(commandLine);
-    if (words.empty())
-        return false;
+    if (words.empty()) return false;
     words[0] = nativePath(words[0].text());
     TextBuffer start = nativePath(folder);
     std::vector<char*> argv;
-    for (TextBuffer& word : words)
-        argv.push_back(const_cast<char*>(word.text()));
+    for (TextBuffer& word : words) argv.push_back(const_cast<char*>(word.text()));
     argv.push_back(nullptr);
 
     // The child reports a failed start through a pipe that closes by itself
     // when the program starts.
     int report[2];
-    if (pipe2(report, O_CLOEXEC) != 0)
-        return false;
+    if (pipe2(report, O_CLOEXEC) != 0) return false;
     pid_t child = fork();
-    if (child == 0)
-        runProgram(argv.data(), folder ? start.text() : nullptr, !wait, report[1]);
+    if (child == 0) runProgram(argv.data(), folder ? start.text() : nullptr, !wait, report[1]);
     close(report[1]);
     int error = 0;
     bool started = child > 0;

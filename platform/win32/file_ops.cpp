@@ -6,8 +6,7 @@
 
 namespace {
 
-FileDate localDate(const FILETIME& moment)
-{
+FileDate localDate(const FILETIME& moment) {
     FileDate date;
     FILETIME local;
     SYSTEMTIME parts;
@@ -24,28 +23,23 @@ FileDate localDate(const FILETIME& moment)
 
 }  // namespace
 
-bool PathExists(const char* path)
-{
+bool PathExists(const char* path) {
     return path && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool RenamePath(const char* from, const char* to)
-{
+bool RenamePath(const char* from, const char* to) {
     // Without flags the move stays within one volume and never replaces.
     return from && to && !SameFile(from, to) && MoveFileExA(from, to, 0) != 0;
 }
 
-bool DeletePath(const char* path)
-{
+bool DeletePath(const char* path) {
     return path && DeleteFileA(path) != 0;
 }
 
-bool GetFileInfo(const char* path, FileInfo& info)
-{
+bool GetFileInfo(const char* path, FileInfo& info) {
     info = FileInfo();
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!path || !GetFileAttributesExA(path, GetFileExInfoStandard, &data))
-        return false;
+    if (!path || !GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
     info.modified = localDate(data.ftLastWriteTime);
     info.created = localDate(data.ftCreationTime);
     info.size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;

@@ -8,8 +8,7 @@ struct FolderSearch {
 
 namespace {
 
-void fillEntry(const WIN32_FIND_DATAA& found, FolderEntry& entry)
-{
+void fillEntry(const WIN32_FIND_DATAA& found, FolderEntry& entry) {
     entry.name.assign(found.cFileName);
     entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
@@ -18,27 +17,22 @@ void fillEntry(const WIN32_FIND_DATAA& found, FolderEntry& entry)
 
 }  // namespace
 
-FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first)
-{
+FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first) {
     WIN32_FIND_DATAA found;
     HANDLE handle = FindFirstFileA(pattern, &found);
-    if (handle == INVALID_HANDLE_VALUE)
-        return nullptr;
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
     fillEntry(found, first);
     return new FolderSearch{handle};
 }
 
-bool nextFolderEntry(FolderSearch* search, FolderEntry& entry)
-{
+bool nextFolderEntry(FolderSearch* search, FolderEntry& entry) {
     WIN32_FIND_DATAA found;
-    if (!FindNextFileA(search->handle, &found))
-        return false;
+    if (!FindNextFileA(search->handle, &found)) return false;
     fillEntry(found, entry);
     return true;
 }
 
-void closeFolderSearch(FolderSearch* search)
-{
+void closeFolderSearch(FolderSearch* search) {
     FindClose(search->handle);
     delete search;
 }

@@ -1,3 +1,5 @@
 #include "platform/open_file.h"
 
-FILE* OpenFile(const char* path, const char* mode) { return std::fopen(path, mode); }
+FILE* OpenFile(const char* path, const char* mode) {
+    return std::fopen(path, mode);
+}

@@ -2,4 +2,6 @@
 
 #include <windows.h>
 
-const char* rawCommandLine() { return GetCommandLineA(); }
+const char* rawCommandLine() {
+    return GetCommandLineA();
+}

@@ -4,4 +4,6 @@
 // its whole floating-point formatting engine (tens of KB) into the stub.
 extern "C" double __cdecl msvcrtStrtod(const char* text, char** end) __asm__("_strtod");
 
-double RuntimeDecimalToReal(const char* text) { return msvcrtStrtod(text, nullptr); }
+double RuntimeDecimalToReal(const char* text) {
+    return msvcrtStrtod(text, nullptr);
+}

@@ -4,10 +4,11 @@
 
 namespace {
 
-HKEY hkey(RegHandle handle) { return static_cast<HKEY>(handle); }
+HKEY hkey(RegHandle handle) {
+    return static_cast<HKEY>(handle);
+}
 
-REGSAM accessMask(bool write, bool view64)
-{
+REGSAM accessMask(bool write, bool view64) {
     REGSAM access = write ? KEY_READ | KEY_WRITE : KEY_READ;
     return view64 ? access | KEY_WOW64_64KEY : access;
 }
@@ -16,16 +17,14 @@ using DeleteKeyEx = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
 
 }  // namespace
 
-RegHandle regRootHandle(int32_t rootIndex)
-{
+RegHandle regRootHandle(int32_t rootIndex) {
     static const HKEY roots[rootCount] = {HKEY_CLASSES_ROOT, HKEY_USERS, HKEY_LOCAL_MACHINE,
                                           HKEY_CURRENT_USER, HKEY_CURRENT_CONFIG};
     return roots[rootIndex];
 }
 
 int32_t regOpenKey(RegHandle root, const char* path, bool create, bool write, bool view64,
-                   RegHandle& key)
-{
+                   RegHandle& key) {
     HKEY opened = nullptr;
     LONG status = create ? RegCreateKeyExA(hkey(root), path, 0, nullptr, 0,
                                            accessMask(write, view64), nullptr, &opened, nullptr)
@@ -34,28 +33,24 @@ int32_t regOpenKey(RegHandle root, const char* path, bool create, bool write, bo
     return status;
 }
 
-void regCloseKey(RegHandle key)
-{
+void regCloseKey(RegHandle key) {
     RegCloseKey(hkey(key));
 }
 
-int32_t regQueryInfo(RegHandle key, RegKeyInfo& info)
-{
+int32_t regQueryInfo(RegHandle key, RegKeyInfo& info) {
     DWORD subkeys, maxSubkey, values, maxName, maxData;
     LONG status = RegQueryInfoKeyA(hkey(key), nullptr, nullptr, nullptr, &subkeys, &maxSubkey,
                                    nullptr, &values, &maxName, &maxData, nullptr, nullptr);
-    if (status == ERROR_SUCCESS)
-        info = {subkeys, maxSubkey, values, maxName, maxData};
+    if (status == ERROR_SUCCESS) info = {subkeys, maxSubkey, values, maxName, maxData};
     return status;
 }
 
 int32_t regEnumValue(RegHandle key, uint32_t index, char* name, uint32_t nameRoom,
                      uint32_t& nameLength, uint32_t& type, uint8_t* data, uint32_t dataRoom,
-                     uint32_t& dataLength)
-{
+                     uint32_t& dataLength) {
     DWORD nameSize = nameRoom, dataSize = dataRoom, valueType = 0;
-    LONG status = RegEnumValueA(hkey(key), index, name, &nameSize, nullptr, &valueType, data,
-                                &dataSize);
+    LONG status =
+        RegEnumValueA(hkey(key), index, name, &nameSize, nullptr, &valueType, data, &dataSize);
     nameLength = nameSize;
     dataLength = dataSize;
     type = valueType;
@@ -63,8 +58,7 @@ int32_t regEnumValue(RegHandle key, uint32_t index, char* name, uint32_t nameRoo
 }
 
 int32_t regEnumKey(RegHandle key, uint32_t index, char* name, uint32_t nameRoom,
-                   uint32_t& nameLength)
-{
+                   uint32_t& nameLength) {
     DWORD nameSize = nameRoom;
     LONG status =
         RegEnumKeyExA(hkey(key), index, name, &nameSize, nullptr, nullptr, nullptr, nullptr);
@@ -72,19 +66,15 @@ int32_t regEnumKey(RegHandle key, uint32_t index, char* name, uint32_t nameRoom,
     return status;
 }
 
-int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type,
-                      std::vector<uint8_t>& data)
-{
+int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type, std::vector<uint8_t>& data) {
     // The size asked first may grow before the read; ask again then.
     for (;;) {
         DWORD size = 0, valueType = 0;
         LONG status = RegQueryValueExA(hkey(key), name, nullptr, &valueType, nullptr, &size);
-        if (status != ERROR_SUCCESS)
-            return status;
+        if (status != ERROR_SUCCESS) return status;
         data.resize(size);
         status = RegQueryValueExA(hkey(key), name, nullptr, &valueType, data.data(), &size);
-        if (status == ERROR_MORE_DATA)
-            continue;
+        if (status == ERROR_MORE_DATA) continue;
         data.resize(size);
         type = valueType;
         return status;
@@ -92,20 +82,17 @@ int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type,
 }
 
 int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_t* data,
-                    uint32_t size)
-{
+                    uint32_t size) {
     return RegSetValueExA(hkey(key), name, 0, type, data, size);
 }
 
-int32_t regDeleteKey(RegHandle root, const char* path, bool view64)
-{
+int32_t regDeleteKey(RegHandle root, const char* path, bool view64) {
     // RegDeleteKeyA always works in the program's own view; the other view
     // needs RegDeleteKeyExA, which systems without a 64-bit view lack.
     if (view64) {
         auto deleteEx = reinterpret_cast<DeleteKeyEx>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleA("advapi32"), "RegDeleteKeyExA")));
-        if (deleteEx)
-            return deleteEx(hkey(root), path, KEY_WOW64_64KEY, 0);
+        if (deleteEx) return deleteEx(hkey(root), path, KEY_WOW64_64KEY, 0);
     }
     return RegDeleteKeyA(hkey(root), path);
 }

@@ -10,8 +10,7 @@
 namespace {
 
 // Selects the start folder once the folder browser is up.
-int CALLBACK selectStartFolder(HWND window, UINT message, LPARAM, LPARAM startFolder)
-{
+int CALLBACK selectStartFolder(HWND window, UINT message, LPARAM, LPARAM startFolder) {
     if (message == BFFM_INITIALIZED && startFolder)
         SendMessageA(window, BFFM_SETSELECTIONA, TRUE, startFolder);
     return 0;
@@ -20,8 +19,7 @@ int CALLBACK selectStartFolder(HWND window, UINT message, LPARAM, LPARAM startFo
 }  // namespace
 
 bool systemFileDialog(bool save, const char* filter, const char* defaultName,
-                      const char* defaultExtension, int& filterIndex, TextBuffer& path)
-{
+                      const char* defaultExtension, int& filterIndex, TextBuffer& path) {
     // The dialog wants its filter texts separated by zero bytes, the list
     // ending with two of them.
     TextBuffer filters(filter);
@@ -30,8 +28,7 @@ bool systemFileDialog(bool save, const char* filter, const char* defaultName,
     // Room for the longest path the system knows; the default name is cut to
     // it.
     std::vector<char> file(32768, '\0');
-    if (defaultName)
-        std::strncpy(file.data(), defaultName, file.size() - 1);
+    if (defaultName) std::strncpy(file.data(), defaultName, file.size() - 1);
 
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -42,28 +39,24 @@ bool systemFileDialog(bool save, const char* filter, const char* defaultName,
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = defaultExtension && *defaultExtension ? defaultExtension : nullptr;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : 0);
-    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)))
-        return false;
+    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return false;
     path.assign(file.data());
     filterIndex = static_cast<int>(dialog.nFilterIndex);
     return true;
 }
 
-bool systemFolderDialog(const char* startFolder, TextBuffer& folder)
-{
+bool systemFolderDialog(const char* startFolder, TextBuffer& folder) {
     BROWSEINFOA browse = {};
     browse.hwndOwner = GetActiveWindow();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     browse.lpfn = selectStartFolder;
     browse.lParam = reinterpret_cast<LPARAM>(startFolder);
     LPITEMIDLIST picked = SHBrowseForFolderA(&browse);
-    if (!picked)
-        return false;
+    if (!picked) return false;
     // This call knows no longer paths than the system's classic limit.
     char path[MAX_PATH];
     bool found = SHGetPathFromIDListA(picked, path) != 0;
     CoTaskMemFree(picked);
-    if (found)
-        folder.assign(path);
+    if (found) folder.assign(path);
     return found;
 }

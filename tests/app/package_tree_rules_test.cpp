@@ -8,8 +8,7 @@
 
 TEST(PackageTreeRules, TranslationsMergeSubPackagesFirstAndTheRootLast) {
     ScratchFolder root("translations");
-    root.write("install.ini",
-               "Traduction\n+\nen\n+\n\"Fermer\" = \"Close (root)\"\n-\n-\n");
+    root.write("install.ini", "Traduction\n+\nen\n+\n\"Fermer\" = \"Close (root)\"\n-\n-\n");
     root.write("a.cpx/install.ini",
                "Traduction\n+\nen\n+\n\"Fermer\" = \"Close (a)\"\n\"Suivant\" = \"Next\"\n-\n"
                "de\n+\n\"Fermer\" = \"Schliessen\"\n-\n-\n");
@@ -29,8 +28,8 @@ TEST(PackageTreeRules, ShortcutModeFromMdeInst) {
         const char* setting;
         int mode;
     } cases[] = {{"", defaultShortcutMode}, {"MdeInst = 0\n", defaultShortcutMode},
-                 {"MdeInst = 1\n", 0}, {"MdeInst = 3\n", 2}, {"MdeInst = -1\n", 0},
-                 {"MdeInst = -3\n", 2}};
+                 {"MdeInst = 1\n", 0},      {"MdeInst = 3\n", 2},
+                 {"MdeInst = -1\n", 0},     {"MdeInst = -3\n", 2}};
     for (const auto& c : cases) {
         root.write("var.ini", c.setting);
         Package package(root.path.c_str(), nullptr);

@@ -4,18 +4,20 @@
 
 RunningProgram::~RunningProgram() {
     if (!started) return;
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
 
-bool startProgram(RunningProgram& program, const std::string& commandLine, const std::string& folder) {
+bool startProgram(RunningProgram& program, const std::string& commandLine,
+                  const std::string& folder) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string writable = commandLine;
-    program.started = CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                     folder.empty() ? nullptr : folder.c_str(), &startup,
-                                     &program.process) != 0;
+    program.started =
+        CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &program.process) != 0;
     return program.started;
 }
 

@@ -20,7 +20,8 @@ bool startProgram(RunningProgram& program, const std::string& commandLine,
 std::vector<HWND> programWindows(const RunningProgram& program);
 
 // Waits for a visible window of the program with exactly this caption; null after the timeout.
-HWND waitForWindow(const RunningProgram& program, const std::string& caption, int timeoutMs = 20000);
+HWND waitForWindow(const RunningProgram& program, const std::string& caption,
+                   int timeoutMs = 20000);
 
 std::string windowText(HWND window);
 // The message text of a standard message box.
@@ -34,7 +35,8 @@ DWORD waitForExit(RunningProgram& program, int timeoutMs = 60000);
 
 // Waits for the end of the program like waitForExit, noting the largest number of visible windows
 // it had at any one time.
-DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows, int timeoutMs = 60000);
+DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows,
+                                 int timeoutMs = 60000);
 
 // Runs a command line to its end and returns its exit code.
 DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");

@@ -36,7 +36,9 @@ const std::string& originalTemporaryFolder() {
 
 }  // namespace
 
-std::string quotedPath(const std::string& path) { return "\"" + path + "\""; }
+std::string quotedPath(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 TestFolder::TestFolder(const std::string& name) {
     path = originalTemporaryFolder() + "e2e-" + name + "-" + std::to_string(GetCurrentProcessId());
@@ -44,7 +46,9 @@ TestFolder::TestFolder(const std::string& name) {
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
-TestFolder::~TestFolder() { removeTree(path); }
+TestFolder::~TestFolder() {
+    removeTree(path);
+}
 
 void TestFolder::useAsTemporaryFolder() const {
     SetEnvironmentVariableA("TMP", path.c_str());

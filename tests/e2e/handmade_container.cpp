@@ -39,7 +39,8 @@ std::string Container::installer(bool spoilChecksum) const {
 
 std::string archiveOfOneFile(const std::string& name, const std::string& content) {
     std::string stream(1, char(archiveBeginFolderRecord));
-    stream += name + char(archiveFileRecord) + bigEndian(static_cast<uint32_t>(content.size())) + content;
+    stream +=
+        name + char(archiveFileRecord) + bigEndian(static_cast<uint32_t>(content.size())) + content;
     stream += char(archiveEndFolderRecord);
     return stream;
 }

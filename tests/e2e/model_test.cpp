@@ -21,9 +21,9 @@ struct Model : ::testing::Test {
         return runToEnd(quotedPath(MKINSTALLER_PATH) + " " + arguments);
     }
     void packDemo() {
-        ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --library DATA=" +
-                           quotedPath(data) + " --stub " + quotedPath(STUB_PATH) + " -o " +
-                           quotedPath(setup)));
+        ASSERT_EQ(0u, pack("build --description " + quotedPath(product) +
+                           " --library DATA=" + quotedPath(data) + " --stub " +
+                           quotedPath(STUB_PATH) + " -o " + quotedPath(setup)));
     }
     // Runs the installer in a model mode; true when it ended without showing any window.
     bool runQuietly(const char* mode) {
@@ -33,7 +33,9 @@ struct Model : ::testing::Test {
         EXPECT_NE(0xFFFFFFFFu, waitForExitWatchingWindows(run, windows));
         return windows == 0;
     }
-    bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool exists(const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 };
 
 }  // namespace
@@ -50,7 +52,8 @@ TEST_F(Model, PackedLibrariesAreWrittenAsStored) {
               fileBytes(model + "\\editor.cpx\\install.ini"));
     EXPECT_FALSE(exists(model + "\\stale.txt"));
     // DATA is the library exactly as the packer stored it: the same bytes as a loose library.
-    ASSERT_EQ(0u, pack("pack-lib " + quotedPath(data) + " -o " + quotedPath(folder.path + "\\data.lib")));
+    ASSERT_EQ(
+        0u, pack("pack-lib " + quotedPath(data) + " -o " + quotedPath(folder.path + "\\data.lib")));
     std::string stored = fileBytes(model + "\\DATA");
     EXPECT_EQ(fileBytes(folder.path + "\\data.lib"), stored);
     EXPECT_EQ("\x1f\x8b", stored.substr(0, 2));
@@ -61,7 +64,8 @@ TEST_F(Model, UnpackedLibrariesGetAFolderEach) {
     packDemo();
     EXPECT_TRUE(runQuietly("/2 and more words"));
     EXPECT_EQ(fileBytes(data + "\\readme.txt"), fileBytes(model + "\\DATA\\readme.txt"));
-    EXPECT_EQ(fileBytes(data + "\\bin\\notepad.dat"), fileBytes(model + "\\DATA\\bin\\notepad.dat"));
+    EXPECT_EQ(fileBytes(data + "\\bin\\notepad.dat"),
+              fileBytes(model + "\\DATA\\bin\\notepad.dat"));
     EXPECT_EQ(fileBytes(product + "\\var.ini"), fileBytes(model + "\\var.ini"));
 }
 
@@ -77,8 +81,8 @@ TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsLostSilently) {
 }
 
 TEST_F(Model, VolumesAreJoinedBesideTheProgram) {
-    ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --library DATA=" +
-                       quotedPath(data) + " --stub " + quotedPath(STUB_PATH) +
+    ASSERT_EQ(0u, pack("build --description " + quotedPath(product) +
+                       " --library DATA=" + quotedPath(data) + " --stub " + quotedPath(STUB_PATH) +
                        " --volume-size 136000 -o " + quotedPath(setup)));
     ASSERT_TRUE(exists(setup + "1"));
     EXPECT_TRUE(runQuietly("/2"));
@@ -90,8 +94,8 @@ TEST_F(Model, ExtraVariablesStayAsStoredInBothModes) {
     std::string variables = "OPTION = \"oui\"\r\n";
     writeFile(folder.path + "\\extra.ini", variables);
     ASSERT_EQ(0u, pack("build --description " + quotedPath(product) + " --extra-variables " +
-                       quotedPath(folder.path + "\\extra.ini") + " --stub " + quotedPath(STUB_PATH) +
-                       " -o " + quotedPath(setup)));
+                       quotedPath(folder.path + "\\extra.ini") + " --stub " +
+                       quotedPath(STUB_PATH) + " -o " + quotedPath(setup)));
     for (const char* mode : {"/1", "/2"}) {
         EXPECT_TRUE(runQuietly(mode)) << mode;
         EXPECT_EQ(variables, fileBytes(model + "\\VARBONUS")) << mode;
@@ -106,7 +110,9 @@ TEST_F(Model, LibraryNamesThatLeaveTheModelFolderAreRefused) {
 
     RunningProgram run;
     ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /2", folder.path));
-    HWND box = waitForWindow(run, "Erreur de d\xE9" "compactage");
+    HWND box = waitForWindow(run,
+                             "Erreur de d\xE9"
+                             "compactage");
     ASSERT_NE(nullptr, box);
     EXPECT_EQ("Nom de fichier encapsul\xE9 refus\xE9 : ..\\evil\n", messageBoxText(box));
     pressButton(box, IDOK);

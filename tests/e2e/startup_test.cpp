@@ -70,9 +70,9 @@ TEST_F(Startup, MissingVolume) {
     Container container;
     container.add("DATA", std::string(100, 'd'));
     std::string whole = container.installer();
-    std::vector<StartupMessage> seen = runThroughMessages(
-        program(whole.substr(0, whole.size() - 50)),
-        {"Erreur", "Erreur", "Erreur de description d'installation"});
+    std::vector<StartupMessage> seen =
+        runThroughMessages(program(whole.substr(0, whole.size() - 50)),
+                           {"Erreur", "Erreur", "Erreur de description d'installation"});
     EXPECT_EQ("Le fichier n'est pas de la bonne taille", seen[0].text);
     // Start-up goes on: the checksum of the short file and the missing description show theirs.
     EXPECT_EQ("Le fichier contient des erreurs", seen[1].text);

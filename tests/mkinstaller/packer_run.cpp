@@ -40,7 +40,8 @@ std::map<std::string, std::string> treeOf(const std::string& root) {
 
 std::vector<std::string> entriesOf(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().u8string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().u8string());
     return names;
 }
 

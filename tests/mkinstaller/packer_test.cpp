@@ -32,13 +32,15 @@ protected:
 
     static std::string bigContent() {
         std::string bytes;
-        for (uint32_t i = 0; i < 400000; ++i) bytes += static_cast<char>(i % 3 ? 'a' + i % 26 : (i * 7919u) >> 3);
+        for (uint32_t i = 0; i < 400000; ++i)
+            bytes += static_cast<char>(i % 3 ? 'a' + i % 26 : (i * 7919u) >> 3);
         return bytes;
     }
 
     std::vector<std::string> build(const std::string& output, std::vector<std::string> more = {}) {
-        std::vector<std::string> args = {"build", "--description", scratch / "product", "--stub", scratch / "stub.exe",
-                                         "-o", scratch / output};
+        std::vector<std::string> args = {"build",         "--description",      scratch / "product",
+                                         "--stub",        scratch / "stub.exe", "-o",
+                                         scratch / output};
         args.insert(args.end(), more.begin(), more.end());
         return args;
     }
@@ -53,14 +55,16 @@ protected:
 TEST_F(Packer, TreesComeBackByteForByte) {
     PackerRun lib = runPacker({"pack-lib", scratch / "data", "-o", scratch / "prebuilt.lib"});
     ASSERT_EQ(lib.code, 0) << lib.err;
-    PackerRun built = runPacker(build("setup.exe", {"--library", "DATA-2=" + (scratch / "data"), "--library",
-                                                   "PRE=" + (scratch / "prebuilt.lib"), "--extra-variables",
-                                                   scratch / "vars.ini"}));
+    PackerRun built =
+        runPacker(build("setup.exe", {"--library", "DATA-2=" + (scratch / "data"), "--library",
+                                      "PRE=" + (scratch / "prebuilt.lib"), "--extra-variables",
+                                      scratch / "vars.ini"}));
     ASSERT_EQ(built.code, 0) << built.err;
 
     PackerRun listed = runPacker({"list", scratch / "setup.exe"});
     EXPECT_EQ(listed.code, 0) << listed.out << listed.err;
-    for (const char* shown : {"INSTALLE", "DATA-2", "PRE", "VARBONUS", "CRC", "size: right", "checksum: right"})
+    for (const char* shown :
+         {"INSTALLE", "DATA-2", "PRE", "VARBONUS", "CRC", "size: right", "checksum: right"})
         EXPECT_NE(listed.out.find(shown), std::string::npos) << shown << "\n" << listed.out;
 
     PackerRun extracted = runPacker({"extract", scratch / "setup.exe", "--all", scratch / "out"});
@@ -76,7 +80,10 @@ TEST_F(Packer, TreesComeBackByteForByte) {
 }
 
 TEST_F(Packer, StoredArchivesUnpackTheSame) {
-    ASSERT_EQ(runPacker(build("stored.exe", {"--level", "0", "--library", "D=" + (scratch / "data")})).code, 0);
+    ASSERT_EQ(
+        runPacker(build("stored.exe", {"--level", "0", "--library", "D=" + (scratch / "data")}))
+            .code,
+        0);
     // Stored archives start with the root folder record, not with the gzip magic bytes.
     std::string file = fileBytes("stored.exe");
     size_t directory = file.find("INSTALLE ", stubSize);
@@ -91,7 +98,8 @@ TEST_F(Packer, SameInputsGiveTheSameBytes) {
     const std::vector<std::string> more = {"--library", "D=" + (scratch / "data")};
     ASSERT_EQ(runPacker(build("first.exe", more)).code, 0);
     // Touching the inputs changes nothing: no time stamp goes into the output.
-    fs::last_write_time(scratch / "data/readme.txt", fs::file_time_type::clock::now() - std::chrono::hours(30));
+    fs::last_write_time(scratch / "data/readme.txt",
+                        fs::file_time_type::clock::now() - std::chrono::hours(30));
     ASSERT_EQ(runPacker(build("second.exe", more)).code, 0);
     EXPECT_TRUE(fileBytes("first.exe") == fileBytes("second.exe"));
     ASSERT_EQ(runPacker({"pack-lib", scratch / "data", "-o", scratch / "a.lib"}).code, 0);
@@ -100,7 +108,7 @@ TEST_F(Packer, SameInputsGiveTheSameBytes) {
     EXPECT_TRUE(lib == fileBytes("b.lib"));
     ASSERT_GT(lib.size(), 10u);
     EXPECT_EQ(lib.substr(0, 3), "\x1F\x8B\x08");
-    EXPECT_EQ(lib.substr(4, 4), std::string(4, '\0'));  // no modification time
+    EXPECT_EQ(lib.substr(4, 4), std::string(4, '\0'));   // no modification time
     EXPECT_EQ(static_cast<unsigned char>(lib[9]), 255);  // no system of origin
 }
 
@@ -112,7 +120,8 @@ TEST_F(Packer, VolumesSplitTheInstaller) {
     ASSERT_EQ(split.code, 0) << split.err;
     std::string joined;
     int volumes = 0;
-    for (std::string name = "split.exe"; scratch.exists(name); name = "split.exe" + std::to_string(++volumes)) {
+    for (std::string name = "split.exe"; scratch.exists(name);
+         name = "split.exe" + std::to_string(++volumes)) {
         std::string part = fileBytes(name);
         EXPECT_LE(part.size(), volume);
         joined += part;
@@ -123,7 +132,8 @@ TEST_F(Packer, VolumesSplitTheInstaller) {
     PackerRun listed = runPacker({"list", scratch / "split.exe"});
     EXPECT_EQ(listed.code, 0) << listed.out;
     EXPECT_NE(listed.out.find("split.exe1"), std::string::npos);
-    PackerRun extracted = runPacker({"extract", scratch / "split.exe", "INSTALLE", scratch / "out"});
+    PackerRun extracted =
+        runPacker({"extract", scratch / "split.exe", "INSTALLE", scratch / "out"});
     ASSERT_EQ(extracted.code, 0) << extracted.err;
     EXPECT_EQ(treeOf(scratch / "out"), treeOf(scratch / "product"));
 
@@ -136,7 +146,8 @@ TEST_F(Packer, VolumesSplitTheInstaller) {
 }
 
 TEST_F(Packer, ListTellsWhatTheInstallerWouldRefuse) {
-    ASSERT_EQ(runPacker(build("setup.exe", {"--volume-size", std::to_string(stubSize + 500)})).code, 0);
+    ASSERT_EQ(runPacker(build("setup.exe", {"--volume-size", std::to_string(stubSize + 500)})).code,
+              0);
     std::string first = fileBytes("setup.exe");
     first[stubSize + 200] ^= 0x40;
     scratch.write("damaged.exe", first);
@@ -153,7 +164,8 @@ TEST_F(Packer, ListTellsWhatTheInstallerWouldRefuse) {
 
     PackerRun extract = runPacker({"extract", scratch / "setup.exe", "INSTALLE", scratch / "out"});
     EXPECT_EQ(extract.code, 1);
-    EXPECT_NE(extract.err.find("Le fichier n'est pas de la bonne taille"), std::string::npos) << extract.err;
+    EXPECT_NE(extract.err.find("Le fichier n'est pas de la bonne taille"), std::string::npos)
+        << extract.err;
 
     scratch.write("tiny.exe", "MZ");
     PackerRun tiny = runPacker({"list", scratch / "tiny.exe"});
@@ -165,7 +177,8 @@ TEST_F(Packer, ExtractingAMissingLibraryFails) {
     ASSERT_EQ(runPacker(build("setup.exe")).code, 0);
     PackerRun missing = runPacker({"extract", scratch / "setup.exe", "NOPE", scratch / "out"});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_NE(missing.err.find("Erreur, librairie introuvable : NOPE"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("Erreur, librairie introuvable : NOPE"), std::string::npos)
+        << missing.err;
 }
 
 // Every refusal names its culprit, exits with 1 and leaves no output, finished or not, behind.
@@ -199,19 +212,26 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(run.code, 1) << c.culprit;
         EXPECT_NE(run.err.find(c.culprit), std::string::npos) << c.culprit << "\n" << run.err;
     }
-    PackerRun missing = runPacker({"build", "--description", scratch / "gone", "--stub", scratch / "stub.exe", "-o",
-                                   scratch / "setup.exe"});
+    PackerRun missing = runPacker({"build", "--description", scratch / "gone", "--stub",
+                                   scratch / "stub.exe", "-o", scratch / "setup.exe"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("gone"), std::string::npos);
     std::vector<std::string> left = entriesOf(scratch.path);
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"data", "product", "short-stub.exe", "stub.exe", "vars.ini"}));
+    EXPECT_EQ(left, (std::vector<std::string>{"data", "product", "short-stub.exe", "stub.exe",
+                                              "vars.ini"}));
 }
 
 TEST_F(Packer, CommandLinesThatCannotBeUnderstood) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"build", "-o", scratch / "x.exe"}, {"build", "--level", "10"},
-             {"build", "--description"}, {"list"}, {"pack-lib", scratch / "data"}, {"extract", "a.exe", "NAME"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"build", "-o", scratch / "x.exe"},
+                                               {"build", "--level", "10"},
+                                               {"build", "--description"},
+                                               {"list"},
+                                               {"pack-lib", scratch / "data"},
+                                               {"extract", "a.exe", "NAME"}}) {
         PackerRun run = runPacker(args);
         EXPECT_EQ(run.code, 2);
         EXPECT_NE(run.err.find("usage:"), std::string::npos);

@@ -35,35 +35,29 @@ private:
     bool previous_;
 };
 
-bool readText(ParamNode& node, const std::string& text)
-{
+bool readText(ParamNode& node, const std::string& text) {
     TextInStream in(text.data(), static_cast<int32_t>(text.size()));
     return readTree(node, in);
 }
 
-std::string written(const ParamNode& node)
-{
+std::string written(const ParamNode& node) {
     TextOutStream out;
     writeEntry(node, out);
     return out.buffer().text();
 }
 
 // The children of root as the writer writes them, one after the other.
-std::string writtenChildren(const ParamNode& root)
-{
+std::string writtenChildren(const ParamNode& root) {
     std::string out;
-    for (ParamCell* c = root.children(); c; c = c->next)
-        out += written(*c->node);
+    for (ParamCell* c = root.children(); c; c = c->next) out += written(*c->node);
     return out;
 }
 
-std::vector<std::string> tokens(const char* text, const char* specials = "")
-{
+std::vector<std::string> tokens(const char* text, const char* specials = "") {
     TextInStream in(text);
     BlockTokenizer t("#", specials);
     std::vector<std::string> out;
-    while (t.next(in))
-        out.push_back(std::to_string(t.type) + ":" + t.text.text());
+    while (t.next(in)) out.push_back(std::to_string(t.type) + ":" + t.text.text());
     EXPECT_EQ(t.type, BlockTokenizer::end);
     return out;
 }
@@ -72,20 +66,17 @@ using Tokens = std::vector<std::string>;
 
 }  // namespace
 
-TEST(BlockTokenizer, WordsNumbersAndQuotedTexts)
-{
+TEST(BlockTokenizer, WordsNumbersAndQuotedTexts) {
     EXPECT_EQ(tokens("KEY=value \"a b=+#\" 12abc -7.9 -x 1.2.3"),
               (Tokens{"0:KEY=value", "1:a b=+#", "2:12", "0:abc", "2:-7.9", "0:-x", "2:1.2.3"}));
     // A "#" inside a token is ordinary; one that starts a token is a comment.
-    EXPECT_EQ(tokens("a#b # comment \"x\"\r\n  # another\nlast"),
-              (Tokens{"0:a#b", "0:last"}));
+    EXPECT_EQ(tokens("a#b # comment \"x\"\r\n  # another\nlast"), (Tokens{"0:a#b", "0:last"}));
     EXPECT_EQ(tokens(" \t\r\n\v\f# only a comment"), Tokens{});
     // Bytes above 0x7F are ordinary characters, never white space.
     EXPECT_EQ(tokens("\xE9t\xE9\xA0x"), Tokens{"0:\xE9t\xE9\xA0x"});
 }
 
-TEST(BlockTokenizer, Escapes)
-{
+TEST(BlockTokenizer, Escapes) {
     EXPECT_EQ(tokens(R"("a\"b" "c\\d\e" w\ rd)"),
               (Tokens{"1:a\"b", "1:c\\d\\e", "0:w\\ rd"}));  // an escaped blank stays in the word
     // Unterminated quote and trailing backslash end the token quietly.
@@ -95,14 +86,12 @@ TEST(BlockTokenizer, Escapes)
     EXPECT_EQ(tokens("12\\x"), (Tokens{"2:12", "0:\\x"}));
 }
 
-TEST(BlockTokenizer, SpecialCharactersCutTokens)
-{
+TEST(BlockTokenizer, SpecialCharactersCutTokens) {
     EXPECT_EQ(tokens("a,b,,12,\"x,y\"", ","),
               (Tokens{"0:a", "3:,", "0:b", "3:,", "3:,", "2:12", "3:,", "1:x,y"}));
 }
 
-TEST(BlockReader, EntriesWithAndWithoutValues)
-{
+TEST(BlockReader, EntriesWithAndWithoutValues) {
     ParamNode root;
     EXPECT_TRUE(readText(root, "\"a\" = \"b\"\nc\n\"d\"=\"e\"\n"));
     EXPECT_EQ(writtenChildren(root), "\"a\" = \"b\"\n\"c\" = \"\"\n\"d\" = \"e\"\n");
@@ -118,8 +107,7 @@ TEST(BlockReader, EntriesWithAndWithoutValues)
               "\"-DELDIR\" = \"\"\n\"-DELDIR\" = \"\"\n\"2\" = \"\"\n\"AFFECTE\" = \"\"\n");
 }
 
-TEST(BlockReader, ReplacesChildrenButKeepsNodeItself)
-{
+TEST(BlockReader, ReplacesChildrenButKeepsNodeItself) {
     ParamNode root("R", "v");
     root.append(new ParamNode("old", ""));
     EXPECT_TRUE(readText(root, "# nothing but comments\n\n   # and blanks\n"));
@@ -128,8 +116,7 @@ TEST(BlockReader, ReplacesChildrenButKeepsNodeItself)
     EXPECT_STREQ(root.value(), "v");
 }
 
-TEST(BlockReader, ChildBlocks)
-{
+TEST(BlockReader, ChildBlocks) {
     ParamNode root;
     const char* text =
         "Produit\n"
@@ -151,16 +138,14 @@ TEST(BlockReader, ChildBlocks)
               "\"After\" = \"x\"\n");
 }
 
-TEST(BlockReader, UnclosedBlockRunsToEndOfInput)
-{
+TEST(BlockReader, UnclosedBlockRunsToEndOfInput) {
     ParamNode root;
     EXPECT_TRUE(readText(root, "A\n+\nb = 1\nc = 2\n"));
     ASSERT_EQ(root.childCount(), 1);
     EXPECT_EQ(root.child(0)->childCount(), 2);
 }
 
-TEST(BlockReader, CommentBeforeClosingLineSwallowsIt)
-{
+TEST(BlockReader, CommentBeforeClosingLineSwallowsIt) {
     // The "-" after a comment is read as an entry name, so the block goes on.
     ParamNode root;
     EXPECT_TRUE(readText(root, "A\n+\nb\n# comment\n-\nc\n"));
@@ -169,8 +154,7 @@ TEST(BlockReader, CommentBeforeClosingLineSwallowsIt)
               "\"A\" = \"\"\n+\n\t\"b\" = \"\"\n\t\"-\" = \"\"\n\t\"c\" = \"\"\n-\n");
 }
 
-TEST(BlockReader, MissingValueAtEndIsReported)
-{
+TEST(BlockReader, MissingValueAtEndIsReported) {
     ParamNode root;
     CapturedErrors errors;
     EXPECT_FALSE(readText(root, "first = \"1\"\n+\nsub\n-\nx ="));
@@ -182,8 +166,7 @@ TEST(BlockReader, MissingValueAtEndIsReported)
     EXPECT_EQ(writtenChildren(root), "\"first\" = \"1\"\n+\n\t\"sub\" = \"\"\n-\n");
 }
 
-TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren)
-{
+TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren) {
     ParamNode root;
     CapturedErrors errors;
     EXPECT_TRUE(readText(root, "  x = # nothing follows"));
@@ -191,18 +174,15 @@ TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren)
     EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de x\n");
 }
 
-TEST(BlockReader, ErrorInsideBlockKeepsEntryWithoutValue)
-{
+TEST(BlockReader, ErrorInsideBlockKeepsEntryWithoutValue) {
     ParamNode root;
     CapturedErrors errors;
     EXPECT_TRUE(readText(root, "A\n+\nb = 1\nc ="));
     EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de c\n");
-    EXPECT_EQ(writtenChildren(root),
-              "\"A\" = \"\"\n+\n\t\"b\" = \"1\"\n\t\"c\" = X\n-\n");
+    EXPECT_EQ(writtenChildren(root), "\"A\" = \"\"\n+\n\t\"b\" = \"1\"\n\t\"c\" = X\n-\n");
 }
 
-TEST(BlockReader, TypedNumbers)
-{
+TEST(BlockReader, TypedNumbers) {
     ParamNode root;
     const char* text = "A = 12\nB = \"12\"\nC = -7.9\nD = 99999999999\n";
     EXPECT_TRUE(readText(root, text));
@@ -225,8 +205,7 @@ TEST(BlockReader, TypedNumbers)
     EXPECT_EQ(written(*root.find("C")), "\"C\" = \"-7\"\n");
 }
 
-TEST(BlockWriter, QuotingAndAbsentTexts)
-{
+TEST(BlockWriter, QuotingAndAbsentTexts) {
     ParamNode node("a\"b", "c\\d\\e");
     EXPECT_EQ(written(node), "\"a\\\"b\" = \"c\\\\d\\\\e\"\n");
     ParamNode absent(nullptr, nullptr);
@@ -235,8 +214,7 @@ TEST(BlockWriter, QuotingAndAbsentTexts)
     EXPECT_EQ(written(raw), "\"\xE9\r\n\" = \"\"\n");
 }
 
-TEST(BlockFormat, RoundTripKeepsNamesValuesAndStructure)
-{
+TEST(BlockFormat, RoundTripKeepsNamesValuesAndStructure) {
     ParamNode source;
     ParamNode* product = new ParamNode("Produit", "");
     product->append(new ParamNode("Titre", "Un \"titre\" = + - # \\ \xE9"));
@@ -256,8 +234,7 @@ TEST(BlockFormat, RoundTripKeepsNamesValuesAndStructure)
     EXPECT_STREQ(copy.findPath("Produit/Installe/-DELDIR")->value(), "${INSTALLE}\xA4tmp");
 }
 
-TEST(BlockFormat, FilesInTextMode)
-{
+TEST(BlockFormat, FilesInTextMode) {
     std::string path = testing::TempDir() + "params_block_file.ini";
     ParamNode source;
     ParamNode* entry = new ParamNode("Produit", "");
@@ -276,13 +253,11 @@ TEST(BlockFormat, FilesInTextMode)
     // The same file read as bytes: the line ends of the platform's text mode.
     InFileStream raw(path.c_str(), FileMode::binary);
     std::string bytes;
-    for (int c = raw.get(); c >= 0; c = raw.get())
-        bytes += static_cast<char>(c);
+    for (int c = raw.get(); c >= 0; c = raw.get()) bytes += static_cast<char>(c);
     std::string expected = "\"Produit\" = \"\"\n+\n\t\"ID\" = \"X1\"\n-\n";
     if (bytes.find('\r') != std::string::npos) {
         std::string crlf;
-        for (char c : expected)
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : expected) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
         expected = crlf;
     }
     EXPECT_EQ(bytes, expected);
@@ -298,23 +273,18 @@ TEST(BlockFormat, FilesInTextMode)
 namespace {
 
 // levels nested blocks "a" + ... around one entry "leaf", each closed.
-std::string nestedText(int levels)
-{
+std::string nestedText(int levels) {
     std::string text;
-    for (int i = 0; i < levels; ++i)
-        text += "a\n+\n";
+    for (int i = 0; i < levels; ++i) text += "a\n+\n";
     text += "leaf\n";
-    for (int i = 0; i < levels; ++i)
-        text += "-\n";
+    for (int i = 0; i < levels; ++i) text += "-\n";
     return text;
 }
 
 // The number of blocks between node and its first leaf.
-int depthOf(const ParamNode& node)
-{
+int depthOf(const ParamNode& node) {
     int depth = 0;
-    for (const ParamNode* n = &node; n->children(); n = n->child(0))
-        ++depth;
+    for (const ParamNode* n = &node; n->children(); n = n->child(0)) ++depth;
     return depth;
 }
 
@@ -322,8 +292,7 @@ int depthOf(const ParamNode& node)
 // start each line, and the balance of the "+" and "-" lines.
 class LayoutCheck : public OutStream {
 public:
-    void put(char c) override
-    {
+    void put(char c) override {
         if (c == '\n') {
             ++lines;
             open += line == "+" ? 1 : line == "-" ? -1 : 0;
@@ -342,8 +311,7 @@ public:
 
 }  // namespace
 
-TEST(BlockReader, NestingUpToTheWritersIndentationAndNoDeeper)
-{
+TEST(BlockReader, NestingUpToTheWritersIndentationAndNoDeeper) {
     ParamNode root;
     CapturedErrors errors;
     std::string deepest = nestedText(maxBlockNesting);
@@ -364,8 +332,7 @@ TEST(BlockReader, NestingUpToTheWritersIndentationAndNoDeeper)
               "Erreur apres : \n\"first\" = \"1\"\n\n");
 }
 
-TEST(BlockReader, HostileNestingEndsWithAnError)
-{
+TEST(BlockReader, HostileNestingEndsWithAnError) {
     ScratchFolder folder("params_nesting");
     folder.write("deep.ini", nestedText(100000));
     ParamNode root("R", "");
@@ -376,14 +343,12 @@ TEST(BlockReader, HostileNestingEndsWithAnError)
 
     // Nothing but "+" lines: each pair opens a block under an entry named "+".
     std::string pluses;
-    for (int i = 0; i < 1000000; ++i)
-        pluses += "+\n";
+    for (int i = 0; i < 1000000; ++i) pluses += "+\n";
     EXPECT_FALSE(readText(root, pluses));
     EXPECT_EQ(root.childCount(), 0);
 }
 
-TEST(BlockWriter, DeeperTreesKeepTheLastIndentation)
-{
+TEST(BlockWriter, DeeperTreesKeepTheLastIndentation) {
     // Only code builds such trees; the writer and the destructor take them
     // without a call per level.
     const int levels = 100000;
@@ -407,13 +372,13 @@ TEST(BlockWriter, DeeperTreesKeepTheLastIndentation)
         node = node->child(0);
     }
     const std::string limit(maxBlockNesting, '\t'), entry = "\"n\" = \"\"\n";
-    const std::string deepest = "\n" + limit + entry + limit + "+\n" + limit + entry + limit + "+\n" +
-                                limit + entry + limit + "-\n" + limit + "-\n" + limit.substr(1) + "-\n";
+    const std::string deepest = "\n" + limit + entry + limit + "+\n" + limit + entry + limit +
+                                "+\n" + limit + entry + limit + "-\n" + limit + "-\n" +
+                                limit.substr(1) + "-\n";
     EXPECT_NE(written(small).find(deepest), std::string::npos);
 }
 
-TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations)
-{
+TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations) {
     // These walk one call per level: at the reader's limit they must fit in
     // the smallest stack the program runs on.
     ParamNode root;

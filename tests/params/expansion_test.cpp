@@ -13,15 +13,13 @@ protected:
     ParamNode vars;
     ParamNode params;
 
-    ParamNode* set(const char* name, const char* value)
-    {
+    ParamNode* set(const char* name, const char* value) {
         ParamNode* node = vars.findOrCreate(name, true);
         node->setText(value);
         return node;
     }
 
-    std::string expanded(const char* text)
-    {
+    std::string expanded(const char* text) {
         TextBuffer buffer(text);
         expandText(buffer, vars.children(), params.children());
         return buffer.text();
@@ -30,8 +28,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Expansion, ValuesAreExpandedInTurnAndUnknownNamesStandForThemselves)
-{
+TEST_F(Expansion, ValuesAreExpandedInTurnAndUnknownNamesStandForThemselves) {
     set("PRD", "Produit ${VERSION}");
     set("VERSION", "2");
     EXPECT_EQ(expanded("${PRD}"), "Produit 2");
@@ -41,8 +38,7 @@ TEST_F(Expansion, ValuesAreExpandedInTurnAndUnknownNamesStandForThemselves)
     EXPECT_EQ(expanded("${prd}"), "prd");
 }
 
-TEST_F(Expansion, EscapesApplyOnlyInTextsHoldingADollar)
-{
+TEST_F(Expansion, EscapesApplyOnlyInTextsHoldingADollar) {
     set("PRD", "p");
     set("X", "x");
     EXPECT_EQ(expanded("\\${PRD}"), "${PRD}");
@@ -56,8 +52,7 @@ TEST_F(Expansion, EscapesApplyOnlyInTextsHoldingADollar)
     EXPECT_EQ(expanded("$ESC"), "$X\\");
 }
 
-TEST_F(Expansion, ADollarWithoutNameDisappearsUnlessTheEmptyNameIsDefined)
-{
+TEST_F(Expansion, ADollarWithoutNameDisappearsUnlessTheEmptyNameIsDefined) {
     EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5 net");
     EXPECT_EQ(expanded("fin$"), "fin");
     EXPECT_EQ(expanded("${}"), "");
@@ -65,14 +60,12 @@ TEST_F(Expansion, ADollarWithoutNameDisappearsUnlessTheEmptyNameIsDefined)
     EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5<vide> net");
 }
 
-TEST_F(Expansion, BareNamesEndAtTheFirstByteOutsideLettersDigitsUnderscoreAndAt)
-{
+TEST_F(Expansion, BareNamesEndAtTheFirstByteOutsideLettersDigitsUnderscoreAndAt) {
     set("A_1", "v");
     EXPECT_EQ(expanded("$A_1-x $A_1\\y $A_1\xA4z $A_1\xE9 $A_1"), "v-x v\\y v\xA4z v\xE9 v");
 }
 
-TEST_F(Expansion, Modifiers)
-{
+TEST_F(Expansion, Modifiers) {
     set("CHEMIN", "C:\\A/B");
     EXPECT_EQ(expanded("${CHEMIN@1}"), "C:\\\\A/B");
     EXPECT_EQ(expanded("${CHEMIN@2}"), "C:/A/B");
@@ -89,8 +82,7 @@ TEST_F(Expansion, Modifiers)
     EXPECT_EQ(expanded("${X\\Y@1}"), "X\\\\Y");
 }
 
-TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder)
-{
+TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder) {
     params.append(new ParamNode("p", "x"));
     params.append(new ParamNode("q", "y"));
     EXPECT_EQ(expanded("${0}${1}${2}"), "xy2");
@@ -102,8 +94,7 @@ TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder)
     EXPECT_EQ(expanded("${0}"), "0");
 }
 
-TEST_F(Expansion, SlashedNamesReachChildrenOfVariables)
-{
+TEST_F(Expansion, SlashedNamesReachChildrenOfVariables) {
     ParamNode* a = set("A", "a");
     a->append(new ParamNode("B", "b"));
     a->child(0)->append(new ParamNode("C", "c"));
@@ -114,8 +105,7 @@ TEST_F(Expansion, SlashedNamesReachChildrenOfVariables)
     EXPECT_EQ(lookupValue("A/NOVALUE", vars.children(), nullptr), nullptr);
 }
 
-TEST_F(Expansion, CallsGiveTheirNameWhateverTheArguments)
-{
+TEST_F(Expansion, CallsGiveTheirNameWhateverTheArguments) {
     set("FCT", "value not used by a call");
     set("NOM", "FCT");
     EXPECT_EQ(expanded("${FCT(1, \"a b\")}"), "FCT");
@@ -127,8 +117,7 @@ TEST_F(Expansion, CallsGiveTheirNameWhateverTheArguments)
     EXPECT_EQ(expanded("${F(a}b)"), "Fb)");
 }
 
-TEST_F(Expansion, BracesEndAtTheFirstClosingBraceOrTheEndOfText)
-{
+TEST_F(Expansion, BracesEndAtTheFirstClosingBraceOrTheEndOfText) {
     set("ABC", "v");
     set("B", "b");
     EXPECT_EQ(expanded("x${ABC"), "xv");
@@ -136,8 +125,7 @@ TEST_F(Expansion, BracesEndAtTheFirstClosingBraceOrTheEndOfText)
     EXPECT_EQ(expanded("${A${B}}"), "A${B}");
 }
 
-TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit)
-{
+TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit) {
     set("A", "x${A}");
     EXPECT_EQ(expanded("${A}"), std::string(32, 'x') + "A");
     set("P", "${Q}");
@@ -145,8 +133,7 @@ TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit)
     EXPECT_EQ(expanded("$P"), "P");
 }
 
-TEST_F(Expansion, ValuesThatDoubleThemselvesStillEndQuickly)
-{
+TEST_F(Expansion, ValuesThatDoubleThemselvesStillEndQuickly) {
     // Without a bound on the work, each level doubles the text: 2^32 references.
     set("A", "${A}${A}");
     set("B", "${B@1}${B@2}");
@@ -157,8 +144,7 @@ TEST_F(Expansion, ValuesThatDoubleThemselvesStillEndQuickly)
     }
 }
 
-TEST_F(Expansion, NestingUpTo32LevelsIsResolved)
-{
+TEST_F(Expansion, NestingUpTo32LevelsIsResolved) {
     // V0 -> V1 -> ... -> V32 = "end": the reference to V32 sits at depth 32.
     for (int i = 0; i <= 32; ++i) {
         std::string name = "V" + std::to_string(i);
@@ -169,8 +155,7 @@ TEST_F(Expansion, NestingUpTo32LevelsIsResolved)
     EXPECT_EQ(expanded("${V0}"), "V32");
 }
 
-TEST_F(Expansion, TreesByScopeAndDepth)
-{
+TEST_F(Expansion, TreesByScopeAndDepth) {
     set("N", "nom");
     set("V", "val");
     ParamNode root("$N", "$V");
@@ -196,8 +181,7 @@ TEST_F(Expansion, TreesByScopeAndDepth)
     EXPECT_EQ(root.child(1)->kind(), ValueKind::integer);
 }
 
-TEST_F(Expansion, PathsTurnTheCurrencySignIntoBackslashAfterExpansion)
-{
+TEST_F(Expansion, PathsTurnTheCurrencySignIntoBackslashAfterExpansion) {
     ParamNode* id = set("ID", "42");
     ParamNode* docs = set("DOCS", "c:\\Mes documents");
     TextBuffer path("c:\\Dossier\xA4$ID\xA4${DOCS}\xA4x");
@@ -216,8 +200,7 @@ TEST_F(Expansion, PathsTurnTheCurrencySignIntoBackslashAfterExpansion)
 
 // --- The process-wide store ---
 
-TEST(VariableStore, NewVariablesGoToTheFrontWithZeroUntilSet)
-{
+TEST(VariableStore, NewVariablesGoToTheFrontWithZeroUntilSet) {
     clearVariables();
     defineVariable("A");
     setVariable("B", "texte");

@@ -133,8 +133,8 @@ TEST(Package, InterfaceLanguageRoundTripsThroughTheRegistry) {
     ScratchFolder root("package-registry");
     const std::string key = "HKEY_CURRENT_USER\\Software\\InstallerUnitTests\\Package" +
                             std::to_string(reinterpret_cast<uintptr_t>(&root) % 100000);
-    root.write("install.ini", "Langue\n+\n\"" + key + "\\Missing\" = \"Lang\"\n\"" + key +
-                                  "\" = \"Lang\"\n-\n");
+    root.write("install.ini",
+               "Langue\n+\n\"" + key + "\\Missing\" = \"Lang\"\n\"" + key + "\" = \"Lang\"\n-\n");
     Package package(root.path.c_str(), nullptr);
     TextBuffer language("fr");
     package.readLanguage(language);

@@ -7,12 +7,10 @@
 namespace {
 
 // "name=value" of every child, in order, separated by blanks.
-std::string listed(ParamNodeList list)
-{
+std::string listed(ParamNodeList list) {
     std::string out;
     for (ParamCell* c = list; c; c = c->next) {
-        if (!out.empty())
-            out += ' ';
+        if (!out.empty()) out += ' ';
         out += c->node->name() ? c->node->name() : "(none)";
         out += '=';
         out += c->node->value() ? c->node->value() : "(none)";
@@ -20,15 +18,13 @@ std::string listed(ParamNodeList list)
     return out;
 }
 
-std::string listed(const ParamNode& node)
-{
+std::string listed(const ParamNode& node) {
     return listed(node.children());
 }
 
 }  // namespace
 
-TEST(ParamNode, ValueKinds)
-{
+TEST(ParamNode, ValueKinds) {
     ParamNode text("K", " -12.5e1 rest");
     EXPECT_EQ(text.kind(), ValueKind::text);
     EXPECT_EQ(text.integerValue(), -12);
@@ -53,8 +49,7 @@ TEST(ParamNode, ValueKinds)
     EXPECT_EQ(none.value(), nullptr);
 }
 
-TEST(ParamNode, ExplicitLengthValueKeepsZeroBytesUntilCloned)
-{
+TEST(ParamNode, ExplicitLengthValueKeepsZeroBytesUntilCloned) {
     ParamNode node("bin", "");
     node.setText("ab\0cd", 5);
     EXPECT_EQ(node.valueLength(), 5);
@@ -71,8 +66,7 @@ TEST(ParamNode, ExplicitLengthValueKeepsZeroBytesUntilCloned)
     delete cloned;
 }
 
-TEST(ParamNode, SettersAcceptTheirOwnTexts)
-{
+TEST(ParamNode, SettersAcceptTheirOwnTexts) {
     ParamNode node("name", "value");
     node.setName(node.name());
     node.setText(node.value());
@@ -82,8 +76,7 @@ TEST(ParamNode, SettersAcceptTheirOwnTexts)
     EXPECT_STREQ(node.value(), "value");
 }
 
-TEST(ParamNode, ChildPositionsAndOrder)
-{
+TEST(ParamNode, ChildPositionsAndOrder) {
     ParamNode root;
     root.append(new ParamNode("b", "2"));
     root.prepend(new ParamNode("a", "1"));
@@ -118,8 +111,7 @@ TEST(ParamNode, ChildPositionsAndOrder)
     EXPECT_EQ(root.childCount(), 0);
 }
 
-TEST(ParamNode, LookupTakesFirstExactMatch)
-{
+TEST(ParamNode, LookupTakesFirstExactMatch) {
     ParamNode root;
     root.append(new ParamNode("Produit", "a"));
     root.append(new ParamNode("Produit", "b"));
@@ -141,8 +133,7 @@ TEST(ParamNode, LookupTakesFirstExactMatch)
     EXPECT_FALSE(root.removeChild("Absent", true));
 }
 
-TEST(ParamNode, FindOrCreatePutsNewChildrenInFront)
-{
+TEST(ParamNode, FindOrCreatePutsNewChildrenInFront) {
     ParamNode root;
     ParamNode* x = root.findOrCreate("X");
     EXPECT_STREQ(x->value(), "0");
@@ -154,8 +145,7 @@ TEST(ParamNode, FindOrCreatePutsNewChildrenInFront)
     EXPECT_EQ(listed(root), "Y=0 X=0 Z=0");
 }
 
-TEST(ParamNode, FindPath)
-{
+TEST(ParamNode, FindPath) {
     ParamNode root;
     ParamNode* a = new ParamNode("A", "");
     a->append(new ParamNode("B", "deep"));
@@ -176,8 +166,7 @@ TEST(ParamNode, FindPath)
     EXPECT_STREQ(root.findPath("A/")->value(), "empty");
 }
 
-TEST(ParamNodeList, Operations)
-{
+TEST(ParamNodeList, Operations) {
     ParamNodeList list = nullptr;
     ParamNode* b = new ParamNode("b", "2");
     listAppend(list, b);
@@ -207,8 +196,7 @@ TEST(ParamNodeList, Operations)
     EXPECT_EQ(list, nullptr);
 }
 
-TEST(ParamNode, CloneCopiesTextOnly)
-{
+TEST(ParamNode, CloneCopiesTextOnly) {
     ParamNode source("S", 42);
     source.append(new ParamNode("child", "c"));
     ParamNode* shallow = source.clone(false);
@@ -231,8 +219,7 @@ TEST(ParamNode, CloneCopiesTextOnly)
     EXPECT_STREQ(target.name(), "S");
 }
 
-TEST(ParamNode, MergeOverlaysNamesAndValues)
-{
+TEST(ParamNode, MergeOverlaysNamesAndValues) {
     auto makeThis = [] {
         ParamNode* k = new ParamNode("K", "1");
         k->append(new ParamNode("a", "x"));
@@ -254,8 +241,7 @@ TEST(ParamNode, MergeOverlaysNamesAndValues)
     delete merged;
 }
 
-TEST(ParamNode, MergeRecursesIntoFirstSameNamedChild)
-{
+TEST(ParamNode, MergeRecursesIntoFirstSameNamedChild) {
     ParamNode base("root", "");
     ParamNode* first = new ParamNode("P", "p1");
     first->append(new ParamNode("keep", "k"));
@@ -287,8 +273,7 @@ TEST(ParamNode, MergeRecursesIntoFirstSameNamedChild)
     EXPECT_STREQ(integer.value(), "6");
 }
 
-TEST(ParamNode, MergeValuesOverwritesAndKeepsKinds)
-{
+TEST(ParamNode, MergeValuesOverwritesAndKeepsKinds) {
     ParamNode vars;
     ParamNodeList incoming = nullptr;
     listAppend(incoming, new ParamNode("A", "1"));
@@ -308,8 +293,7 @@ TEST(ParamNode, MergeValuesOverwritesAndKeepsKinds)
     listClear(incoming);
 }
 
-TEST(ParamNode, Split)
-{
+TEST(ParamNode, Split) {
     ParamNode node;
     EXPECT_EQ(node.split("a|b|c", "|"), 3);
     EXPECT_EQ(listed(node), "a=a b=b c=c");
@@ -321,12 +305,17 @@ TEST(ParamNode, Split)
     EXPECT_EQ(listed(node), "x=x y=y");
 }
 
-TEST(ParamNode, ReplaceCharByScope)
-{
-    ParamNode node("a\xA4" "b", "c\xA4" "d");
+TEST(ParamNode, ReplaceCharByScope) {
+    ParamNode node(
+        "a\xA4"
+        "b",
+        "c\xA4"
+        "d");
     node.append(new ParamNode("e\xA4", "\xA4"));
     node.replaceChar(2, '\xA4', -1, false);
-    EXPECT_STREQ(node.name(), "a\xA4" "b");
+    EXPECT_STREQ(node.name(),
+                 "a\xA4"
+                 "b");
     EXPECT_STREQ(node.value(), "c\\d");
     EXPECT_STREQ(node.child(0)->value(), "\xA4");
     node.replaceChar(3, '\xA4', '/', true);
@@ -335,8 +324,7 @@ TEST(ParamNode, ReplaceCharByScope)
     EXPECT_STREQ(node.child(0)->value(), "/");
 }
 
-TEST(ParamNode, DestroysTreesOfAnyDepth)
-{
+TEST(ParamNode, DestroysTreesOfAnyDepth) {
     // A call per level would need far more stack than any thread has. Each
     // level holds a leaf before the next level.
     ParamNode top("top", "");

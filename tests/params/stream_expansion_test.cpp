@@ -12,8 +12,7 @@ protected:
 
     void set(const char* name, const char* value) { vars.findOrCreate(name, true)->setText(value); }
 
-    std::string expanded(const std::string& input)
-    {
+    std::string expanded(const std::string& input) {
         TextInStream in(input.data(), static_cast<int32_t>(input.size()));
         TextOutStream out;
         EXPECT_TRUE(expandStream(in, out, vars.children(), nullptr));
@@ -23,8 +22,7 @@ protected:
 
 }  // namespace
 
-TEST_F(StreamExpansion, ReferencesAndPlainText)
-{
+TEST_F(StreamExpansion, ReferencesAndPlainText) {
     set("PRD", "Produit ${VERSION}");
     set("VERSION", "2");
     EXPECT_EQ(expanded("a ${PRD} b ${INCONNU}\n"), "a Produit 2 b INCONNU\n");
@@ -34,8 +32,7 @@ TEST_F(StreamExpansion, ReferencesAndPlainText)
     EXPECT_EQ(expanded(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-TEST_F(StreamExpansion, Backslashes)
-{
+TEST_F(StreamExpansion, Backslashes) {
     set("X", "x");
     EXPECT_EQ(expanded("\\${X}"), "${X}");
     EXPECT_EQ(expanded("\\\\${X}"), "\\x");
@@ -51,24 +48,21 @@ TEST_F(StreamExpansion, Backslashes)
     EXPECT_EQ(expanded("${?A\\}B|?}yes${?/}"), "yes");
 }
 
-TEST_F(StreamExpansion, UnterminatedDirectivesAreWrittenAsRead)
-{
+TEST_F(StreamExpansion, UnterminatedDirectivesAreWrittenAsRead) {
     set("ABC", "v");
     EXPECT_EQ(expanded("x ${ABC"), "x ${ABC");
     EXPECT_EQ(expanded("x ${?ABC|?"), "x ${?ABC|?");
     EXPECT_EQ(expanded("x ${AB\\"), "x ${AB\\");
 }
 
-TEST_F(StreamExpansion, ConditionsOnDefinition)
-{
+TEST_F(StreamExpansion, ConditionsOnDefinition) {
     const char* text = "${?DEBUG|?}x${?/}y${?DEBUG|?!}z${?/}";
     EXPECT_EQ(expanded(text), "yz");
     set("DEBUG", "");
     EXPECT_EQ(expanded(text), "xy");
 }
 
-TEST_F(StreamExpansion, ConditionsOnValue)
-{
+TEST_F(StreamExpansion, ConditionsOnValue) {
     set("LANGUE", "fr");
     set("OPTION", "Oui");
     EXPECT_EQ(expanded("${?LANGUE|=|fr}Bonjour${?LANGUE|=|en}Hello${?/}!"), "Bonjour!");
@@ -80,16 +74,14 @@ TEST_F(StreamExpansion, ConditionsOnValue)
     EXPECT_EQ(expanded("${?OPTION|?x}a${?OPTION|x!|Non}b"), "ab");
 }
 
-TEST_F(StreamExpansion, HiddenTextIsReadButNotWritten)
-{
+TEST_F(StreamExpansion, HiddenTextIsReadButNotWritten) {
     set("X", "x");
     EXPECT_EQ(expanded("${?NON|?}${X} \\$ $ \\\\ ${?/}${X}"), "x");
     // Sections do not nest: the next condition decides alone.
     EXPECT_EQ(expanded("${?NON|?}a${?X|?}b${?/}c"), "bc");
 }
 
-TEST_F(StreamExpansion, MalformedConditionsHideWhatFollows)
-{
+TEST_F(StreamExpansion, MalformedConditionsHideWhatFollows) {
     set("A", "1");
     EXPECT_EQ(expanded("${?A}a${?/}b"), "b");
     EXPECT_EQ(expanded("${?}a${?/}b"), "b");

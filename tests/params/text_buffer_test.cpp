@@ -7,8 +7,7 @@
 #include "params/fold_upper.h"
 #include "params/text_buffer.h"
 
-TEST(TextBuffer, EmptyBufferReadsAsEmptyText)
-{
+TEST(TextBuffer, EmptyBufferReadsAsEmptyText) {
     TextBuffer empty;
     ASSERT_NE(empty.text(), nullptr);
     EXPECT_STREQ(empty.text(), "");
@@ -19,8 +18,7 @@ TEST(TextBuffer, EmptyBufferReadsAsEmptyText)
     EXPECT_EQ(fromNull.capacity(), 0);
 }
 
-TEST(TextBuffer, GrowthPolicy)
-{
+TEST(TextBuffer, GrowthPolicy) {
     TextBuffer b;
     b.append("0123456789");
     EXPECT_EQ(b.capacity(), 211);
@@ -39,8 +37,7 @@ TEST(TextBuffer, GrowthPolicy)
     EXPECT_EQ(c.charAt(10), 'z');
 }
 
-TEST(TextBuffer, AppendCountsAndNulls)
-{
+TEST(TextBuffer, AppendCountsAndNulls) {
     TextBuffer b("ab");
     b.append("cdef", 2);
     b.append(nullptr, 5);
@@ -50,8 +47,7 @@ TEST(TextBuffer, AppendCountsAndNulls)
     EXPECT_EQ(std::string(b.text(), 7), std::string("abcdg\0h", 7));
 }
 
-TEST(TextBuffer, AppendFromItselfSurvivesGrowth)
-{
+TEST(TextBuffer, AppendFromItselfSurvivesGrowth) {
     TextBuffer b(std::string(205, 'a').c_str());
     int32_t before = b.capacity();
     b.append(b.text(), b.length());
@@ -61,8 +57,7 @@ TEST(TextBuffer, AppendFromItselfSurvivesGrowth)
     EXPECT_STREQ(b.text(), "aaaaaaaaaa");
 }
 
-TEST(TextBuffer, ClearKeepsStorageReleaseAndDetach)
-{
+TEST(TextBuffer, ClearKeepsStorageReleaseAndDetach) {
     TextBuffer b("hello");
     b.clear();
     EXPECT_STREQ(b.text(), "");
@@ -85,8 +80,7 @@ TEST(TextBuffer, ClearKeepsStorageReleaseAndDetach)
     EXPECT_EQ(TextBuffer().detach(), nullptr);
 }
 
-TEST(TextBuffer, CopyAndMoveAreIndependent)
-{
+TEST(TextBuffer, CopyAndMoveAreIndependent) {
     TextBuffer a("one");
     TextBuffer b(a);
     b.append("two");
@@ -99,8 +93,7 @@ TEST(TextBuffer, CopyAndMoveAreIndependent)
     EXPECT_STREQ(a.text(), "onetwo");
 }
 
-TEST(TextBuffer, AppendPathAddsOneSeparator)
-{
+TEST(TextBuffer, AppendPathAddsOneSeparator) {
     auto joined = [](const char* start, const char* piece) {
         TextBuffer b(start);
         b.appendPath(piece);
@@ -112,8 +105,7 @@ TEST(TextBuffer, AppendPathAddsOneSeparator)
     EXPECT_EQ(joined("", "b"), "\\b");
 }
 
-TEST(TextBuffer, ReplaceAllAndReplaceByte)
-{
+TEST(TextBuffer, ReplaceAllAndReplaceByte) {
     TextBuffer b("aaa");
     b.replaceAll("aa", "b");
     EXPECT_STREQ(b.text(), "ba");
@@ -129,8 +121,7 @@ TEST(TextBuffer, ReplaceAllAndReplaceByte)
     EXPECT_STREQ(b.text(), "c:\\a\\b");
 }
 
-TEST(TextBuffer, CharAtCountsFromEitherEnd)
-{
+TEST(TextBuffer, CharAtCountsFromEitherEnd) {
     TextBuffer b("abc");
     bool found = false;
     EXPECT_EQ(b.charAt(-1, &found), 'c');
@@ -144,8 +135,7 @@ TEST(TextBuffer, CharAtCountsFromEitherEnd)
     EXPECT_FALSE(found);
 }
 
-TEST(TextBuffer, CaseConversions)
-{
+TEST(TextBuffer, CaseConversions) {
     TextBuffer b("d\xE9j\xE0 vu \xC9t\xE9 \xFC\xF1");
     b.toUpper();
     // Accented small vowels lose their accent; other bytes stay.
@@ -155,8 +145,7 @@ TEST(TextBuffer, CaseConversions)
     EXPECT_STREQ(b.text(), "abc \xC9xyz");
 }
 
-TEST(TextBuffer, DecimalForms)
-{
+TEST(TextBuffer, DecimalForms) {
     TextBuffer b;
     b.appendInt(0);
     b.appendChar(' ');
@@ -170,8 +159,7 @@ TEST(TextBuffer, DecimalForms)
     EXPECT_STREQ(b.text(), "0 -42 -2147483648 -9223372036854775808 18446744073709551615");
 }
 
-TEST(FoldUpper, FoldsLettersAndSmallAccentedVowels)
-{
+TEST(FoldUpper, FoldsLettersAndSmallAccentedVowels) {
     EXPECT_EQ(foldUpper('q'), 'Q');
     EXPECT_EQ(foldUpper('Q'), 'Q');
     EXPECT_EQ(foldUpper('\xE2'), 'A');
@@ -184,8 +172,7 @@ TEST(FoldUpper, FoldsLettersAndSmallAccentedVowels)
     EXPECT_EQ(foldUpper('{'), '{');
 }
 
-TEST(FoldUpper, EqualityNeedsSameLength)
-{
+TEST(FoldUpper, EqualityNeedsSameLength) {
     EXPECT_TRUE(foldEquals("si_\xE9gal", "SI_EGAL"));
     EXPECT_TRUE(foldEquals("crc", "CRC"));
     EXPECT_FALSE(foldEquals("CRC", "CRC2"));
@@ -194,8 +181,7 @@ TEST(FoldUpper, EqualityNeedsSameLength)
     EXPECT_TRUE(foldEquals(nullptr, ""));
 }
 
-TEST(Decimal, IntegerConversionStopsAtFirstOtherCharacter)
-{
+TEST(Decimal, IntegerConversionStopsAtFirstOtherCharacter) {
     EXPECT_EQ(decimalToInt("  \t-12abc"), -12);
     EXPECT_EQ(decimalToInt("+7"), 7);
     EXPECT_EQ(decimalToInt("x12"), 0);
@@ -206,8 +192,7 @@ TEST(Decimal, IntegerConversionStopsAtFirstOtherCharacter)
     EXPECT_EQ(decimalToInt("-99999999999"), INT32_MIN);
 }
 
-TEST(Decimal, RealConversionTakesLongestDecimalPrefix)
-{
+TEST(Decimal, RealConversionTakesLongestDecimalPrefix) {
     EXPECT_DOUBLE_EQ(decimalToReal(" -7.9xyz"), -7.9);
     EXPECT_DOUBLE_EQ(decimalToReal("1.5e3"), 1500);
     EXPECT_DOUBLE_EQ(decimalToReal("2e"), 2);
@@ -221,8 +206,7 @@ TEST(Decimal, RealConversionTakesLongestDecimalPrefix)
     EXPECT_DOUBLE_EQ(decimalToReal(nullptr), 0);
 }
 
-TEST(Decimal, TruncationClampsToThe32BitRange)
-{
+TEST(Decimal, TruncationClampsToThe32BitRange) {
     EXPECT_EQ(truncateToInt(-7.9), -7);
     EXPECT_EQ(truncateToInt(7.9), 7);
     EXPECT_EQ(truncateToInt(1e20), INT32_MAX);

@@ -6,18 +6,16 @@
 #include "params/file_stream.h"
 #include "params/text_stream.h"
 
-TEST(TextStreams, OutputFormatsTextsAndIntegers)
-{
+TEST(TextStreams, OutputFormatsTextsAndIntegers) {
     TextOutStream out;
     TextBuffer name("x");
-    out << "n=" << -12 << ' ' << 4000000000u << ' ' << static_cast<int64_t>(-5000000000LL)
-        << ' ' << name << static_cast<const char*>(nullptr);
+    out << "n=" << -12 << ' ' << 4000000000u << ' ' << static_cast<int64_t>(-5000000000LL) << ' '
+        << name << static_cast<const char*>(nullptr);
     out.write("abc", 2);
     EXPECT_STREQ(out.buffer().text(), "n=-12 4000000000 -5000000000 xab");
 }
 
-TEST(TextStreams, InputWithPushBackAndBlockReads)
-{
+TEST(TextStreams, InputWithPushBackAndBlockReads) {
     const char bytes[] = "a\xE9\0b";
     TextInStream in(bytes, 4);
     EXPECT_EQ(in.get(), 'a');
@@ -32,8 +30,7 @@ TEST(TextStreams, InputWithPushBackAndBlockReads)
     EXPECT_EQ(in.get(), -1);
 }
 
-TEST(FileStreams, BinaryWriteAppendAndRead)
-{
+TEST(FileStreams, BinaryWriteAppendAndRead) {
     std::string path = testing::TempDir() + "params_stream.bin";
     {
         OutFileStream out(path.c_str(), FileMode::binary);
@@ -58,8 +55,7 @@ TEST(FileStreams, BinaryWriteAppendAndRead)
     std::remove(path.c_str());
 }
 
-TEST(FileStreams, MissingFilesReadEmptyAndFailToWrite)
-{
+TEST(FileStreams, MissingFilesReadEmptyAndFailToWrite) {
     std::string dir = testing::TempDir() + "params_no_such_folder/";
     InFileStream in((dir + "file").c_str());
     EXPECT_FALSE(in.isOpen());

@@ -37,9 +37,10 @@ protected:
     ByteCounter counter{0};
 };
 
-const std::string description = beginFolder("") + beginFolder("sub.cpx") + fileRecord("install.ini", "[a]\n") +
-                                fileRecord("vide.txt", "") + endFolder("sub.cpx") + beginFolder("empty") +
-                                endFolder("empty") + fileRecord("logo \xE9t\xE9.bmp", std::string(70000, 'L')) +
+const std::string description = beginFolder("") + beginFolder("sub.cpx") +
+                                fileRecord("install.ini", "[a]\n") + fileRecord("vide.txt", "") +
+                                endFolder("sub.cpx") + beginFolder("empty") + endFolder("empty") +
+                                fileRecord("logo \xE9t\xE9.bmp", std::string(70000, 'L')) +
                                 fileRecord("var.ini", "x = \"1\"\n") + endFolder("");
 
 }  // namespace
@@ -75,11 +76,16 @@ TEST_F(Unpacking, ResultsOfTheFolderReader) {
 }
 
 TEST_F(Unpacking, BlankNamesStandForTheEnclosingFolder) {
-    ASSERT_TRUE(unpack(beginFolder(" \x0B\x1F") + beginFolder("") + fileRecord("f", "F") + endFolder() + endFolder()));
+    ASSERT_TRUE(unpack(beginFolder(" \x0B\x1F") + beginFolder("") + fileRecord("f", "F") +
+                       endFolder() + endFolder()));
     EXPECT_EQ(scratch.read("dest/f"), "F");
     // A file with a blank name would be the folder itself.
     EXPECT_FALSE(unpack(fileRecord(" ", "x")));
-    EXPECT_STREQ(error.text(), ("Erreur de d\xE9" "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " + dest()).c_str());
+    EXPECT_STREQ(error.text(),
+                 ("Erreur de d\xE9"
+                  "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " +
+                  dest())
+                     .c_str());
 }
 
 TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
@@ -89,12 +95,20 @@ TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
     };
     const std::string shortContent = "\xE0t\xE9.txt" + std::string(1, '\0') + bigEndian(10) + "abc";
     const Case cases[] = {
-        {beginFolder("") + "nom sans fin", "Fin de fichier d'entr\xE9" "e anticip\xE9" "e"},
+        {beginFolder("") + "nom sans fin",
+         "Fin de fichier d'entr\xE9"
+         "e anticip\xE9"
+         "e"},
         {beginFolder("") + "x\x05", "Erreur d'analyse de la librairie"},
         {beginFolder("") + "x" + std::string(1, '\x0A'), "Erreur d'analyse de la librairie"},
-        {fileRecord("f", "") .substr(0, 4), "Erreur de lecture de la taille d'un fichier encapsul\xE9"},
-        {shortContent, "Erreur de d\xE9" "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " + inDest("\xE0t\xE9.txt")},
-        {std::string("big") + '\0' + bigEndian(0x80000000u) + "x", "Erreur d'analyse de la librairie"},
+        {fileRecord("f", "").substr(0, 4),
+         "Erreur de lecture de la taille d'un fichier encapsul\xE9"},
+        {shortContent,
+         "Erreur de d\xE9"
+         "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " +
+             inDest("\xE0t\xE9.txt")},
+        {std::string("big") + '\0' + bigEndian(0x80000000u) + "x",
+         "Erreur d'analyse de la librairie"},
         // The input ends inside a folder: a failure without a text of its own.
         {beginFolder("") + beginFolder("a") + fileRecord("f", "x") + endFolder("a"), ""},
     };
@@ -110,9 +124,13 @@ TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
 
 TEST_F(Unpacking, NamesThatWouldLeaveTheDestinationAreRefused) {
     scratch.makeFolder("dest/inner");
-    for (const std::string name : {"..", ".", "...", ".. ", " ..", "..\\x", "a\\b", "a/b", "/tmp", "c:x", ":"}) {
-        for (const std::string& stream : {fileRecord(name, "evil"), beginFolder(name) + fileRecord("f", "evil") + endFolder(name)}) {
-            EXPECT_FALSE(unpack(beginFolder("") + beginFolder("inner") + stream + endFolder("inner") + endFolder()))
+    for (const std::string name :
+         {"..", ".", "...", ".. ", " ..", "..\\x", "a\\b", "a/b", "/tmp", "c:x", ":"}) {
+        for (const std::string& stream :
+             {fileRecord(name, "evil"),
+              beginFolder(name) + fileRecord("f", "evil") + endFolder(name)}) {
+            EXPECT_FALSE(unpack(beginFolder("") + beginFolder("inner") + stream +
+                                endFolder("inner") + endFolder()))
                 << name;
             EXPECT_EQ(std::string(error.text()), "Nom de fichier encapsul\xE9 refus\xE9 : " + name);
         }
@@ -120,14 +138,17 @@ TEST_F(Unpacking, NamesThatWouldLeaveTheDestinationAreRefused) {
     size_t entries = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.path)) {
         ++entries;
-        EXPECT_NE(scratch.read(std::filesystem::relative(entry.path(), scratch.path).generic_string()), "evil")
+        EXPECT_NE(
+            scratch.read(std::filesystem::relative(entry.path(), scratch.path).generic_string()),
+            "evil")
             << entry.path();
     }
     EXPECT_EQ(entries, 3u);  // lib.gz, dest, dest/inner
 }
 
 TEST_F(Unpacking, DamagedGzipDataIsNotTakenForTheEnd) {
-    const std::string stream = fileRecord("a.txt", "content of a") + fileRecord("b.txt", std::string(5000, 'b'));
+    const std::string stream =
+        fileRecord("a.txt", "content of a") + fileRecord("b.txt", std::string(5000, 'b'));
     const std::string packed = gzipped(stream);
 
     std::string wrongCheck = packed;
@@ -144,7 +165,8 @@ TEST_F(Unpacking, DamagedGzipDataIsNotTakenForTheEnd) {
     // Successive members read as one stream; what follows the last member and is no member is
     // ignored, as zlib's gzip reader does.
     const std::string first = fileRecord("c.txt", "C");
-    EXPECT_TRUE(unpack(gzipped(first) + gzipped(fileRecord("d.txt", "D")) + "trailing bytes")) << error.text();
+    EXPECT_TRUE(unpack(gzipped(first) + gzipped(fileRecord("d.txt", "D")) + "trailing bytes"))
+        << error.text();
     EXPECT_EQ(scratch.read("dest/d.txt"), "D");
 }
 
@@ -158,7 +180,9 @@ TEST_F(Unpacking, ATargetThatCannotBeWrittenNamesItsPath) {
     scratch.makeFolder("dest/taken");
     EXPECT_FALSE(unpack(fileRecord("taken", "x")));
     EXPECT_EQ(std::string(error.text()),
-              "Erreur de d\xE9" "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " + inDest("taken"));
+              "Erreur de d\xE9"
+              "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " +
+                  inDest("taken"));
 }
 
 // Folders nest as deep as the stream says; blank names keep the path short, so only the reader's

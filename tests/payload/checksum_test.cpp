@@ -10,7 +10,8 @@
 namespace {
 
 uint32_t checksumOf(const std::string& bytes, uint32_t start = 0) {
-    return updateChecksum(start, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    return updateChecksum(start, reinterpret_cast<const unsigned char*>(bytes.data()),
+                          bytes.size());
 }
 
 }  // namespace
@@ -30,7 +31,8 @@ TEST(Checksum, BlocksAgreeWithTheDefinitionOnEveryStateAndCut) {
     for (int round = 0; round < 20000; ++round) {
         std::string bytes(random() % 80, '\0');
         int kind = round % 3;
-        for (char& b : bytes) b = static_cast<char>(kind == 0 ? random() : kind == 1 ? 0xFF : (random() & 1) * 0xFF);
+        for (char& b : bytes)
+            b = static_cast<char>(kind == 0 ? random() : kind == 1 ? 0xFF : (random() & 1) * 0xFF);
         uint32_t start = random();
         if (round % 4 == 0) start |= 0x0000FF00u;
         if (round % 7 == 0) start = 0xFFFFFFFFu;

@@ -52,7 +52,8 @@ protected:
 
     std::vector<std::string> directoryNames() const {
         std::vector<std::string> names;
-        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) names.push_back(cell->node->name());
+        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next)
+            names.push_back(cell->node->name());
         return names;
     }
 
@@ -68,7 +69,8 @@ const std::vector<Library> typical = {
 }  // namespace
 
 TEST_F(Container, DirectoryGivesOffsetsAndSizes) {
-    EXPECT_EQ(read(installerFile(typical) + "bytes after the container are ignored"), ContainerState::Sound);
+    EXPECT_EQ(read(installerFile(typical) + "bytes after the container are ignored"),
+              ContainerState::Sound);
     EXPECT_TRUE(messages().empty());
     ASSERT_EQ(directoryNames(), (std::vector<std::string>{"DATA", "INSTALLE", "CRC"}));
     int32_t offset = stubSize + 3 * 5 + 4 + 8 + 3;
@@ -109,7 +111,8 @@ TEST_F(Container, UnreadableDirectories) {
         EXPECT_EQ(ContainerDirectory().childCount(), 0);
     }
     // The limits themselves are accepted: 101 entries, names of 159 bytes.
-    for (const std::string& file : {installerFile(hundred), installerFile({{longName.substr(1), "x"}})}) {
+    for (const std::string& file :
+         {installerFile(hundred), installerFile({{longName.substr(1), "x"}})}) {
         ContainerDirectory().reset(true);
         shown.asked.reset(true);
         EXPECT_EQ(read(file), ContainerState::Sound);
@@ -183,8 +186,9 @@ TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
     ASSERT_EQ(ErrorList().childCount(), 1);
     EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
     EXPECT_EQ(std::string(ErrorList().child(0)->value()),
-              "Erreur de copie de la librairie interne " + std::string(LibraryScratchFile().text()) + "=>" +
-                  (scratch / "out") + " (Erreur d'analyse de la librairie)");
+              "Erreur de copie de la librairie interne " +
+                  std::string(LibraryScratchFile().text()) + "=>" + (scratch / "out") +
+                  " (Erreur d'analyse de la librairie)");
 }
 
 TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {

@@ -21,9 +21,9 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string tree = beginFolder("") + beginFolder("a.cpx") + fileRecord("install.ini", "[a]") +
-                         beginFolder("deeper") + fileRecord("x", std::string(3000, 'x')) + endFolder("deeper") +
-                         endFolder("a.cpx") + fileRecord("var.ini", "v = \"1\"") + fileRecord("empty", "") +
-                         endFolder();
+                         beginFolder("deeper") + fileRecord("x", std::string(3000, 'x')) +
+                         endFolder("deeper") + endFolder("a.cpx") +
+                         fileRecord("var.ini", "v = \"1\"") + fileRecord("empty", "") + endFolder();
 
 // Flips 1 to 4 bytes from `from` on, towards values that matter to the reader: type bytes, path
 // characters, or anything.
@@ -32,7 +32,8 @@ std::string damage(std::string bytes, size_t from, std::mt19937& random) {
     int flips = 1 + static_cast<int>(random() % 4);
     for (int i = 0; i < flips && bytes.size() > from; ++i) {
         size_t at = from + random() % (bytes.size() - from);
-        bytes[at] = random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
+        bytes[at] =
+            random() % 2 ? interesting[random() % sizeof interesting] : static_cast<char>(random());
     }
     if (random() % 3 == 0) bytes.resize(from + random() % (bytes.size() - from + 1));
     return bytes;
@@ -73,13 +74,15 @@ TEST(Fuzz, DamagedArchivesStayInsideTheirDestination) {
         unpackArchive((scratch / "lib").c_str(), (scratch / "dest/inner").c_str(), error, nullptr);
     }
     expectOnlyInside(scratch, {"lib", "dest"});
-    for (const auto& entry : fs::directory_iterator(scratch / "dest")) EXPECT_EQ(entry.path().filename(), "inner");
+    for (const auto& entry : fs::directory_iterator(scratch / "dest"))
+        EXPECT_EQ(entry.path().filename(), "inner");
 }
 
 TEST(Fuzz, DamagedContainersEndWithAResult) {
     ScratchFolder scratch("fuzz-container");
     QuietDiagnostics quiet;
-    const std::string file = installerFile({{"INSTALLE", gzipped(tree)}, {"DATA", tree}, {"VARBONUS", "a = \"b\"\n"}});
+    const std::string file =
+        installerFile({{"INSTALLE", gzipped(tree)}, {"DATA", tree}, {"VARBONUS", "a = \"b\"\n"}});
     std::mt19937 random(12);
     ScriptedResponder messages;
     for (int round = 0; round < 80; ++round) {
@@ -105,6 +108,7 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
     ErrorList().reset(true);
     expectOnlyInside(scratch, {"setup.exe", "work", "dest"});
     for (const auto& entry : fs::directory_iterator(scratch / "work"))
-        EXPECT_TRUE(entry.path().filename() == "libtmp.tmp" || entry.path().filename() == "cloneexe.exe")
+        EXPECT_TRUE(entry.path().filename() == "libtmp.tmp" ||
+                    entry.path().filename() == "cloneexe.exe")
             << entry.path();
 }

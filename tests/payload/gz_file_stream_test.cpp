@@ -22,7 +22,8 @@ Reading readWithZlib(const std::string& path) {
     gzFile file = gzopen(path.c_str(), "rb");
     char block[4096];
     int n;
-    while ((n = gzread(file, block, sizeof block)) > 0) result.bytes.append(block, static_cast<size_t>(n));
+    while ((n = gzread(file, block, sizeof block)) > 0)
+        result.bytes.append(block, static_cast<size_t>(n));
     int code = Z_OK;
     gzerror(file, &code);
     result.damaged = n < 0 || code != Z_OK;
@@ -41,7 +42,8 @@ Reading readWithStream(const std::string& path, std::mt19937& random) {
             if (c < 0) break;
             result.bytes += static_cast<char>(c);
         } else {
-            int32_t want = random() % 2 ? static_cast<int32_t>(random() % 100) + 1 : static_cast<int32_t>(random() % 200000) + 1;
+            int32_t want = random() % 2 ? static_cast<int32_t>(random() % 100) + 1
+                                        : static_cast<int32_t>(random() % 200000) + 1;
             int32_t got = in.read(&block[0], want);
             result.bytes.append(block.data(), static_cast<size_t>(got));
             if (got < want) break;
@@ -60,7 +62,8 @@ TEST(GzFileStream, ReadsWhatZlibsGzipReaderReads) {
     ScratchFolder scratch("gz");
     std::mt19937 random(7);
     std::string mixed;
-    for (int i = 0; i < 300000; ++i) mixed += static_cast<char>(i % 1000 < 500 ? 'a' + i % 7 : random());
+    for (int i = 0; i < 300000; ++i)
+        mixed += static_cast<char>(i % 1000 < 500 ? 'a' + i % 7 : random());
     const std::string member = gzipped(mixed), small = gzipped("second member");
     const std::string inputs[] = {
         "",
@@ -87,9 +90,11 @@ TEST(GzFileStream, ReadsWhatZlibsGzipReaderReads) {
             Reading actual = readWithStream(scratch / name, random);
             EXPECT_EQ(actual.damaged, expected.damaged) << name;
             if (expected.damaged) {
-                // On damage zlib drops the bytes of the read that met it; the stream hands them out.
+                // On damage zlib drops the bytes of the read that met it; the stream hands them
+                // out.
                 EXPECT_GE(actual.bytes.size(), expected.bytes.size()) << name;
-                EXPECT_TRUE(actual.bytes.compare(0, expected.bytes.size(), expected.bytes) == 0) << name;
+                EXPECT_TRUE(actual.bytes.compare(0, expected.bytes.size(), expected.bytes) == 0)
+                    << name;
             } else {
                 EXPECT_TRUE(actual.bytes == expected.bytes) << name;
             }

@@ -16,9 +16,13 @@ std::string fileRecord(const std::string& name, const std::string& content) {
     return name + '\0' + bigEndian(static_cast<uint32_t>(content.size())) + content;
 }
 
-std::string beginFolder(const std::string& name) { return name + '\1'; }
+std::string beginFolder(const std::string& name) {
+    return name + '\1';
+}
 
-std::string endFolder(const std::string& name) { return name + '\2'; }
+std::string endFolder(const std::string& name) {
+    return name + '\2';
+}
 
 std::string gzipped(const std::string& bytes) {
     z_stream stream{};

@@ -14,8 +14,7 @@ namespace {
 class FolderNotingResponder : public ScriptedResponder {
 public:
     bool chooseFile(bool save, const char* filter, const char* defaultName,
-                    const char* defaultExtension, int& filterIndex, TextBuffer& path) override
-    {
+                    const char* defaultExtension, int& filterIndex, TextBuffer& path) override {
         shownIn.push_back(CurrentFolder().text());
         filters.push_back(filter);
         return ScriptedResponder::chooseFile(save, filter, defaultName, defaultExtension,
@@ -25,19 +24,18 @@ public:
     std::vector<std::string> filters;
 };
 
-std::string saveAs(const char* filter, int index, const std::string& answer)
-{
+std::string saveAs(const char* filter, int index, const std::string& answer) {
     ScriptedResponder script;
     script.answerChoice(answer.c_str());
     TextBuffer chosen;
-    EXPECT_TRUE(FileDialog(FileDialogKind::save, filter, "buginstall.txt", nullptr, &index, chosen));
+    EXPECT_TRUE(
+        FileDialog(FileDialogKind::save, filter, "buginstall.txt", nullptr, &index, chosen));
     return chosen.text();
 }
 
 }  // namespace
 
-TEST(FileDialog, SavedNamesGetTheExtensionOfTheChosenPattern)
-{
+TEST(FileDialog, SavedNamesGetTheExtensionOfTheChosenPattern) {
     EXPECT_EQ(saveAs("TXT (*.txt)|*.txt||", 1, "c:\\out\\rapport"), "c:\\out\\rapport.txt");
     EXPECT_EQ(saveAs("TXT (*.txt)|*.txt||", 0, "c:\\out\\rapport"), "c:\\out\\rapport.txt");
     EXPECT_EQ(saveAs("TXT (*.txt)|*.txt||", 1, "c:\\out.d\\rapport.log"), "c:\\out.d\\rapport.log");
@@ -47,8 +45,7 @@ TEST(FileDialog, SavedNamesGetTheExtensionOfTheChosenPattern)
     EXPECT_EQ(saveAs(nullptr, 1, "rapport"), "rapport");
 }
 
-TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne)
-{
+TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne) {
     ScratchFolder dir("dialogs");
     dir.makeFolder("chosen");
     TextBuffer current = CurrentFolder();
@@ -75,8 +72,7 @@ TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne)
     EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
 }
 
-TEST(FolderDialog, StartsAtThePreviousChoice)
-{
+TEST(FolderDialog, StartsAtThePreviousChoice) {
     ScriptedResponder script;
     script.answerChoice("c:\\first");
     script.answerChoice(nullptr);

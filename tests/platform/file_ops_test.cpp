@@ -12,31 +12,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void makeReadOnly(const std::string& path)
-{
+void makeReadOnly(const std::string& path) {
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
 
-bool writable(const std::string& path)
-{
+bool writable(const std::string& path) {
     return (fs::status(path).permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
 // A path far beyond what any system accepts, in components short enough to
 // be valid names.
-std::string overlongPath(const std::string& base)
-{
+std::string overlongPath(const std::string& base) {
     std::string path = base;
-    while (path.size() < 5000)
-        path += "\\" + std::string(200, 'n');
+    while (path.size() < 5000) path += "\\" + std::string(200, 'n');
     return path;
 }
 
 }  // namespace
 
-TEST(CopyFileOver, ReplacesReadOnlyDestinationAndLeavesCopiesWritable)
-{
+TEST(CopyFileOver, ReplacesReadOnlyDestinationAndLeavesCopiesWritable) {
     ScratchFolder dir("copy");
     dir.write("new.txt", "fresh");
     dir.write("old.txt", "stale content");
@@ -54,13 +49,11 @@ TEST(CopyFileOver, ReplacesReadOnlyDestinationAndLeavesCopiesWritable)
     EXPECT_TRUE(writable(dir / "fresh.txt"));
 }
 
-TEST(CopyFileOver, NeverCopiesAFileOntoItself)
-{
+TEST(CopyFileOver, NeverCopiesAFileOntoItself) {
     ScratchFolder dir("self");
     dir.write("Data.txt", "keep me");
     std::string upper = dir.path + "/DATA.TXT";
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     ByteCounter copied{0};
     EXPECT_FALSE(CopyFileOver((dir / "Data.txt").c_str(), upper.c_str(), &copied));
     // The same file under another separator is not caught by the text
@@ -71,8 +64,7 @@ TEST(CopyFileOver, NeverCopiesAFileOntoItself)
     EXPECT_EQ(copied.load(), 0);
 }
 
-TEST(CopyFileOver, MissingSourceOrFolderFailsAndCountsNothing)
-{
+TEST(CopyFileOver, MissingSourceOrFolderFailsAndCountsNothing) {
     ScratchFolder dir("copy-missing");
     dir.write("a.txt", "a");
     ByteCounter copied{0};
@@ -83,8 +75,7 @@ TEST(CopyFileOver, MissingSourceOrFolderFailsAndCountsNothing)
     EXPECT_EQ(copied.load(), 0);
 }
 
-TEST(CopyFileOver, CounterIsSixtyFourBits)
-{
+TEST(CopyFileOver, CounterIsSixtyFourBits) {
     ScratchFolder dir("count");
     dir.write("a.bin", std::string(1000, 'x'));
     ByteCounter copied{(int64_t{1} << 31) - 10};
@@ -92,8 +83,7 @@ TEST(CopyFileOver, CounterIsSixtyFourBits)
     EXPECT_EQ(copied.load(), (int64_t{1} << 31) + 990);
 }
 
-TEST(RenamePath, MovesButNeverReplaces)
-{
+TEST(RenamePath, MovesButNeverReplaces) {
     ScratchFolder dir("rename");
     dir.write("a.txt", "a");
     dir.write("b.txt", "b");
@@ -115,8 +105,7 @@ TEST(RenamePath, MovesButNeverReplaces)
     EXPECT_FALSE(RenamePath((dir / "none").c_str(), (dir / "other").c_str()));
 }
 
-TEST(DeletePath, DeletesOnlyWritableFiles)
-{
+TEST(DeletePath, DeletesOnlyWritableFiles) {
     ScratchFolder dir("delete");
     dir.write("a.txt", "a");
     dir.write("ro.txt", "r");
@@ -130,8 +119,7 @@ TEST(DeletePath, DeletesOnlyWritableFiles)
     EXPECT_FALSE(DeletePath((dir / "a.txt").c_str()));
 }
 
-TEST(Existence, FilesFoldersAndTheDiagnosticLine)
-{
+TEST(Existence, FilesFoldersAndTheDiagnosticLine) {
     ScratchFolder dir("exists");
     dir.write("f.txt", "f");
     EXPECT_TRUE(PathExists((dir / "f.txt").c_str()));
@@ -146,14 +134,16 @@ TEST(Existence, FilesFoldersAndTheDiagnosticLine)
     EXPECT_FALSE(FolderExists(missing.c_str()));
     std::string overlong = overlongPath(dir.path);
     EXPECT_FALSE(FolderExists(overlong.c_str()));
-    EXPECT_EQ(diagnostics.text(),
-              "Erreur dans l'ouverture du repertoire <" + (dir / "f.txt") + ">\n"
-              "Erreur dans l'ouverture du repertoire <" + missing + ">\n"
-              "Erreur dans l'ouverture du repertoire <" + overlong + ">\n");
+    EXPECT_EQ(diagnostics.text(), "Erreur dans l'ouverture du repertoire <" + (dir / "f.txt") +
+                                      ">\n"
+                                      "Erreur dans l'ouverture du repertoire <" +
+                                      missing +
+                                      ">\n"
+                                      "Erreur dans l'ouverture du repertoire <" +
+                                      overlong + ">\n");
 }
 
-TEST(GetFileInfo, SizeAndDates)
-{
+TEST(GetFileInfo, SizeAndDates) {
     ScratchFolder dir("info");
     dir.write("f.bin", std::string(1234, 'x'));
     FileInfo info;

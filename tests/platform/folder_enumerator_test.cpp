@@ -9,8 +9,7 @@
 #include "platform/folder_enumerator.h"
 #include "scratch_folder.h"
 
-TEST(FolderEnumerator, ListsNamesKindsAndSizes)
-{
+TEST(FolderEnumerator, ListsNamesKindsAndSizes) {
     ScratchFolder dir("enum");
     dir.write("one.txt", "12345");
     dir.makeFolder("sub");
@@ -18,8 +17,7 @@ TEST(FolderEnumerator, ListsNamesKindsAndSizes)
     ASSERT_TRUE(listing.Open(dir.path.c_str()));
     std::map<std::string, FolderEntry> seen;
     FolderEntry entry;
-    while (listing.Next(entry, false))
-        seen[entry.name.text()] = entry;
+    while (listing.Next(entry, false)) seen[entry.name.text()] = entry;
     EXPECT_FALSE(listing.isOpen());
     EXPECT_FALSE(listing.Next(entry));
     ASSERT_EQ(seen.size(), 4u);
@@ -30,8 +28,7 @@ TEST(FolderEnumerator, ListsNamesKindsAndSizes)
     EXPECT_EQ(seen["one.txt"].size, 5);
 }
 
-TEST(FolderEnumerator, SurvivesDeletionOfWhatItReturned)
-{
+TEST(FolderEnumerator, SurvivesDeletionOfWhatItReturned) {
     ScratchFolder dir("enum-delete");
     std::set<std::string> made;
     for (int i = 0; i < 20; ++i) {
@@ -50,8 +47,7 @@ TEST(FolderEnumerator, SurvivesDeletionOfWhatItReturned)
     EXPECT_FALSE(dir.exists("f0"));
 }
 
-TEST(FolderEnumerator, ExactPatternsAndFailures)
-{
+TEST(FolderEnumerator, ExactPatternsAndFailures) {
     ScratchFolder dir("enum-pattern");
     dir.makeFolder("a.cpx");
     dir.makeFolder("B.CPX");
@@ -60,8 +56,7 @@ TEST(FolderEnumerator, ExactPatternsAndFailures)
     ASSERT_TRUE(listing.Open((dir.path + "\\*.cpx").c_str(), true));
     std::set<std::string> seen;
     FolderEntry entry;
-    while (listing.Next(entry))
-        seen.insert(entry.name.text());
+    while (listing.Next(entry)) seen.insert(entry.name.text());
     EXPECT_EQ(seen, (std::set<std::string>{"a.cpx", "B.CPX"}));
 
     // Reopening drops the listing in progress.
@@ -75,7 +70,8 @@ TEST(FolderEnumerator, ExactPatternsAndFailures)
     EXPECT_FALSE(listing.Open((dir / "*.none").c_str(), true));
     EXPECT_FALSE(listing.Next(entry));
     EXPECT_FALSE(listing.Open((dir / "missing").c_str()));
-    EXPECT_EQ(diagnostics.text(),
-              "Erreur dans l'ouverture du repertoire <" + (dir / "*.none") + ">\n"
-              "Erreur dans l'ouverture du repertoire <" + (dir / "missing") + ">\n");
+    EXPECT_EQ(diagnostics.text(), "Erreur dans l'ouverture du repertoire <" + (dir / "*.none") +
+                                      ">\n"
+                                      "Erreur dans l'ouverture du repertoire <" +
+                                      (dir / "missing") + ">\n");
 }

@@ -11,14 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isFolder(const std::string& path)
-{
+bool isFolder(const std::string& path) {
     std::error_code ignored;
     return fs::is_directory(path, ignored);
 }
 
-void makeTree(const ScratchFolder& dir)
-{
+void makeTree(const ScratchFolder& dir) {
     dir.write("src/a.txt", "aaa");
     dir.write("src/sub/b.txt", "bb");
     dir.write("src/sub/deeper/c.txt", "c");
@@ -27,8 +25,7 @@ void makeTree(const ScratchFolder& dir)
 
 }  // namespace
 
-TEST(MakeFolder, CreatesParentsOnlyWhenAsked)
-{
+TEST(MakeFolder, CreatesParentsOnlyWhenAsked) {
     ScratchFolder dir("mkdir");
     std::string nested = dir.path + "\\x\\y\\z";
     EXPECT_FALSE(MakeFolder(nested.c_str(), false));
@@ -44,27 +41,23 @@ TEST(MakeFolder, CreatesParentsOnlyWhenAsked)
     EXPECT_FALSE(MakeFolder((dir / "file/sub").c_str(), true));
 }
 
-TEST(MakeFolder, CreateFolderInsistsOnANewFolder)
-{
+TEST(MakeFolder, CreateFolderInsistsOnANewFolder) {
     ScratchFolder dir("create");
     EXPECT_TRUE(CreateFolder((dir / "new").c_str()));
     EXPECT_FALSE(CreateFolder((dir / "new").c_str()));
     EXPECT_FALSE(CreateFolder((dir / "a/b").c_str()));
 }
 
-TEST(MakeFolder, OverlongPathFailsCleanly)
-{
+TEST(MakeFolder, OverlongPathFailsCleanly) {
     ScratchFolder dir("long");
     std::string path = dir.path;
-    while (path.size() < 5000)
-        path += "/" + std::string(200, 'd');
+    while (path.size() < 5000) path += "/" + std::string(200, 'd');
     CapturedDiagnostics diagnostics;
     EXPECT_FALSE(MakeFolder(path.c_str(), true));
     EXPECT_NE(diagnostics.text().find(path), std::string::npos);  // never cut short
 }
 
-TEST(RemoveFolder, RemovesWholeTreesAndKeepsWhatRefuses)
-{
+TEST(RemoveFolder, RemovesWholeTreesAndKeepsWhatRefuses) {
     ScratchFolder dir("remove");
     makeTree(dir);
     EXPECT_TRUE(RemoveFolder((dir / "src").c_str(), false));
@@ -84,25 +77,23 @@ TEST(RemoveFolder, RemovesWholeTreesAndKeepsWhatRefuses)
 
     CapturedDiagnostics diagnostics;
     EXPECT_TRUE(RemoveFolder((dir / "none").c_str(), true));
-    EXPECT_EQ(diagnostics.text(), "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
+    EXPECT_EQ(diagnostics.text(),
+              "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
 }
 
-TEST(RemoveFolder, NeverFollowsALinkOutOfTheTree)
-{
+TEST(RemoveFolder, NeverFollowsALinkOutOfTheTree) {
     ScratchFolder dir("links");
     dir.write("outside/precious.txt", "p");
     dir.makeFolder("tree");
     std::error_code error;
     fs::create_directory_symlink(dir / "outside", dir / "tree/link", error);
-    if (error)
-        GTEST_SKIP() << "no folder links here: " << error.message();
+    if (error) GTEST_SKIP() << "no folder links here: " << error.message();
     EXPECT_TRUE(RemoveFolder((dir / "tree").c_str(), true));
     EXPECT_FALSE(dir.exists("tree"));
     EXPECT_EQ(dir.read("outside/precious.txt"), "p");
 }
 
-TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes)
-{
+TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes) {
     ScratchFolder dir("cpdir");
     makeTree(dir);
     ByteCounter copied{0};
@@ -120,8 +111,7 @@ TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes)
     EXPECT_FALSE(dir.exists("flat/sub"));
 }
 
-TEST(CopyFolder, MissingEndsAndCopiesIntoItself)
-{
+TEST(CopyFolder, MissingEndsAndCopiesIntoItself) {
     ScratchFolder dir("cpdir-bad");
     makeTree(dir);
     EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "nowhere").c_str(), true, nullptr));
@@ -129,10 +119,12 @@ TEST(CopyFolder, MissingEndsAndCopiesIntoItself)
 
     CapturedDiagnostics diagnostics;
     EXPECT_TRUE(CopyFolder((dir / "none").c_str(), (dir / "src").c_str(), true, nullptr));
-    EXPECT_EQ(diagnostics.text(), "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
+    EXPECT_EQ(diagnostics.text(),
+              "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
 
     EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "SRC").c_str(), true, nullptr));
-    EXPECT_FALSE(CopySubfolder((dir / "src").c_str(), (dir.path + "\\Src\\sub\\copy").c_str(), nullptr));
+    EXPECT_FALSE(
+        CopySubfolder((dir / "src").c_str(), (dir.path + "\\Src\\sub\\copy").c_str(), nullptr));
     EXPECT_FALSE(dir.exists("src/sub/copy"));
     EXPECT_TRUE(CopySubfolder((dir / "src").c_str(), (dir / "src2").c_str(), nullptr));
 }

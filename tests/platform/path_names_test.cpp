@@ -10,15 +10,13 @@
 
 namespace {
 
-std::string str(const TextBuffer& text)
-{
+std::string str(const TextBuffer& text) {
     return text.text();
 }
 
 }  // namespace
 
-TEST(PathNames, SplitsOnEitherSeparator)
-{
+TEST(PathNames, SplitsOnEitherSeparator) {
     EXPECT_EQ(str(BaseName("c:\\dir/sub\\file.txt")), "file.txt");
     EXPECT_EQ(str(BaseName("file.txt")), "file.txt");
     EXPECT_EQ(str(BaseName("dir\\")), "");
@@ -29,8 +27,7 @@ TEST(PathNames, SplitsOnEitherSeparator)
     EXPECT_EQ(str(ParentPath("\\top")), "");
 }
 
-TEST(PathNames, ExtensionAndStemLookAtTheLastComponentOnly)
-{
+TEST(PathNames, ExtensionAndStemLookAtTheLastComponentOnly) {
     EXPECT_EQ(str(Extension("a.tar.gz")), "gz");
     EXPECT_EQ(str(Extension("dir.d\\file")), "");
     EXPECT_EQ(str(Extension("dir.d/file.")), "");
@@ -39,8 +36,7 @@ TEST(PathNames, ExtensionAndStemLookAtTheLastComponentOnly)
     EXPECT_EQ(str(StemName("a.tar.gz")), "a.tar");
 }
 
-TEST(PathNames, JoinAddsOneSeparatorAndSameFileFoldsCase)
-{
+TEST(PathNames, JoinAddsOneSeparatorAndSameFileFoldsCase) {
     EXPECT_EQ(str(JoinPath("c:\\dir", "x")), "c:\\dir\\x");
     EXPECT_EQ(str(JoinPath("c:\\dir\\", "x")), "c:\\dir\\x");
     EXPECT_EQ(str(JoinPath("dir/", "x")), "dir/x");
@@ -50,8 +46,7 @@ TEST(PathNames, JoinAddsOneSeparatorAndSameFileFoldsCase)
     EXPECT_FALSE(SameFile("c:\\a", "c:\\ab"));
 }
 
-TEST(ProcessPaths, ProgramFileAndFolders)
-{
+TEST(ProcessPaths, ProgramFileAndFolders) {
     TextBuffer module = ModulePath();
     EXPECT_EQ(str(BaseName(module.text())).rfind("platform_tests", 0), 0u) << module.text();
     EXPECT_TRUE(PathExists(module.text()));
@@ -59,8 +54,7 @@ TEST(ProcessPaths, ProgramFileAndFolders)
     EXPECT_TRUE(FolderExists(StartDirectory().text()));
 }
 
-TEST(ProcessPaths, CurrentFolderMovesAndComesBack)
-{
+TEST(ProcessPaths, CurrentFolderMovesAndComesBack) {
     ScratchFolder scratch("paths");
     TextBuffer before = CurrentFolder();
     ASSERT_TRUE(SetCurrentFolder(scratch.path.c_str()));

@@ -13,18 +13,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long long millisecondsSince(Clock::time_point start)
-{
+long long millisecondsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-std::string sleeper(int milliseconds, const std::string& marker)
-{
+std::string sleeper(int milliseconds, const std::string& marker) {
     return "\"" SLEEPER_PATH "\" " + std::to_string(milliseconds) + " \"" + marker + "\"";
 }
 
-bool appears(const ScratchFolder& dir, const std::string& name)
-{
+bool appears(const ScratchFolder& dir, const std::string& name) {
     for (int i = 0; i < 200 && !dir.exists(name); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return dir.exists(name);
@@ -32,8 +29,7 @@ bool appears(const ScratchFolder& dir, const std::string& name)
 
 }  // namespace
 
-TEST(StartProgram, WaitsForTheEndOfTheProgram)
-{
+TEST(StartProgram, WaitsForTheEndOfTheProgram) {
     ScratchFolder dir("start-wait");
     Clock::time_point start = Clock::now();
     EXPECT_TRUE(StartProgram(sleeper(400, dir / "done.txt").c_str(), true, ""));
@@ -41,8 +37,7 @@ TEST(StartProgram, WaitsForTheEndOfTheProgram)
     EXPECT_EQ(dir.read("done.txt"), "done");
 }
 
-TEST(StartProgram, WithoutWaitingReturnsAtOnceAndRunsInItsFolder)
-{
+TEST(StartProgram, WithoutWaitingReturnsAtOnceAndRunsInItsFolder) {
     ScratchFolder dir("start-nowait");
     Clock::time_point start = Clock::now();
     EXPECT_TRUE(StartProgram(sleeper(1500, "later.txt").c_str(), false, dir.path.c_str()));
@@ -51,8 +46,7 @@ TEST(StartProgram, WithoutWaitingReturnsAtOnceAndRunsInItsFolder)
     EXPECT_TRUE(appears(dir, "later.txt"));
 }
 
-TEST(StartProgram, WaitEndsWhenStopped)
-{
+TEST(StartProgram, WaitEndsWhenStopped) {
     ScratchFolder dir("start-stop");
     std::atomic<bool> stop{false};
     std::thread canceller([&stop] {
@@ -66,21 +60,22 @@ TEST(StartProgram, WaitEndsWhenStopped)
     EXPECT_FALSE(dir.exists("never.txt"));
 }
 
-TEST(StartProgram, MissingProgramOrFolderIsReported)
-{
+TEST(StartProgram, MissingProgramOrFolderIsReported) {
     ScratchFolder dir("start-missing");
     std::string missing = "\"" + (dir / "none.exe") + "\" 1";
     CapturedDiagnostics diagnostics;
     EXPECT_FALSE(StartProgram(missing.c_str(), true, ""));
     EXPECT_FALSE(StartProgram(sleeper(0, "x.txt").c_str(), true, (dir / "nofolder").c_str()));
     EXPECT_FALSE(StartProgram("", false, ""));
-    EXPECT_EQ(diagnostics.text(), "Erreur d'ouverture du prg <" + missing + ">\n"
-                                  "Erreur d'ouverture du prg <" + sleeper(0, "x.txt") + ">\n"
-                                  "Erreur d'ouverture du prg <>\n");
+    EXPECT_EQ(diagnostics.text(), "Erreur d'ouverture du prg <" + missing +
+                                      ">\n"
+                                      "Erreur d'ouverture du prg <" +
+                                      sleeper(0, "x.txt") +
+                                      ">\n"
+                                      "Erreur d'ouverture du prg <>\n");
 }
 
-TEST(ShellOpen, MissingDocumentIsReported)
-{
+TEST(ShellOpen, MissingDocumentIsReported) {
     ScratchFolder dir("shell");
     std::string missing = dir / "none.txt";
     CapturedDiagnostics diagnostics;

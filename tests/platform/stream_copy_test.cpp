@@ -9,8 +9,7 @@ namespace {
 // Records the largest piece written.
 class PieceRecorder : public TextOutStream {
 public:
-    void write(const char* p, int32_t n) override
-    {
+    void write(const char* p, int32_t n) override {
         largest = n > largest ? n : largest;
         TextOutStream::write(p, n);
     }
@@ -19,11 +18,9 @@ public:
 
 }  // namespace
 
-TEST(CopyStreamBytes, CountedAndWholeCopiesInSmallPieces)
-{
+TEST(CopyStreamBytes, CountedAndWholeCopiesInSmallPieces) {
     std::string bytes(10000, '\0');
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 7);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
     TextInStream in(bytes.data(), static_cast<int32_t>(bytes.size()));
 
     PieceRecorder first;
@@ -39,8 +36,7 @@ TEST(CopyStreamBytes, CountedAndWholeCopiesInSmallPieces)
     EXPECT_EQ(CopyStreamBytes(in, none, 100), 0);  // stops at the end
 }
 
-TEST(SkipLine, ConsumesOneLineEnd)
-{
+TEST(SkipLine, ConsumesOneLineEnd) {
     TextInStream in("one\r\ntwo\nlast");
     EXPECT_TRUE(SkipLine(in));
     EXPECT_EQ(in.get(), '\n');  // a CR LF pair is two line ends

@@ -10,8 +10,7 @@
 
 namespace {
 
-void write(const std::string& path, const char* name, const char* text)
-{
+void write(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
     key.setWriteAccess(true);
     key.openPath(path.c_str(), true);
@@ -20,27 +19,22 @@ void write(const std::string& path, const char* name, const char* text)
 
 // Every key below path with its typed values, as one text in name order
 // (a copy writes values in another order than the source lists them).
-std::string dump(const std::string& path, const std::string& indent = "")
-{
+std::string dump(const std::string& path, const std::string& indent = "") {
     RegistryKey key;
     key.openPath(path.c_str(), false);
-    if (!key.isOpen())
-        return "<missing>";
+    if (!key.isOpen()) return "<missing>";
     std::map<std::string, std::string> values, subkeys;
     for (ParamCell* c = key.listValues(true, true); c; c = c->next)
         values[c->node->name()] = c->node->value();
     for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next)
         subkeys[c->node->name()] = dump(path + "\\" + c->node->name(), indent + "  ");
     std::string text;
-    for (auto& [name, value] : values)
-        text += indent + name + "=" + value + "\n";
-    for (auto& [name, below] : subkeys)
-        text += indent + "[" + name + "]\n" + below;
+    for (auto& [name, value] : values) text += indent + name + "=" + value + "\n";
+    for (auto& [name, below] : subkeys) text += indent + "[" + name + "]\n" + below;
     return text;
 }
 
-bool exists(const std::string& path)
-{
+bool exists(const std::string& path) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
     return key.isOpen();
@@ -55,8 +49,7 @@ struct ViewSwitch {
 
 }  // namespace
 
-TEST(RegistryBranches, CloneCopiesEveryTypeAndSubkey)
-{
+TEST(RegistryBranches, CloneCopiesEveryTypeAndSubkey) {
     TestKey test;
     write(test / "src", "s", "text");
     write(test / "src", "e", "__eval:%P%");
@@ -73,8 +66,7 @@ TEST(RegistryBranches, CloneCopiesEveryTypeAndSubkey)
     EXPECT_NE(dump(test / "src").find("[deep]"), std::string::npos);
 }
 
-TEST(RegistryBranches, CloneWithoutReplaceMergesAndAMissingSourceIsCreated)
-{
+TEST(RegistryBranches, CloneWithoutReplaceMergesAndAMissingSourceIsCreated) {
     TestKey test;
     write(test / "src", "b", "1");
     write(test / "dst", "a", "2");
@@ -86,16 +78,15 @@ TEST(RegistryBranches, CloneWithoutReplaceMergesAndAMissingSourceIsCreated)
     EXPECT_EQ(dump(test / "copy"), "");
 }
 
-TEST(RegistryBranches, CloneRefusesOverlappingBranches)
-{
+TEST(RegistryBranches, CloneRefusesOverlappingBranches) {
     TestKey test;
     write(test / "A\\B", "v", "1");
     const std::string before = dump(test.path);
     const std::string cases[][2] = {
         {test / "A", test / "A"},
         {test / "A", "HKEY_CURRENT_USER/" + test.below + "/a/"},  // same key, other spelling
-        {test / "A", test / "A\\B\\C"},                            // into its own subtree
-        {test / "A\\B", test / "A"},                               // the source would go first
+        {test / "A", test / "A\\B\\C"},                           // into its own subtree
+        {test / "A\\B", test / "A"},                              // the source would go first
     };
     for (auto& c : cases) {
         ErrorCapture errors;
@@ -108,8 +99,7 @@ TEST(RegistryBranches, CloneRefusesOverlappingBranches)
     EXPECT_EQ(dump(test / "AB"), dump(test / "A"));
 }
 
-TEST(RegistryBranches, TheSwitchChoosesTheViewForWritingAndDeleting)
-{
+TEST(RegistryBranches, TheSwitchChoosesTheViewForWritingAndDeleting) {
     TestKey test("HKEY_LOCAL_MACHINE\\Software");
     uint32_t type;
     std::string bytes;

@@ -9,23 +9,19 @@
 
 namespace {
 
-std::vector<std::string> names(ParamNodeList list)
-{
+std::vector<std::string> names(ParamNodeList list) {
     std::vector<std::string> result;
-    for (ParamCell* c = list; c; c = c->next)
-        result.push_back(c->node->name());
+    for (ParamCell* c = list; c; c = c->next) result.push_back(c->node->name());
     return result;
 }
 
-bool exists(const std::string& path)
-{
+bool exists(const std::string& path) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
     return key.isOpen();
 }
 
-void create(const std::string& path, const char* value = nullptr)
-{
+void create(const std::string& path, const char* value = nullptr) {
     RegistryKey key;
     key.setWriteAccess(true);
     key.openPath(path.c_str(), true);
@@ -37,22 +33,19 @@ void create(const std::string& path, const char* value = nullptr)
 
 }  // namespace
 
-TEST(RegistryPaths, SlashesAndBackslashesNameTheSameKey)
-{
+TEST(RegistryPaths, SlashesAndBackslashesNameTheSameKey) {
     TestKey test;
     create(test / "A\\B", "x");
     std::string slashed = "HKEY_CURRENT_USER/" + test.below + "/A/B";
     for (char& c : slashed)
-        if (c == '\\')
-            c = '/';
+        if (c == '\\') c = '/';
     RegistryKey key;
     EXPECT_EQ(std::string(key.openPath(slashed.c_str(), false)), test.below + "\\A\\B");
     ASSERT_TRUE(key.isOpen());
     EXPECT_STREQ(key.readValue("v", false, true), "x");
 }
 
-TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot)
-{
+TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot) {
     TestKey test;
     create(test.path, "x");
     RegistryKey key;
@@ -60,8 +53,7 @@ TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot)
     ASSERT_TRUE(key.isOpen());
     std::string software;
     for (const std::string& name : names(key.listSubkeys(true, false)))
-        if (name == "Software" || name == "SOFTWARE")
-            software = name;
+        if (name == "Software" || name == "SOFTWARE") software = name;
     EXPECT_FALSE(software.empty());
 
     std::string lower = "hkey_current_user\\" + test.below;
@@ -78,16 +70,14 @@ TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot)
     EXPECT_FALSE(key.deleteTree());
 }
 
-TEST(RegistryPaths, CurrentConfigIsARootOfItsOwn)
-{
+TEST(RegistryPaths, CurrentConfigIsARootOfItsOwn) {
     TestKey config("HKEY_CURRENT_CONFIG");
     create(config.path, "x");
     EXPECT_TRUE(exists(config.path));
     EXPECT_FALSE(exists("HKEY_LOCAL_MACHINE\\" + config.below));
 }
 
-TEST(RegistryPaths, PiecesJoinUnderAParent)
-{
+TEST(RegistryPaths, PiecesJoinUnderAParent) {
     TestKey test;
     create(test / "A\\B\\C");
     RegistryKey parent, key;
@@ -103,8 +93,7 @@ TEST(RegistryPaths, PiecesJoinUnderAParent)
     EXPECT_TRUE(key.isOpen());
 }
 
-TEST(RegistryPaths, RootAndBranchJoinUnlessTheRootIsBlank)
-{
+TEST(RegistryPaths, RootAndBranchJoinUnlessTheRootIsBlank) {
     TestKey test;
     create(test.path, "x");
     RegistryKey key;
@@ -116,8 +105,7 @@ TEST(RegistryPaths, RootAndBranchJoinUnlessTheRootIsBlank)
     EXPECT_EQ(key.joinRootAndBranch("erreur", test.below.c_str(), false), nullptr);
 }
 
-TEST(RegistryPaths, OpeningWithCreateMakesMissingKeysOnlyWhenAsked)
-{
+TEST(RegistryPaths, OpeningWithCreateMakesMissingKeysOnlyWhenAsked) {
     TestKey test;
     ErrorCapture errors;
     RegistryKey key;
@@ -130,11 +118,9 @@ TEST(RegistryPaths, OpeningWithCreateMakesMissingKeysOnlyWhenAsked)
     EXPECT_EQ(errors.text(), "");
 }
 
-TEST(RegistryPaths, SubkeysListInReverseEnumerationOrder)
-{
+TEST(RegistryPaths, SubkeysListInReverseEnumerationOrder) {
     TestKey test;
-    for (const char* name : {"A", "B", "C"})
-        create(test / name);
+    for (const char* name : {"A", "B", "C"}) create(test / name);
     RegistryKey key;
     key.openPath(test.path.c_str(), false);
     EXPECT_EQ(names(key.listSubkeys(true, false)), (std::vector<std::string>{"C", "B", "A"}));
@@ -148,8 +134,7 @@ TEST(RegistryPaths, SubkeysListInReverseEnumerationOrder)
     EXPECT_EQ(names(key.listSubkeys(false, false)).front(), "D");
 }
 
-TEST(RegistryPaths, DeletingATreeRemovesEverythingBelow)
-{
+TEST(RegistryPaths, DeletingATreeRemovesEverythingBelow) {
     TestKey test;
     create(test / "A\\B\\C", "x");
     create(test / "A\\D", "y");
@@ -162,8 +147,7 @@ TEST(RegistryPaths, DeletingATreeRemovesEverythingBelow)
     EXPECT_TRUE(exists(test / "E"));
 }
 
-TEST(RegistryPaths, ARootKeyIsNeverDeleted)
-{
+TEST(RegistryPaths, ARootKeyIsNeverDeleted) {
     TestKey test;
     create(test.path, "x");
     ErrorCapture errors;

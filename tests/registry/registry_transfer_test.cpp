@@ -10,16 +10,14 @@
 
 namespace {
 
-void write(const std::string& path, const char* name, const char* text)
-{
+void write(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
     key.setWriteAccess(true);
     key.openPath(path.c_str(), true);
     ASSERT_TRUE(key.writeValue(name, text, false)) << path;
 }
 
-std::string typed(const std::string& path, const char* name)
-{
+std::string typed(const std::string& path, const char* name) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
     const char* text = key.readValue(name, false, true);
@@ -27,27 +25,22 @@ std::string typed(const std::string& path, const char* name)
 }
 
 // Line ends as the platform writes text files (CR LF on Windows) read as LF.
-std::string lines(const std::string& bytes)
-{
+std::string lines(const std::string& bytes) {
     std::string text;
     for (char c : bytes)
-        if (c != '\r')
-            text += c;
+        if (c != '\r') text += c;
     return text;
 }
 
-std::string failures(ParamNodeList list)
-{
+std::string failures(ParamNodeList list) {
     std::string text;
-    for (ParamCell* c = list; c; c = c->next)
-        text += std::string("[") + c->node->name() + "]";
+    for (ParamCell* c = list; c; c = c->next) text += std::string("[") + c->node->name() + "]";
     return text;
 }
 
 }  // namespace
 
-TEST(RegistryExport, WritesStringsAndNumbersInReverseEnumerationOrder)
-{
+TEST(RegistryExport, WritesStringsAndNumbersInReverseEnumerationOrder) {
     TestKey test;
     ScratchFolder folder("export");
     write(test.path, "a\"q", "say \"hi\"");
@@ -56,8 +49,8 @@ TEST(RegistryExport, WritesStringsAndNumbersInReverseEnumerationOrder)
     write(test.path, "d", "__dword:-1");
     write(test.path, "e", "__dword:5");
     TextBuffer path;
-    EXPECT_TRUE(exportValues("HKEY_CURRENT_USER", test.below.c_str(),
-                             (folder / "out.txt").c_str(), path));
+    EXPECT_TRUE(
+        exportValues("HKEY_CURRENT_USER", test.below.c_str(), (folder / "out.txt").c_str(), path));
     EXPECT_EQ(lines(folder.read("out.txt")),
               "\"e\" = 5\n"
               "\"d\" = -1\n"
@@ -65,8 +58,7 @@ TEST(RegistryExport, WritesStringsAndNumbersInReverseEnumerationOrder)
               "\"a\\\"q\" = \"say \\\"hi\\\"\"\n");
 }
 
-TEST(RegistryExport, AMissingKeyIsCreatedAndGivesAnEmptyFile)
-{
+TEST(RegistryExport, AMissingKeyIsCreatedAndGivesAnEmptyFile) {
     TestKey test;
     ScratchFolder folder("export");
     TextBuffer path;
@@ -78,8 +70,7 @@ TEST(RegistryExport, AMissingKeyIsCreatedAndGivesAnEmptyFile)
     EXPECT_TRUE(key.isOpen());
 }
 
-TEST(RegistryExport, AnUnknownRootFailsAndWritesNothing)
-{
+TEST(RegistryExport, AnUnknownRootFailsAndWritesNothing) {
     ScratchFolder folder("export");
     TextBuffer path("old");
     EXPECT_FALSE(exportValues("HKEY_NOWHERE", "Software", (folder / "out.txt").c_str(), path));
@@ -87,8 +78,7 @@ TEST(RegistryExport, AnUnknownRootFailsAndWritesNothing)
     EXPECT_FALSE(folder.exists("out.txt"));
 }
 
-TEST(RegistryExport, AnExportWrappedUnderAKeyImportsBack)
-{
+TEST(RegistryExport, AnExportWrappedUnderAKeyImportsBack) {
     TestKey test;
     ScratchFolder folder("export");
     write(test / "from", "s", "text");
@@ -107,8 +97,7 @@ TEST(RegistryExport, AnExportWrappedUnderAKeyImportsBack)
     EXPECT_EQ(typed(test / "to", "e"), "%P%");
 }
 
-TEST(RegistryImport, NumbersDuplicatesAndExpandedNames)
-{
+TEST(RegistryImport, NumbersDuplicatesAndExpandedNames) {
     TestKey test;
     ScratchFolder folder("import");
     folder.write("in.txt",
@@ -139,8 +128,7 @@ TEST(RegistryImport, NumbersDuplicatesAndExpandedNames)
     EXPECT_EQ(typed(key, "dup"), "first");
 }
 
-TEST(RegistryImport, NewValuesAreBuiltFromTheOldOnes)
-{
+TEST(RegistryImport, NewValuesAreBuiltFromTheOldOnes) {
     TestKey test;
     ScratchFolder folder("import");
     write(test.path, "Path", "__eval:%P%");
@@ -167,13 +155,15 @@ TEST(RegistryImport, NewValuesAreBuiltFromTheOldOnes)
     EXPECT_EQ(typed(test.path, "New"), "EXVAL|EXVALHT|EXVALTYP");
 }
 
-TEST(RegistryImport, KeysThatCannotBeWrittenAreReportedAndTheRestGoesOn)
-{
+TEST(RegistryImport, KeysThatCannotBeWrittenAreReportedAndTheRestGoesOn) {
     TestKey test;
     ScratchFolder folder("import");
-    folder.write("in.txt", "\"hkey_current_user\\Software\\X\"\n+\n\"v\" = 1\n-\n"
-                           "\"" + test.path + "\"\n+\n\"v\" = 2\n-\n"
-                           "\"HKEY_NOWHERE\\Y\"\n");
+    folder.write("in.txt",
+                 "\"hkey_current_user\\Software\\X\"\n+\n\"v\" = 1\n-\n"
+                 "\"" +
+                     test.path +
+                     "\"\n+\n\"v\" = 2\n-\n"
+                     "\"HKEY_NOWHERE\\Y\"\n");
     ParamNode variables;
     ParamNodeList failed = nullptr;
     importFile((folder / "in.txt").c_str(), variables, failed);

@@ -13,8 +13,7 @@ namespace {
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
-Texts listed(RegistryKey& key, bool typed)
-{
+Texts listed(RegistryKey& key, bool typed) {
     Texts texts;
     for (ParamCell* c = key.listValues(true, typed); c; c = c->next)
         texts.emplace_back(c->node->name(), c->node->value() ? c->node->value() : "<none>");
@@ -26,8 +25,7 @@ struct Stored {
     std::string bytes;
 };
 
-Stored stored(const TestKey& test, const std::string& name)
-{
+Stored stored(const TestKey& test, const std::string& name) {
     Stored value{0, "<missing>"};
     if (!storedValue(rootCurrentUser, test.below, name, false, value.type, value.bytes))
         value.bytes = "<missing>";
@@ -38,8 +36,7 @@ struct RegistryValues : ::testing::Test {
     TestKey test;
     RegistryKey key;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         key.setWriteAccess(true);
         ASSERT_TRUE(key.openPath(test.path.c_str(), true));
         ASSERT_TRUE(key.isOpen());
@@ -48,8 +45,7 @@ struct RegistryValues : ::testing::Test {
 
 }  // namespace
 
-TEST_F(RegistryValues, TypedTextsGiveTheirTypeAndBytes)
-{
+TEST_F(RegistryValues, TypedTextsGiveTheirTypeAndBytes) {
     struct Case {
         const char* text;
         uint32_t type;
@@ -75,16 +71,12 @@ TEST_F(RegistryValues, TypedTextsGiveTheirTypeAndBytes)
     }
 }
 
-TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten)
-{
+TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten) {
     // Written in name order, which is also the order of enumeration on
     // systems that keep values sorted.
-    const Texts written = {{"", "default"},
-                           {"b", "__hex(3):1,0,255"},
-                           {"d", "__dword:-7"},
-                           {"e", "__eval:%P%;x"},
-                           {"empty", "__hex(3):"},
-                           {"m", "__hex(7):97,0,0"},
+    const Texts written = {{"", "default"},          {"b", "__hex(3):1,0,255"},
+                           {"d", "__dword:-7"},      {"e", "__eval:%P%;x"},
+                           {"empty", "__hex(3):"},   {"m", "__hex(7):97,0,0"},
                            {"s", "text with spaces"}};
     for (auto& [name, text] : written)
         ASSERT_TRUE(key.writeValue(name.c_str(), text.c_str(), false));
@@ -109,8 +101,7 @@ TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten)
     }
 }
 
-TEST_F(RegistryValues, UntypedListingKeepsStringsAndNumbersOnly)
-{
+TEST_F(RegistryValues, UntypedListingKeepsStringsAndNumbersOnly) {
     key.writeValue("b", "__hex(3):1", false);
     key.writeValue("d", "__dword:5", false);
     key.writeValue("e", "__eval:%P%", false);
@@ -128,8 +119,7 @@ TEST_F(RegistryValues, UntypedListingKeepsStringsAndNumbersOnly)
     EXPECT_EQ(key.readValue("D", false, true), nullptr);
 }
 
-TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked)
-{
+TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked) {
     EXPECT_TRUE(key.writeValue("text", "12", false));
     EXPECT_EQ(stored(test, "text").type, regString);
 
@@ -142,8 +132,7 @@ TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked)
     EXPECT_EQ(stored(test, "n").type, regString);
 }
 
-TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly)
-{
+TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly) {
     ErrorCapture errors;
     ParamNode noText("none", nullptr), broken("broken", "__hex(3)1,2");
     ParamCell second{&broken, nullptr}, first{&noText, &second};
@@ -153,8 +142,7 @@ TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly)
     EXPECT_EQ(errors.text(), "");
 }
 
-TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere)
-{
+TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere) {
     RegistryKey reader;
     reader.openPath(test.path.c_str(), false);
     ASSERT_TRUE(reader.isOpen());
@@ -167,8 +155,7 @@ TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere)
                                  "Erreur d'ecriture dans le registre (b" + where);
 }
 
-TEST_F(RegistryValues, WritingRefreshesTheCache)
-{
+TEST_F(RegistryValues, WritingRefreshesTheCache) {
     key.writeValue("a", "1", false);
     EXPECT_STREQ(key.readValue("a", false, true), "1");
     key.writeValue("a", "2", false);

@@ -7,19 +7,16 @@
 
 namespace {
 
-void deleteInView(const std::string& path, bool view64)
-{
+void deleteInView(const std::string& path, bool view64) {
     bool previous = setRegistryView64(view64);
     RegistryKey key;
-    if (key.openPath(path.c_str(), false) && key.isOpen())
-        key.deleteTree();
+    if (key.openPath(path.c_str(), false) && key.isOpen()) key.deleteTree();
     setRegistryView64(previous);
 }
 
 }  // namespace
 
-TestKey::TestKey(const std::string& parent)
-{
+TestKey::TestKey(const std::string& parent) {
     static const unsigned run = std::random_device()();
     static int made = 0;
     std::string name = "InstallerTests-" + std::to_string(run) + "-" + std::to_string(++made);
@@ -27,8 +24,7 @@ TestKey::TestKey(const std::string& parent)
     below = path.substr(path.find('\\') + 1);
 }
 
-TestKey::~TestKey()
-{
+TestKey::~TestKey() {
     ErrorCapture quiet;
     deleteInView(path, false);
     deleteInView(path, true);
@@ -36,7 +32,6 @@ TestKey::~TestKey()
 
 ErrorCapture::ErrorCapture() : previous(setErrorStream(&lines)) {}
 
-ErrorCapture::~ErrorCapture()
-{
+ErrorCapture::~ErrorCapture() {
     setErrorStream(previous);
 }

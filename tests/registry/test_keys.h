@@ -15,7 +15,9 @@ struct TestKey {
     TestKey& operator=(const TestKey&) = delete;
 
     // The full path of a key below this one (empty: this one).
-    std::string operator/(const std::string& below) const { return below.empty() ? path : path + "\\" + below; }
+    std::string operator/(const std::string& below) const {
+        return below.empty() ? path : path + "\\" + below;
+    }
 
     std::string path;   // with the root name
     std::string below;  // without it

@@ -10,12 +10,15 @@
 namespace {
 
 // A keyed command whose result shows as the variable named by its "Oui" or "Non" branch.
-std::string condition(const std::string& keyword, const std::string& keys, const std::string& flag) {
+std::string condition(const std::string& keyword, const std::string& keys,
+                      const std::string& flag) {
     return "    " + keyword + "\n    +\n        " + keys + "\n        Oui = \"" + flag +
            "_OUI\"\n        Non = \"" + flag + "_NON\"\n    -\n";
 }
 
-std::string script(const std::string& commands) { return "Installe\n+\n" + commands + "-\n"; }
+std::string script(const std::string& commands) {
+    return "Installe\n+\n" + commands + "-\n";
+}
 
 std::string answerOf(const char* flag) {
     bool yes = isDefined((std::string(flag) + "_OUI").c_str());
@@ -36,7 +39,8 @@ TEST_F(ConditionTest, ComparisonsFollowTheirOwnRules) {
                condition("SI_SUP", "Chaine1 = \" 2.5kg\"", "sup3") +
                condition("SI_SUP", "Chaine2 = \"-1e1\"", "sup4") +
                condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\"", "str1") +
-               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\" FLAGS = \"1\"", "str2") +
+               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\" FLAGS = \"1\"",
+                         "str2") +
                condition("SI_STRSTR", "Chaine1 = \"ÉTÉ\" Chaine2 = \"été\"", "str3") +
                condition("SI_STRSTR", "Chaine1 = \"abc\" Chaine2 = \"\"", "str4")));
     EXPECT_EQ(answerOf("eq1"), "Oui");

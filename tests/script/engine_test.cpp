@@ -259,10 +259,13 @@ TEST_F(EngineTest, SystemErrorTextFollowsAFailingItemOnlyWhenReportedAndNotFirst
     std::string script = R"(
 Installe
 +
-    "-FAPPEND"  +  ")" + missing + R"(" = "x"  -
+    "-FAPPEND"  +  ")" + missing +
+                         R"(" = "x"  -
     ERREUR  +  Script = "stop"  -
-    "-FAPPEND"  +  ")" + missing + R"(" = "x"  -
-    FAPPEND  +  ")" + missing + R"(" = "x"  -
+    "-FAPPEND"  +  ")" + missing +
+                         R"(" = "x"  -
+    FAPPEND  +  ")" + missing +
+                         R"(" = "x"  -
 -
 )";
     run(script);

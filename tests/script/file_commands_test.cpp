@@ -93,8 +93,8 @@ TEST_F(FileCommandsTest, RenameMovesAndReportsAMissingSource) {
 TEST_F(FileCommandsTest, FcreateEmptiesOrCreatesAndReportsAMissingFolder) {
     folder.write("full.txt", "content");
     std::string inMissingFolder = folder / "nowhere/new.txt";
-    runItems("FCREATE", {{folder / "full.txt", "ignored"}, {folder / "fresh.txt", ""},
-                         {inMissingFolder, ""}});
+    runItems("FCREATE",
+             {{folder / "full.txt", "ignored"}, {folder / "fresh.txt", ""}, {inMissingFolder, ""}});
     EXPECT_TRUE(folder.exists("full.txt"));
     EXPECT_EQ(folder.read("full.txt"), "");
     EXPECT_TRUE(folder.exists("fresh.txt"));
@@ -126,7 +126,8 @@ TEST_F(FileCommandsTest, CpdirCopiesATreeIntoAnExistingFolderOnly) {
     runItems("CPDIR", {{folder / "tree", folder / "copy"}, {folder / "tree", missing}});
     EXPECT_EQ(folder.read("copy/a.txt"), "AAA");
     EXPECT_EQ(folder.read("copy/sub/b.txt"), "BB");
-    Entries expected = {{"CPDIR", "Erreur de copie du dossier " + (folder / "tree") + "=>" + missing}};
+    Entries expected = {
+        {"CPDIR", "Erreur de copie du dossier " + (folder / "tree") + "=>" + missing}};
     EXPECT_EQ(reports(), expected);
 }
 
@@ -194,7 +195,8 @@ TEST_F(FileCommandsTest, FdelDeletesAndReportsAMissingFileUnlessSilenced) {
 TEST_F(FileCommandsTest, EvalueExpandsATemplateWithItsConditionalSections) {
     setVariable("NAME", "World");
     setVariable("DEBUG", "");
-    folder.write("template.txt", "Hello ${NAME}\r\n${?DEBUG|?}debug on\r\n${?/}${?MISSING|?}hidden${?/}end\\$");
+    folder.write("template.txt",
+                 "Hello ${NAME}\r\n${?DEBUG|?}debug on\r\n${?/}${?MISSING|?}hidden${?/}end\\$");
     runItems("EVALUE", {{folder / "template.txt", folder / "out.txt"},
                         {folder / "absent.txt", folder / "empty.txt"}});
     EXPECT_EQ(folder.read("out.txt"), "Hello World\r\ndebug on\r\nend$");
@@ -230,7 +232,7 @@ protected:
 TEST_F(StopTest, StopHaltsALongFolderCopy) {
     for (int i = 0; i < fileCount; ++i) folder.write("big/f" + std::to_string(i), content);
     folder.makeFolder("copy");
-    auto waited = stopWhileRunning(itemScript("CPDIR", {{folder / "big", folder / "copy"}}) );
+    auto waited = stopWhileRunning(itemScript("CPDIR", {{folder / "big", folder / "copy"}}));
     EXPECT_LT(waited.count(), 100);
     EXPECT_LT(CopiedBytes().load(), int64_t(fileCount) * int64_t(content.size()));
     EXPECT_TRUE(errors().empty());
@@ -239,7 +241,8 @@ TEST_F(StopTest, StopHaltsALongFolderCopy) {
 TEST_F(StopTest, StopHaltsALongLibraryUnpacking) {
     std::string archive("\x01", 1);
     for (int i = 0; i < fileCount; ++i) {
-        archive += "f" + std::to_string(i) + '\0' + bigEndian(static_cast<uint32_t>(content.size())) + content;
+        archive += "f" + std::to_string(i) + '\0' +
+                   bigEndian(static_cast<uint32_t>(content.size())) + content;
     }
     archive += '\x02';
     folder.write("big.lib", archive);

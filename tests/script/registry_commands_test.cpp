@@ -152,8 +152,12 @@ Installe
 -
 )");
     // Without "Racine" the root text is "erreur", which names no root either.
-    Entries expected = {{"REG_ECRIT", "Erreur d'\xE9" "criture dans le registre "},
-                        {"REG_ECRIT", "Erreur d'\xE9" "criture dans le registre "}};
+    Entries expected = {{"REG_ECRIT",
+                         "Erreur d'\xE9"
+                         "criture dans le registre "},
+                        {"REG_ECRIT",
+                         "Erreur d'\xE9"
+                         "criture dans le registre "}};
     EXPECT_EQ(errors(), expected);
 }
 
@@ -209,7 +213,8 @@ Installe
     "1REG_EVAL"
     +
         Racine = "HKEY_CURRENT_USER"  AvBranche = "${K}/Products"  ApBranche = "Setup"
-        Variable = "found"  Nom = ")" + name + R"("  IHM = ")" + flags + "\"\n" + extra + R"(
+        Variable = "found"  Nom = ")" +
+            name + R"("  IHM = ")" + flags + "\"\n" + extra + R"(
     -
 -
 )");
@@ -264,7 +269,8 @@ TEST_F(RegistrySearchTest, SeveralHitsTakeTheLastFoundUnlessTheUserChooses) {
     Entries expected = {{"chooseFromList", "Gestion de registre"}};
     EXPECT_EQ(asked(), expected);
     EXPECT_EQ(std::string(answers.asked.child(0)->valueOf("text")),
-              "S\xE9lectionnez la ligne souhait\xE9" "e");
+              "S\xE9lectionnez la ligne souhait\xE9"
+              "e");
 }
 
 TEST_F(RegistrySearchTest, CancelledChoiceFallsBackToValeur) {
@@ -360,9 +366,10 @@ Installe
     // files do on the system.
     std::string lines = exported;
     lines.erase(std::remove(lines.begin(), lines.end(), '\r'), lines.end());
-    EXPECT_EQ(lines, "\"Path\" = \"%P%\"\n"
-                     "\"Name\" = \"say \\\"hi\\\" c:\\\\dir\"\n"
-                     "\"Count\" = 7\n");
+    EXPECT_EQ(lines,
+              "\"Path\" = \"%P%\"\n"
+              "\"Name\" = \"say \\\"hi\\\" c:\\\\dir\"\n"
+              "\"Count\" = 7\n");
 
     writeTyped(key, "Count", "__dword:0");
     writeTyped(key, "Name", "changed");
@@ -381,10 +388,11 @@ Installe
     // A search path extended from its old value, with or without keeping its type.
     writeTyped(key, "Path", "__eval:%P%");
     writeTyped(key, "Other", "__eval:%P%");
-    folder.write("append.txt", "\"HKEY_CURRENT_USER/${K}/Saved\"\r\n+\r\n"
-                               "\"Path\" = \"${EXVALTYP}${EXVALHT};%Q%\"\r\n"
-                               "\"Other\" = \"${EXVALHT};%Q%\"\r\n"
-                               "-\r\n");
+    folder.write("append.txt",
+                 "\"HKEY_CURRENT_USER/${K}/Saved\"\r\n+\r\n"
+                 "\"Path\" = \"${EXVALTYP}${EXVALHT};%Q%\"\r\n"
+                 "\"Other\" = \"${EXVALHT};%Q%\"\r\n"
+                 "-\r\n");
     run(R"(
 Installe
 +
@@ -397,8 +405,9 @@ Installe
 }
 
 TEST_F(RegistryCommandsTest, ExportAndImportFailuresNameTheKeyPath) {
-    folder.write("bad.txt", "\"HKEY_NOWHERE/x\"\r\n+\r\n\"V\" = 1\r\n-\r\n"
-                            "\"HKEY_CURRENT_USER/${K}/Good\"\r\n+\r\n\"V\" = 1\r\n-\r\n");
+    folder.write("bad.txt",
+                 "\"HKEY_NOWHERE/x\"\r\n+\r\n\"V\" = 1\r\n-\r\n"
+                 "\"HKEY_CURRENT_USER/${K}/Good\"\r\n+\r\n\"V\" = 1\r\n-\r\n");
     run(R"(
 Installe
 +

@@ -27,7 +27,9 @@ Entries entriesOf(const ParamNode& list) {
 
 }  // namespace
 
-ScriptTest::ScriptTest() : previousDiagnostics(setErrorStream(&diagnostics)) { resetRun(); }
+ScriptTest::ScriptTest() : previousDiagnostics(setErrorStream(&diagnostics)) {
+    resetRun();
+}
 
 ScriptTest::~ScriptTest() {
     resetRun();
@@ -51,7 +53,9 @@ std::string ScriptTest::variable(const char* name) {
     return node->value() ? node->value() : "";
 }
 
-Entries ScriptTest::errors() { return entriesOf(ErrorList()); }
+Entries ScriptTest::errors() {
+    return entriesOf(ErrorList());
+}
 
 Entries ScriptTest::reports() {
     Entries entries = errors();
@@ -61,4 +65,6 @@ Entries ScriptTest::reports() {
     return entries;
 }
 
-Entries ScriptTest::asked() const { return entriesOf(answers.asked); }
+Entries ScriptTest::asked() const {
+    return entriesOf(answers.asked);
+}

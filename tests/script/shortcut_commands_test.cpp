@@ -80,7 +80,10 @@ Installe
     "-RACCOURCI"  +  PosLien = "${MISSING}"  ExeLien = "${EXE}"  -
 -
 )");
-    Entries expected = {{"RACCOURCI", "Erreur de cr\xE9" "ation du raccourci " + missing}};
+    Entries expected = {{"RACCOURCI",
+                         "Erreur de cr\xE9"
+                         "ation du raccourci " +
+                             missing}};
     EXPECT_EQ(errors(), expected);
     EXPECT_FALSE(folder.exists("no folder"));
 }

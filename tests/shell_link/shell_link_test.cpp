@@ -5,8 +5,7 @@
 #include "platform/shell_link.h"
 #include "scratch_folder.h"
 
-TEST(ShellLinks, EveryFieldReadsBack)
-{
+TEST(ShellLinks, EveryFieldReadsBack) {
     ScratchFolder folder("links");
     folder.write("app\\bin/app.exe", "MZ");
     folder.write("app/tool.ico", "");
@@ -32,8 +31,7 @@ TEST(ShellLinks, EveryFieldReadsBack)
     EXPECT_EQ(read.iconIndex, 2);
 }
 
-TEST(ShellLinks, AnIconIndexWithoutIconFileIsIgnored)
-{
+TEST(ShellLinks, AnIconIndexWithoutIconFileIsIgnored) {
     ScratchFolder folder("links");
     folder.write("app.exe", "MZ");
     ShellLink link;
@@ -48,8 +46,7 @@ TEST(ShellLinks, AnIconIndexWithoutIconFileIsIgnored)
     EXPECT_EQ(read.arguments, "");
 }
 
-TEST(ShellLinks, AMissingFolderWritesNothingButSucceeds)
-{
+TEST(ShellLinks, AMissingFolderWritesNothingButSucceeds) {
     ScratchFolder folder("links");
     folder.write("app.exe", "MZ");
     ShellLink link;

@@ -7,8 +7,7 @@
 
 namespace {
 
-OsVersion version(uint32_t platform, uint32_t major, uint32_t minor, const char* pack = "")
-{
+OsVersion version(uint32_t platform, uint32_t major, uint32_t minor, const char* pack = "") {
     OsVersion v;
     v.platform = platform;
     v.major = major;
@@ -17,8 +16,7 @@ OsVersion version(uint32_t platform, uint32_t major, uint32_t minor, const char*
     return v;
 }
 
-std::string name(const OsVersion& v, int32_t bits = 32)
-{
+std::string name(const OsVersion& v, int32_t bits = 32) {
     TextBuffer text;
     identifyOs(v, bits, &text);
     return text.text();
@@ -26,21 +24,20 @@ std::string name(const OsVersion& v, int32_t bits = 32)
 
 }  // namespace
 
-TEST(OsIdentity, TheVersionTable)
-{
+TEST(OsIdentity, TheVersionTable) {
     struct Case {
         uint32_t platform, major, minor;
         const char* name;
         int32_t id;
     } cases[] = {
-        {0, 3, 11, "Windows 32s", 100},   {1, 4, 0, "Windows 95", 300},
-        {1, 4, 10, "Windows 98", 500},    {1, 4, 90, "Windows Me", 600},
-        {1, 4, 5, "Windows 9x", 300},     {2, 3, 51, "Windows NT", 200},
-        {2, 4, 0, "Windows NT", 400},     {2, 5, 0, "Windows 2000", 700},
-        {2, 5, 1, "Windows XP", 800},     {2, 5, 2, "Windows 2003", 800},
-        {2, 5, 3, "Windows", 2000},       {2, 6, 0, "Windows Vista", 900},
-        {2, 6, 1, "Windows 7", 1000},     {2, 6, 2, "Windows", 2000},
-        {2, 6, 3, "Windows", 2000},       {2, 10, 0, "Windows", 2000},
+        {0, 3, 11, "Windows 32s", 100}, {1, 4, 0, "Windows 95", 300},
+        {1, 4, 10, "Windows 98", 500},  {1, 4, 90, "Windows Me", 600},
+        {1, 4, 5, "Windows 9x", 300},   {2, 3, 51, "Windows NT", 200},
+        {2, 4, 0, "Windows NT", 400},   {2, 5, 0, "Windows 2000", 700},
+        {2, 5, 1, "Windows XP", 800},   {2, 5, 2, "Windows 2003", 800},
+        {2, 5, 3, "Windows", 2000},     {2, 6, 0, "Windows Vista", 900},
+        {2, 6, 1, "Windows 7", 1000},   {2, 6, 2, "Windows", 2000},
+        {2, 6, 3, "Windows", 2000},     {2, 10, 0, "Windows", 2000},
         {3, 10, 0, "???", 0},
     };
     for (const Case& c : cases) {
@@ -51,16 +48,14 @@ TEST(OsIdentity, TheVersionTable)
     }
 }
 
-TEST(OsIdentity, TheFullNameText)
-{
+TEST(OsIdentity, TheFullNameText) {
     EXPECT_EQ(name(version(2, 6, 1, "Service Pack 1"), 64),
               "Windows 7 (6.1 with Service Pack 1) - 64bits");
     EXPECT_EQ(name(version(2, 6, 2)), "Windows (6.2 with ) - 32bits");
     EXPECT_EQ(identifyOs(version(2, 5, 1), 32, nullptr), 800);
 }
 
-TEST(OsIdentity, TheRunningSystemIsNamedFromItsVersionAndWordSize)
-{
+TEST(OsIdentity, TheRunningSystemIsNamedFromItsVersionAndWordSize) {
     OsVersion v;
     ASSERT_TRUE(readOsVersion(v));
     TextBuffer expected, actual;

@@ -20,15 +20,13 @@ const char commonFolders[] =
 // Sets shell folder values for one test and puts the old ones back (a
 // value that did not exist comes back empty, which reads as no folder).
 struct ShellFolderValues {
-    ~ShellFolderValues()
-    {
+    ~ShellFolderValues() {
         for (auto it = saved.rbegin(); it != saved.rend(); ++it)
             write(it->key, it->name, it->text.c_str());
         setRegistryView64(view);
     }
 
-    void set(const char* key, const char* name, const char* folder)
-    {
+    void set(const char* key, const char* name, const char* folder) {
         RegistryKey reader;
         reader.openPath(key, false);
         const char* old = reader.readValue(name, false, true);
@@ -36,8 +34,7 @@ struct ShellFolderValues {
         write(key, name, folder);
     }
 
-    static void write(const char* key, const std::string& name, const char* text)
-    {
+    static void write(const char* key, const std::string& name, const char* text) {
         RegistryKey writer;
         writer.setWriteAccess(true);
         writer.openPath(key, true);
@@ -54,16 +51,14 @@ struct ShellFolderValues {
     bool view = setRegistryView64(false);
 };
 
-std::string folder(int32_t number, bool allUsers)
-{
+std::string folder(int32_t number, bool allUsers) {
     const char* path = ShellFolder(number, allUsers);
     return path ? path : "<none>";
 }
 
 }  // namespace
 
-TEST(ShellFolders, AllUsersFoldersComeFirstWhenAskedAndSet)
-{
+TEST(ShellFolders, AllUsersFoldersComeFirstWhenAskedAndSet) {
     ShellFolderValues values;
     values.set(commonFolders, "Common Desktop", "C:\\All\\Desktop");
     values.set(userFolders, "Desktop", "C:\\Me\\Desktop");
@@ -80,8 +75,7 @@ TEST(ShellFolders, AllUsersFoldersComeFirstWhenAskedAndSet)
     EXPECT_EQ(folder(10, true), "<none>");
 }
 
-TEST(ShellFolders, AllUsersFoldersNeedACommonStartMenu)
-{
+TEST(ShellFolders, AllUsersFoldersNeedACommonStartMenu) {
     ShellFolderValues values;
     values.set(commonFolders, "Common Start Menu", "C:\\All\\Start Menu");
     EXPECT_TRUE(HasAllUsersFolders());
@@ -89,8 +83,7 @@ TEST(ShellFolders, AllUsersFoldersNeedACommonStartMenu)
     EXPECT_FALSE(HasAllUsersFolders());
 }
 
-TEST(SystemVariables, AreSetInOrderWithTheirValues)
-{
+TEST(SystemVariables, AreSetInOrderWithTheirValues) {
     ShellFolderValues values;
     values.set(commonFolders, "Common Desktop", "C:\\All\\Desktop");
     values.set(userFolders, "Desktop", "C:\\Me\\Desktop");
@@ -106,10 +99,10 @@ TEST(SystemVariables, AreSetInOrderWithTheirValues)
     // OSNOM existed already and kept its place; the others were created at
     // the front in the order they were set.
     EXPECT_EQ(names, (std::vector<std::string>{
-                         "OSNOM", "WIN_BUREAU", "WIN_DATAAPPLI", "WIN_MENUPRG",
-                         "WIN_MENUDEMARRER", "WIN_MENUDEMARRERAUTO", "WIN_FAVORI", "WIN_SENDTO",
-                         "WIN_FICHIERMODELE", "WIN_MESDOCUMENTS", "OSBITS", "OSID", "LANGUECR",
-                         "INSTALLEFIC", "INSTALLEID3", "INSTALLERAC"}));
+                         "OSNOM", "WIN_BUREAU", "WIN_DATAAPPLI", "WIN_MENUPRG", "WIN_MENUDEMARRER",
+                         "WIN_MENUDEMARRERAUTO", "WIN_FAVORI", "WIN_SENDTO", "WIN_FICHIERMODELE",
+                         "WIN_MESDOCUMENTS", "OSBITS", "OSID", "LANGUECR", "INSTALLEFIC",
+                         "INSTALLEID3", "INSTALLERAC"}));
     ParamNode& store = VariableStore();
     EXPECT_STREQ(store.valueOf("WIN_BUREAU"), "C:\\All\\Desktop");
     EXPECT_STREQ(store.valueOf("WIN_DATAAPPLI"), "C:\\Me\\AppData");

@@ -6,11 +6,8 @@
 #include <fstream>
 #include <thread>
 
-int main(int argc, char** argv)
-{
-    if (argc > 1)
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[1])));
-    if (argc > 2)
-        std::ofstream(argv[2]) << "done";
+int main(int argc, char** argv) {
+    if (argc > 1) std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[1])));
+    if (argc > 2) std::ofstream(argv[2]) << "done";
     return 0;
 }

@@ -23,14 +23,16 @@ void checkName(const fs::path& path, const std::string& name) {
         if (byte < archiveFirstNameByte) {
             char code[8];
             std::snprintf(code, sizeof code, "0x%02X", byte);
-            refuse(path, std::string("the name holds the byte ") + code + "; archive names hold no byte below 11");
+            refuse(path, std::string("the name holds the byte ") + code +
+                             "; archive names hold no byte below 11");
         }
     }
     auto length = static_cast<int32_t>(name.size());
     if (isBlankName(name.data(), length))
         refuse(path, "the name is blank; the installer would take it for the folder that holds it");
     if (!staysInFolder(name.data(), length))
-        refuse(path, "the installer refuses this name (it holds \\, / or :, or is made of dots only)");
+        refuse(path,
+               "the installer refuses this name (it holds \\, / or :, or is made of dots only)");
 }
 
 void checkDistinct(const std::vector<ArchiveNode>& children) {
@@ -39,7 +41,8 @@ void checkDistinct(const std::vector<ArchiveNode>& children) {
     std::sort(keys.begin(), keys.end());
     for (size_t i = 1; i < keys.size(); ++i)
         if (keys[i].first == keys[i - 1].first)
-            refuse(keys[i].second->path, "Windows cannot tell this name from " + keys[i - 1].second->path.u8string());
+            refuse(keys[i].second->path,
+                   "Windows cannot tell this name from " + keys[i - 1].second->path.u8string());
 }
 
 fs::file_status statusOf(const fs::path& path) {
@@ -55,7 +58,8 @@ void scanFolder(ArchiveNode& folder, std::vector<fs::path>& ancestors) {
     fs::path real = fs::canonical(folder.path, error);
     if (error) refuse(folder.path, error.message());
     for (const fs::path& above : ancestors)
-        if (above == real) refuse(folder.path, "symbolic link loop: it leads back to " + above.u8string());
+        if (above == real)
+            refuse(folder.path, "symbolic link loop: it leads back to " + above.u8string());
     ancestors.push_back(real);
 
     fs::directory_iterator entries(folder.path, error);
@@ -72,7 +76,8 @@ void scanFolder(ArchiveNode& folder, std::vector<fs::path>& ancestors) {
         } else if (fs::is_regular_file(status)) {
             child.size = fs::file_size(child.path, error);
             if (error) refuse(child.path, error.message());
-            if (child.size > maxArchivedFileSize) refuse(child.path, "files of 2 GiB or more cannot be archived");
+            if (child.size > maxArchivedFileSize)
+                refuse(child.path, "files of 2 GiB or more cannot be archived");
         } else {
             refuse(child.path, "neither a file nor a folder");
         }

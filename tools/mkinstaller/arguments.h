@@ -27,4 +27,5 @@ private:
 };
 
 // A decimal number within [low, high]; a UsageError naming the option otherwise.
-uint64_t parseNumber(const std::string& text, const std::string& option, uint64_t low, uint64_t high);
+uint64_t parseNumber(const std::string& text, const std::string& option, uint64_t low,
+                     uint64_t high);

@@ -7,17 +7,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int readLevel(Arguments& args) { return static_cast<int>(parseNumber(args.valueOf("--level"), "--level", 0, 9)); }
+int readLevel(Arguments& args) {
+    return static_cast<int>(parseNumber(args.valueOf("--level"), "--level", 0, 9));
+}
 
 LibrarySource readLibrary(const std::string& value) {
     size_t equals = value.find('=');
-    if (equals == std::string::npos) throw UsageError("--library wants NAME=PATH, not \"" + value + "\"");
+    if (equals == std::string::npos)
+        throw UsageError("--library wants NAME=PATH, not \"" + value + "\"");
     std::string name = value.substr(0, equals);
-    return LibrarySource{windowsText(name, "library name \"" + name + "\""), fs::path(value.substr(equals + 1))};
+    return LibrarySource{windowsText(name, "library name \"" + name + "\""),
+                         fs::path(value.substr(equals + 1))};
 }
 
 // The stub built beside the packer.
-fs::path defaultStub() { return fs::path(ExeDirectory().text()) / "installer.exe"; }
+fs::path defaultStub() {
+    return fs::path(ExeDirectory().text()) / "installer.exe";
+}
 
 }  // namespace
 
@@ -50,8 +56,8 @@ int buildCommand(Arguments& args, Console& console) {
     if (!described || !named) throw UsageError("build needs --description DIR and -o OUT");
     if (!stubGiven) options.stub = defaultStub();
     BuildSummary summary = buildInstaller(options, console.progress);
-    console.out << options.output.u8string() << ": " << summary.libraries << " libraries, " << summary.size
-                << " bytes";
+    console.out << options.output.u8string() << ": " << summary.libraries << " libraries, "
+                << summary.size << " bytes";
     if (summary.volumes) console.out << " in " << summary.volumes + 1 << " files";
     console.out << '\n';
     return 0;

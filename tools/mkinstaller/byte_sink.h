@@ -15,7 +15,8 @@ public:
 // Writes into an open file; a failed write is a PackError naming the file.
 class FileSink : public ByteSink {
 public:
-    FileSink(std::ofstream& file, std::filesystem::path path) : file_(file), path_(std::move(path)) {}
+    FileSink(std::ofstream& file, std::filesystem::path path)
+        : file_(file), path_(std::move(path)) {}
     void write(const void* bytes, size_t count) override;
     uint64_t written() const { return written_; }
 

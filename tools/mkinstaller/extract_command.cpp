@@ -49,10 +49,12 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
     bool stored = std::string(name) == extraVariablesLibraryName;
     TextBuffer file(destination);
     file.appendPath(name);
-    bool done = stored ? extractStored(name, file, error) : extractLibrary(name, error, destination.text(), nullptr);
+    bool done = stored ? extractStored(name, file, error)
+                       : extractLibrary(name, error, destination.text(), nullptr);
     const char* reason = ErrorList().child(0) ? ErrorList().child(0)->value() : error.text();
     if (done)
-        console.out << utf8FromWindows(name) << " -> " << shown((stored ? file : destination).text()) << '\n';
+        console.out << utf8FromWindows(name) << " -> "
+                    << shown((stored ? file : destination).text()) << '\n';
     else
         console.err << "mkinstaller: " << utf8FromWindows(reason) << '\n';
     ErrorList().reset(true);
@@ -107,7 +109,8 @@ int extractCommand(Arguments& args, Console& console) {
         for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
             if (foldEquals(cell->node->name(), checksumLibraryName)) continue;
             TextBuffer folder(into);
-            if (std::string(cell->node->name()) != extraVariablesLibraryName) folder.appendPath(cell->node->name());
+            if (std::string(cell->node->name()) != extraVariablesLibraryName)
+                folder.appendPath(cell->node->name());
             done = extractOne(cell->node->name(), folder, console) && done;
         }
     }

@@ -9,7 +9,8 @@ const int unknownSystem = 255;
 
 }  // namespace
 
-GzipSink::GzipSink(ByteSink& out, int level) : out_(out), compressing_(level > 0), buffer_(1 << 16) {
+GzipSink::GzipSink(ByteSink& out, int level)
+    : out_(out), compressing_(level > 0), buffer_(1 << 16) {
     if (!compressing_) return;
     if (deflateInit2(&stream_, level, Z_DEFLATED, gzipWindowBits, 9, Z_DEFAULT_STRATEGY) != Z_OK)
         throw PackError("cannot start the gzip compressor");

@@ -11,12 +11,14 @@ std::ifstream openForReading(const std::filesystem::path& path) {
     return in;
 }
 
-void copyFileInto(const std::filesystem::path& path, uint64_t size, ByteSink& sink, Progress& progress) {
+void copyFileInto(const std::filesystem::path& path, uint64_t size, ByteSink& sink,
+                  Progress& progress) {
     std::ifstream in = openForReading(path);
     std::vector<char> buffer(1 << 16);
     uint64_t copied = 0;
     while (true) {
-        std::streamsize n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        std::streamsize n =
+            in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
         if (n <= 0) break;
         copied += static_cast<uint64_t>(n);
         if (copied > size) break;

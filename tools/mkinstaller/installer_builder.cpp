@@ -31,7 +31,8 @@ uint64_t regularFileSize(const fs::path& path, const std::string& what) {
     std::error_code error;
     fs::file_status status = fs::status(path, error);
     if (error) throw PackError(what + " " + path.u8string() + ": " + error.message());
-    if (!fs::is_regular_file(status)) throw PackError(what + " " + path.u8string() + ": not a file");
+    if (!fs::is_regular_file(status))
+        throw PackError(what + " " + path.u8string() + ": not a file");
     return fs::file_size(path);
 }
 
@@ -55,15 +56,16 @@ uint64_t inputSize(const LibraryInput& input) {
 void checkStub(const fs::path& stub) {
     uint64_t size = regularFileSize(stub, "stub");
     if (size != uint64_t(stubSize))
-        throw PackError("stub " + stub.u8string() + " is " + std::to_string(size) + " bytes; a stub is exactly " +
-                        std::to_string(stubSize) + " bytes");
+        throw PackError("stub " + stub.u8string() + " is " + std::to_string(size) +
+                        " bytes; a stub is exactly " + std::to_string(stubSize) + " bytes");
 }
 
 void checkOutputFolder(const fs::path& output) {
     fs::path folder = output.parent_path();
     if (folder.empty()) folder = ".";
     std::error_code error;
-    if (!fs::is_directory(folder, error)) throw PackError("output folder " + folder.u8string() + " does not exist");
+    if (!fs::is_directory(folder, error))
+        throw PackError("output folder " + folder.u8string() + " does not exist");
 }
 
 // Writes one library into the sink; its stored size is the sink's growth.
@@ -100,7 +102,8 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     if (!fs::is_directory(options.description, error))
         throw PackError("description " + options.description.u8string() + ": not a folder");
     inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
-    for (const LibrarySource& library : options.libraries) inputs.push_back(scanLibrary(library.name, library.path));
+    for (const LibrarySource& library : options.libraries)
+        inputs.push_back(scanLibrary(library.name, library.path));
     if (options.extraVariables) {
         LibraryInput extra{extraVariablesLibraryName, *options.extraVariables, std::nullopt, 0, 0};
         extra.fileSize = regularFileSize(extra.path, "extra variables");
@@ -115,7 +118,8 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     }
     uint64_t head = uint64_t(stubSize) + directorySize;
     if (options.volumeSize && options.volumeSize < head)
-        throw PackError("volume size " + std::to_string(options.volumeSize) + " is too small: the first file holds the stub and the directory, " +
+        throw PackError("volume size " + std::to_string(options.volumeSize) +
+                        " is too small: the first file holds the stub and the directory, " +
                         std::to_string(head) + " bytes");
     checkOutputFolder(options.output);
 
@@ -135,7 +139,8 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     }
     directory += directoryEntry(checksumLibraryName, checksumLibrarySize);
     if (end > uint64_t(maxContainerEnd))
-        throw PackError("the installer would take " + std::to_string(end) + " bytes; it must stay below 2 GiB");
+        throw PackError("the installer would take " + std::to_string(end) +
+                        " bytes; it must stay below 2 GiB");
 
     VolumeWriter output(options.output, options.volumeSize);
     ChecksumSink summed(output);
@@ -150,7 +155,8 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
 }
 
-void packLibrary(const fs::path& folder, int level, const fs::path& output, std::ostream* progressOut) {
+void packLibrary(const fs::path& folder, int level, const fs::path& output,
+                 std::ostream* progressOut) {
     ArchiveNode tree = scanArchiveFolder(folder);
     checkOutputFolder(output);
     PendingFile file(output);

@@ -37,5 +37,5 @@ struct BuildSummary {
 BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progress);
 
 // Archives a folder into one gzip file (a loose library).
-void packLibrary(const std::filesystem::path& folder, int level, const std::filesystem::path& output,
-                 std::ostream* progress);
+void packLibrary(const std::filesystem::path& folder, int level,
+                 const std::filesystem::path& output, std::ostream* progress);

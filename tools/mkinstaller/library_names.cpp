@@ -16,9 +16,12 @@ void checkOne(const std::string& name) {
         throw PackError(quoted + " is " + std::to_string(name.size()) + " bytes long; at most " +
                         std::to_string(maxLibraryNameLength) + " are allowed");
     for (char c : name)
-        if (static_cast<unsigned char>(c) <= ' ') throw PackError(quoted + " holds a blank or control byte");
-    for (const char* taken : {checksumLibraryName, descriptionLibraryName, extraVariablesLibraryName})
-        if (foldEquals(name.c_str(), taken)) throw PackError(quoted + " is taken by the installer's own \"" + taken + "\"");
+        if (static_cast<unsigned char>(c) <= ' ')
+            throw PackError(quoted + " holds a blank or control byte");
+    for (const char* taken :
+         {checksumLibraryName, descriptionLibraryName, extraVariablesLibraryName})
+        if (foldEquals(name.c_str(), taken))
+            throw PackError(quoted + " is taken by the installer's own \"" + taken + "\"");
 }
 
 }  // namespace
@@ -27,11 +30,13 @@ void checkLibraryNames(const std::vector<std::string>& names, int builtIn) {
     const size_t maxLibraries = maxDirectoryEntries - 1;
     if (names.size() + size_t(builtIn) > maxLibraries)
         throw PackError("too many libraries: " + std::to_string(names.size() + size_t(builtIn)) +
-                        " with the description; an installer holds at most " + std::to_string(maxLibraries));
+                        " with the description; an installer holds at most " +
+                        std::to_string(maxLibraries));
     std::map<std::string, std::string> seen;
     for (const std::string& name : names) {
         checkOne(name);
         auto [place, added] = seen.emplace(windowsCaseKey(name), name);
-        if (!added) throw PackError("library name \"" + name + "\" repeats \"" + place->second + "\"");
+        if (!added)
+            throw PackError("library name \"" + name + "\" repeats \"" + place->second + "\"");
     }
 }

@@ -23,15 +23,17 @@ uint64_t sizeOf(const fs::path& path) {
 void printDirectory(const ParamNode& directory, std::ostream& out) {
     out << "      offset        size  name\n";
     for (ParamCell* cell = directory.children(); cell; cell = cell->next)
-        out << std::setw(12) << cell->node->integerValue() << std::setw(12) << cell->node->integerOf("Taille")
-            << "  " << utf8FromWindows(cell->node->name()) << '\n';
+        out << std::setw(12) << cell->node->integerValue() << std::setw(12)
+            << cell->node->integerOf("Taille") << "  " << utf8FromWindows(cell->node->name())
+            << '\n';
 }
 
 // The volumes the installer would join: its path followed by 1, 2, ... up to the first missing.
 std::vector<fs::path> findVolumes(const fs::path& installer) {
     std::vector<fs::path> volumes;
     std::error_code error;
-    for (int n = 1; fs::exists(volumePath(installer, n), error); ++n) volumes.push_back(volumePath(installer, n));
+    for (int n = 1; fs::exists(volumePath(installer, n), error); ++n)
+        volumes.push_back(volumePath(installer, n));
     return volumes;
 }
 
@@ -43,7 +45,8 @@ int listCommand(Arguments& args, Console& console) {
     if (!args.done()) throw UsageError("list takes one FILE");
     std::ostream& out = console.out;
     uint64_t size = sizeOf(file);
-    if (size < uint64_t(stubSize)) throw PackError(file.u8string() + ": shorter than a stub, not an installer");
+    if (size < uint64_t(stubSize))
+        throw PackError(file.u8string() + ": shorter than a stub, not an installer");
     if (size == uint64_t(stubSize)) {
         out << file.u8string() << ": a stub without payload\n";
         return 0;
@@ -52,7 +55,8 @@ int listCommand(Arguments& args, Console& console) {
     int64_t end = 0;
     if (!readDirectoryEntries(file.string().c_str(), directory, end))
         throw PackError(file.u8string() + ": the directory cannot be read");
-    out << file.u8string() << ": " << directory.childCount() << " entries, the container ends at " << end << '\n';
+    out << file.u8string() << ": " << directory.childCount() << " entries, the container ends at "
+        << end << '\n';
     printDirectory(directory, out);
 
     std::vector<fs::path> volumes = findVolumes(file);
@@ -66,12 +70,14 @@ int listCommand(Arguments& args, Console& console) {
     TemporaryFolder work;
     if (size >= uint64_t(end)) {
         out << "size: right";
-        if (size > uint64_t(end)) out << " (" << size - uint64_t(end) << " bytes after the container are ignored)";
+        if (size > uint64_t(end))
+            out << " (" << size - uint64_t(end) << " bytes after the container are ignored)";
         out << '\n';
     } else {
         TextBuffer joined(checked.c_str());
         sound = joinVolumes(joined, work.text().c_str(), end);
-        out << (sound ? "size: right, with the volumes\n" : "size: wrong, the files do not hold the whole container\n");
+        out << (sound ? "size: right, with the volumes\n"
+                      : "size: wrong, the files do not hold the whole container\n");
         checked = joined.text();
     }
     if (!directory.find("CRC")) {

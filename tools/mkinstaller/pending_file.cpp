@@ -12,7 +12,8 @@ namespace {
 fs::path freeTemporaryName(const fs::path& target) {
     for (int n = 0;; ++n) {
         fs::path candidate = target;
-        candidate.replace_filename("." + target.filename().u8string() + "." + std::to_string(n) + ".tmp");
+        candidate.replace_filename("." + target.filename().u8string() + "." + std::to_string(n) +
+                                   ".tmp");
         std::error_code error;
         if (!fs::exists(fs::symlink_status(candidate, error))) return candidate;
     }
@@ -20,7 +21,8 @@ fs::path freeTemporaryName(const fs::path& target) {
 
 }  // namespace
 
-PendingFile::PendingFile(fs::path target) : target_(std::move(target)), temporary_(freeTemporaryName(target_)) {
+PendingFile::PendingFile(fs::path target)
+    : target_(std::move(target)), temporary_(freeTemporaryName(target_)) {
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
     if (!stream_) throw PackError("cannot create " + temporary_.u8string());
 }

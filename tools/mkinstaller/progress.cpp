@@ -19,6 +19,7 @@ void Progress::finish() {
 
 void Progress::show() {
     uint64_t percent = total_ ? done_ * 100 / total_ : 100;
-    *out_ << "\rmkinstaller: " << done_ << " of " << total_ << " bytes (" << percent << "%)" << std::flush;
+    *out_ << "\rmkinstaller: " << done_ << " of " << total_ << " bytes (" << percent << "%)"
+          << std::flush;
     shown_ = true;
 }

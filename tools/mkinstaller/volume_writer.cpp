@@ -19,7 +19,8 @@ VolumeWriter::VolumeWriter(fs::path output, uint64_t volumeSize)
 }
 
 void VolumeWriter::startFile() {
-    fs::path target = files_.empty() ? output_ : volumePath(output_, static_cast<int>(files_.size()));
+    fs::path target =
+        files_.empty() ? output_ : volumePath(output_, static_cast<int>(files_.size()));
     files_.push_back(std::make_unique<PendingFile>(target));
     inCurrent_ = 0;
 }

@@ -16,7 +16,8 @@ public:
     }
     void showMessage(const char* title, const char* message, bool) override { say(title, message); }
     void notify(const char* title, const char* text) override { say(title, text); }
-    const char* chooseFromList(const char* title, const char* prompt, ParamNode*, int, int) override {
+    const char* chooseFromList(const char* title, const char* prompt, ParamNode*, int,
+                               int) override {
         say(title, prompt);
         return nullptr;
     }
@@ -34,5 +35,9 @@ Responder& systemResponder() {
     return instance;
 }
 
-void setMainWindow(void* window) { owner = window; }
-void* mainWindow() { return owner; }
+void setMainWindow(void* window) {
+    owner = window;
+}
+void* mainWindow() {
+    return owner;
+}

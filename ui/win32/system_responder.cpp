@@ -34,5 +34,9 @@ Responder& systemResponder() {
     return instance;
 }
 
-void setMainWindow(void* window) { owner = static_cast<HWND>(window); }
-void* mainWindow() { return owner; }
+void setMainWindow(void* window) {
+    owner = static_cast<HWND>(window);
+}
+void* mainWindow() {
+    return owner;
+}

@@ -18,8 +18,8 @@ protected:
         scratch.write("product/install.ini", "x");
     }
     PackerRun build() {
-        return runPacker({"build", "--description", scratch / "product", "--stub", scratch / "stub.exe", "-o",
-                          scratch / "setup.exe"});
+        return runPacker({"build", "--description", scratch / "product", "--stub",
+                          scratch / "stub.exe", "-o", scratch / "setup.exe"});
     }
     void expectRefused(const std::string& culprit) {
         PackerRun run = build();

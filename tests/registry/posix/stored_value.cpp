@@ -5,8 +5,7 @@
 
 // Natively the in-process registry is the store itself.
 bool storedValue(int32_t root, const std::string& below, const std::string& name, bool view64,
-                 uint32_t& type, std::string& bytes)
-{
+                 uint32_t& type, std::string& bytes) {
     RegHandle key;
     if (regOpenKey(regRootHandle(root), below.c_str(), false, false, view64, key) != regSuccess)
         return false;

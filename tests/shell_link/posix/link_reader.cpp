@@ -4,16 +4,13 @@
 #include "params/file_stream.h"
 
 // Native links are block-text records of the fields that were set.
-bool readLink(const std::string& path, LinkFields& fields)
-{
+bool readLink(const std::string& path, LinkFields& fields) {
     InFileStream in(path.c_str());
-    if (!in.isOpen())
-        return false;
+    if (!in.isOpen()) return false;
     ParamNode file;
     readTree(file, in);
     ParamNode* record = file.find("link");
-    if (!record)
-        return false;
+    if (!record) return false;
     fields.target = record->valueOf("target");
     fields.arguments = record->valueOf("arguments");
     fields.workingFolder = record->valueOf("workingFolder");
@@ -23,7 +20,6 @@ bool readLink(const std::string& path, LinkFields& fields)
     return true;
 }
 
-std::string systemPath(const std::string& path)
-{
+std::string systemPath(const std::string& path) {
     return path;
 }

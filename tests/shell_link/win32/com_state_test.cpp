@@ -12,8 +12,7 @@
 
 namespace {
 
-bool createOn(const std::string& path)
-{
+bool createOn(const std::string& path) {
     ShellLink link;
     link.setLinkPath(path.c_str());
     link.setTarget("C:\\windows\\notepad.exe");
@@ -22,8 +21,7 @@ bool createOn(const std::string& path)
 
 }  // namespace
 
-TEST(ShellLinkCom, AThreadWithComKeepsIt)
-{
+TEST(ShellLinkCom, AThreadWithComKeepsIt) {
     ScratchFolder folder("links");
     // A thread of its own: its COM state ends with it.
     std::thread([&] {
@@ -34,8 +32,7 @@ TEST(ShellLinkCom, AThreadWithComKeepsIt)
     EXPECT_TRUE(folder.exists("a.lnk"));
 }
 
-TEST(ShellLinkCom, AThreadWithoutComIsLeftWithout)
-{
+TEST(ShellLinkCom, AThreadWithoutComIsLeftWithout) {
     ScratchFolder folder("links");
     std::thread([&] {
         EXPECT_TRUE(createOn(systemPath(folder / "b.lnk")));

@@ -5,8 +5,7 @@
 
 #include "../link_reader.h"
 
-bool readLink(const std::string& path, LinkFields& fields)
-{
+bool readLink(const std::string& path, LinkFields& fields) {
     bool read = false;
     HRESULT init = CoInitialize(nullptr);
     IShellLinkA* link = nullptr;
@@ -31,20 +30,15 @@ bool readLink(const std::string& path, LinkFields& fields)
             read = true;
         }
     }
-    if (file)
-        file->Release();
-    if (link)
-        link->Release();
-    if (SUCCEEDED(init))
-        CoUninitialize();
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
     return read;
 }
 
-std::string systemPath(const std::string& path)
-{
+std::string systemPath(const std::string& path) {
     std::string windows = path;
     for (char& c : windows)
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     return windows;
 }

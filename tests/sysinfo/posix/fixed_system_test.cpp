@@ -3,8 +3,7 @@
 
 #include "platform/posix/fixed_system_info.h"
 
-TEST(FixedSystem, StartsAsA64BitWindows7AndCanBeSet)
-{
+TEST(FixedSystem, StartsAsA64BitWindows7AndCanBeSet) {
     TextBuffer name;
     EXPECT_EQ(OsIdentify(&name), 1000);
     EXPECT_STREQ(name.text(), "Windows 7 (6.1 with Service Pack 1) - 64bits");

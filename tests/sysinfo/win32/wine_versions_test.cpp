@@ -16,8 +16,7 @@
 
 namespace {
 
-bool underWine()
-{
+bool underWine() {
     return GetProcAddress(GetModuleHandleA("ntdll"), "wine_get_version") != nullptr;
 }
 
@@ -28,15 +27,14 @@ struct Report {
 
 // Sets the prefix's version for a child run of the reporting test below and
 // puts the old setting back.
-Report reportUnder(const char* version)
-{
+Report reportUnder(const char* version) {
     HKEY wine;
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                     &wine, nullptr);
     char old[64] = "";
     DWORD oldSize = sizeof old;
-    bool hadOld = RegQueryValueExA(wine, "Version", nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(old), &oldSize) == ERROR_SUCCESS;
+    bool hadOld = RegQueryValueExA(wine, "Version", nullptr, nullptr, reinterpret_cast<BYTE*>(old),
+                                   &oldSize) == ERROR_SUCCESS;
     RegSetValueExA(wine, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                    DWORD(strlen(version) + 1));
 
@@ -50,8 +48,8 @@ Report reportUnder(const char* version)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child;
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &child)) {
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &child)) {
         WaitForSingleObject(child.hProcess, 60000);
         CloseHandle(child.hProcess);
         CloseHandle(child.hThread);
@@ -76,8 +74,7 @@ Report reportUnder(const char* version)
 }  // namespace
 
 // Run only in the child process that reportUnder starts.
-TEST(WineVersionChild, DISABLED_Report)
-{
+TEST(WineVersionChild, DISABLED_Report) {
     const char* file = std::getenv("SYSINFO_REPORT");
     ASSERT_TRUE(file);
     TextBuffer name;
@@ -85,27 +82,22 @@ TEST(WineVersionChild, DISABLED_Report)
     std::ofstream(file) << id << "\n" << name.text() << "\n";
 }
 
-TEST(WineVersions, AWow64ProcessReports64Bits)
-{
+TEST(WineVersions, AWow64ProcessReports64Bits) {
     char folder[MAX_PATH];
     bool wow64 = GetSystemWow64DirectoryA(folder, MAX_PATH) != 0;
     EXPECT_EQ(OsBits(), wow64 ? 64 : 32);
 }
 
-TEST(WineVersions, TheDefaultIsWindows7)
-{
-    if (!underWine())
-        GTEST_SKIP() << "Wine only";
+TEST(WineVersions, TheDefaultIsWindows7) {
+    if (!underWine()) GTEST_SKIP() << "Wine only";
     TextBuffer name;
     EXPECT_EQ(OsIdentify(&name), 1000);
     std::string bits = OsBits() == 64 ? "64" : "32";
     EXPECT_STREQ(name.text(), ("Windows 7 (6.1 with Service Pack 1) - " + bits + "bits").c_str());
 }
 
-TEST(WineVersions, XpAndWindows10)
-{
-    if (!underWine())
-        GTEST_SKIP() << "Wine only";
+TEST(WineVersions, XpAndWindows10) {
+    if (!underWine()) GTEST_SKIP() << "Wine only";
     std::string bits = " - " + std::string(OsBits() == 64 ? "64" : "32") + "bits";
     Report xp = reportUnder("winxp");
     EXPECT_EQ(xp.id, 800);
