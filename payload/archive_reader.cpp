@@ -6,7 +6,7 @@
 #include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/gz_file_stream.h"
-#include "payload/transfer.h"
+#include "platform/stream_copy.h"
 #include "platform/folder_ops.h"
 
 namespace {
@@ -28,7 +28,7 @@ bool readSize(GzFileStream& in, uint32_t& size) {
 bool unpackFile(GzFileStream& in, const char* path, uint32_t size) {
     OutFileStream out(path, FileMode::binary);
     if (!out.isOpen()) return false;
-    int64_t copied = transferBytes(in, out, size);
+    int64_t copied = CopyStreamBytes(in, out, size);
     return out.close() && copied == size;
 }
 

@@ -3,7 +3,7 @@
 #include "params/file_stream.h"
 #include "payload/archive_reader.h"
 #include "payload/payload_reader.h"
-#include "payload/transfer.h"
+#include "platform/stream_copy.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 void copyToScratchFile(const ParamNode& entry) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
     InFileStream in(ProgramPath().text(), FileMode::binary);
-    if (in.seek(entry.integerValue())) transferBytes(in, out, entry.integerOf("Taille"));
+    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "params/file_stream.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
-#include "payload/transfer.h"
+#include "platform/stream_copy.h"
 
 namespace {
 
 int64_t appendWholeFile(const char* path, OutFileStream& out) {
     InFileStream in(path, FileMode::binary);
-    return transferBytes(in, out, -1);
+    return CopyStreamBytes(in, out, -1);
 }
 
 }  // namespace

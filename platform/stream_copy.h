@@ -5,9 +5,9 @@
 #include "params/text_stream.h"
 
 // Copies count bytes (all remaining bytes when count is negative) from input
-// to output in pieces of at most 2048 bytes, stopping early at the end of the
-// input. Returns the number of bytes copied.
+// to output, stopping early at the end of the input. Returns the number of
+// bytes copied. The copies are large (whole libraries out of the program
+// file, installed files), so they go through one process-wide 64 KiB buffer:
+// in 2048-byte pieces every few kilobytes would cost a system call. One
+// caller at a time.
 int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count);
-// Reads through the next line feed or carriage return (consumed); false
-// when the stream ends first.
-bool SkipLine(InStream& input);
