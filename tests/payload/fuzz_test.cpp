@@ -9,7 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/session_stores.h"
-#include "params/file_stream.h"
+#include "captured_diagnostics.h"
 #include "payload/archive_reader.h"
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
@@ -39,15 +39,6 @@ std::string damage(std::string bytes, size_t from, std::mt19937& random) {
     return bytes;
 }
 
-// The folders the reader probes before creating them each leave a diagnostic line; there are
-// thousands here.
-struct QuietDiagnostics {
-    QuietDiagnostics() : previous(setErrorStream(&dropped)) {}
-    ~QuietDiagnostics() { setErrorStream(previous); }
-    TextOutStream dropped;
-    OutStream* previous;
-};
-
 // Every entry under the scratch folder lies in one of the allowed top-level entries.
 void expectOnlyInside(const ScratchFolder& scratch, std::initializer_list<const char*> allowed) {
     for (const auto& entry : fs::directory_iterator(scratch.path)) {
@@ -62,7 +53,8 @@ void expectOnlyInside(const ScratchFolder& scratch, std::initializer_list<const 
 
 TEST(Fuzz, DamagedArchivesStayInsideTheirDestination) {
     ScratchFolder scratch("fuzz-archive");
-    QuietDiagnostics quiet;
+    // The folders the reader probes before creating them each leave a diagnostic line.
+    CapturedDiagnostics quiet;
     std::mt19937 random(11);
     for (int round = 0; round < 120; ++round) {
         bool compressed = round % 2 == 0;
@@ -80,7 +72,8 @@ TEST(Fuzz, DamagedArchivesStayInsideTheirDestination) {
 
 TEST(Fuzz, DamagedContainersEndWithAResult) {
     ScratchFolder scratch("fuzz-container");
-    QuietDiagnostics quiet;
+    // The folders the reader probes before creating them each leave a diagnostic line.
+    CapturedDiagnostics quiet;
     const std::string file =
         installerFile({{"INSTALLE", gzipped(tree)}, {"DATA", tree}, {"VARBONUS", "a = \"b\"\n"}});
     std::mt19937 random(12);

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "captured_diagnostics.h"
 #include "platform/registry_key.h"
 #include "platform/system_info.h"
 #include "test_keys.h"
@@ -89,7 +90,7 @@ TEST(RegistryBranches, CloneRefusesOverlappingBranches) {
         {test / "A\\B", test / "A"},                              // the source would go first
     };
     for (auto& c : cases) {
-        ErrorCapture errors;
+        CapturedDiagnostics errors;
         EXPECT_FALSE(cloneBranch(c[0].c_str(), c[1].c_str(), true)) << c[0] << " -> " << c[1];
         EXPECT_EQ(errors.text(), "Erreur de copie du registre (branches imbriquees)\n");
         EXPECT_EQ(dump(test.path), before);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "captured_diagnostics.h"
 #include "platform/registry_key.h"
 #include "test_keys.h"
 
@@ -107,7 +108,7 @@ TEST(RegistryPaths, RootAndBranchJoinUnlessTheRootIsBlank) {
 
 TEST(RegistryPaths, OpeningWithCreateMakesMissingKeysOnlyWhenAsked) {
     TestKey test;
-    ErrorCapture errors;
+    CapturedDiagnostics errors;
     RegistryKey key;
     key.openPath((test / "A\\B").c_str(), false);
     EXPECT_FALSE(key.isOpen());
@@ -150,7 +151,7 @@ TEST(RegistryPaths, DeletingATreeRemovesEverythingBelow) {
 TEST(RegistryPaths, ARootKeyIsNeverDeleted) {
     TestKey test;
     create(test.path, "x");
-    ErrorCapture errors;
+    CapturedDiagnostics errors;
     RegistryKey key;
     key.openPath("HKEY_CURRENT_USER", false);
     EXPECT_FALSE(key.deleteTree());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "captured_diagnostics.h"
 #include "platform/registry_key.h"
 #include "test_keys.h"
 
@@ -133,7 +134,7 @@ TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked) {
 }
 
 TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly) {
-    ErrorCapture errors;
+    CapturedDiagnostics errors;
     ParamNode noText("none", nullptr), broken("broken", "__hex(3)1,2");
     ParamCell second{&broken, nullptr}, first{&noText, &second};
     EXPECT_TRUE(key.writeValues(&first, true));
@@ -146,7 +147,7 @@ TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere) {
     RegistryKey reader;
     reader.openPath(test.path.c_str(), false);
     ASSERT_TRUE(reader.isOpen());
-    ErrorCapture errors;
+    CapturedDiagnostics errors;
     ParamNode a("a", "1"), b("b", "2");
     ParamCell second{&b, nullptr}, first{&a, &second};
     EXPECT_FALSE(reader.writeValues(&first, false));

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "params/file_stream.h"
+#include "captured_diagnostics.h"
 #include "platform/registry_key.h"
 
 namespace {
@@ -25,13 +25,7 @@ TestKey::TestKey(const std::string& parent) {
 }
 
 TestKey::~TestKey() {
-    ErrorCapture quiet;
+    CapturedDiagnostics quiet;
     deleteInView(path, false);
     deleteInView(path, true);
-}
-
-ErrorCapture::ErrorCapture() : previous(setErrorStream(&lines)) {}
-
-ErrorCapture::~ErrorCapture() {
-    setErrorStream(previous);
 }

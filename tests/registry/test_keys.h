@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "params/text_stream.h"
-
 // A key unique to this run under a root and branch ("HKEY_CURRENT_USER\Software"
 // by default), deleted with everything below it, in both views, at the end.
 struct TestKey {
@@ -29,13 +27,3 @@ struct TestKey {
 // under it. False when there is no such value.
 bool storedValue(int32_t root, const std::string& below, const std::string& name, bool view64,
                  uint32_t& type, std::string& bytes);
-
-// Collects the diagnostic lines written while it lives.
-struct ErrorCapture {
-    ErrorCapture();
-    ~ErrorCapture();
-    std::string text() const { return lines.buffer().text(); }
-
-    TextOutStream lines;
-    OutStream* previous;
-};
