@@ -6,8 +6,8 @@
 #include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/gz_file_stream.h"
-#include "platform/stream_copy.h"
 #include "platform/folder_ops.h"
+#include "platform/stream_copy.h"
 
 namespace {
 
