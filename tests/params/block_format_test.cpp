@@ -9,21 +9,11 @@
 #include "params/block_tokenizer.h"
 #include "params/expansion.h"
 #include "params/file_stream.h"
+
+#include "captured_diagnostics.h"
 #include "scratch_folder.h"
 
 namespace {
-
-// Collects the diagnostic lines written while it lives.
-class CapturedErrors {
-public:
-    CapturedErrors() : previous_(setErrorStream(&stream_)) {}
-    ~CapturedErrors() { setErrorStream(previous_); }
-    std::string text() const { return stream_.buffer().text(); }
-
-private:
-    TextOutStream stream_;
-    OutStream* previous_;
-};
 
 // Turns typed numbers on for one test.
 class TypedNumbers {
@@ -156,7 +146,7 @@ TEST(BlockReader, CommentBeforeClosingLineSwallowsIt) {
 
 TEST(BlockReader, MissingValueAtEndIsReported) {
     ParamNode root;
-    CapturedErrors errors;
+    CapturedDiagnostics errors;
     EXPECT_FALSE(readText(root, "first = \"1\"\n+\nsub\n-\nx ="));
     EXPECT_EQ(errors.text(),
               "Erreur de lecture de la valeur de x\n"
@@ -168,7 +158,7 @@ TEST(BlockReader, MissingValueAtEndIsReported) {
 
 TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren) {
     ParamNode root;
-    CapturedErrors errors;
+    CapturedDiagnostics errors;
     EXPECT_TRUE(readText(root, "  x = # nothing follows"));
     EXPECT_EQ(root.childCount(), 0);
     EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de x\n");
@@ -176,7 +166,7 @@ TEST(BlockReader, ErrorInFirstEntryLeavesNoChildren) {
 
 TEST(BlockReader, ErrorInsideBlockKeepsEntryWithoutValue) {
     ParamNode root;
-    CapturedErrors errors;
+    CapturedDiagnostics errors;
     EXPECT_TRUE(readText(root, "A\n+\nb = 1\nc ="));
     EXPECT_EQ(errors.text(), "Erreur de lecture de la valeur de c\n");
     EXPECT_EQ(writtenChildren(root), "\"A\" = \"\"\n+\n\t\"b\" = \"1\"\n\t\"c\" = X\n-\n");
@@ -313,7 +303,7 @@ public:
 
 TEST(BlockReader, NestingUpToTheWritersIndentationAndNoDeeper) {
     ParamNode root;
-    CapturedErrors errors;
+    CapturedDiagnostics errors;
     std::string deepest = nestedText(maxBlockNesting);
     EXPECT_TRUE(readText(root, deepest));
     EXPECT_EQ(depthOf(*root.child(0)), maxBlockNesting);
@@ -336,7 +326,7 @@ TEST(BlockReader, HostileNestingEndsWithAnError) {
     ScratchFolder folder("params_nesting");
     folder.write("deep.ini", nestedText(100000));
     ParamNode root("R", "");
-    CapturedErrors errors;
+    CapturedDiagnostics errors;
     EXPECT_FALSE(readTreeFile(root, (folder / "deep.ini").c_str()));
     EXPECT_EQ(root.childCount(), 0);
     EXPECT_EQ(errors.text(), "Erreur : imbrication trop profonde\n");
