@@ -225,7 +225,8 @@ TEST(BlockFormat, RoundTripKeepsNamesValuesAndStructure) {
 }
 
 TEST(BlockFormat, FilesInTextMode) {
-    std::string path = testing::TempDir() + "params_block_file.ini";
+    ScratchFolder folder("params_block_file");
+    std::string path = folder / "block.ini";
     ParamNode source;
     ParamNode* entry = new ParamNode("Produit", "");
     entry->append(new ParamNode("ID", "X1"));
@@ -251,8 +252,6 @@ TEST(BlockFormat, FilesInTextMode) {
         expected = crlf;
     }
     EXPECT_EQ(bytes, expected);
-    raw.close();
-    std::remove(path.c_str());
 
     ParamNode missing("m", "");
     missing.append(new ParamNode("old", ""));

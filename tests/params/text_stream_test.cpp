@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "params/file_stream.h"
 #include "params/text_stream.h"
+#include "scratch_folder.h"
 
 TEST(TextStreams, OutputFormatsTextsAndIntegers) {
     TextOutStream out;
@@ -31,7 +31,8 @@ TEST(TextStreams, InputWithPushBackAndBlockReads) {
 }
 
 TEST(FileStreams, BinaryWriteAppendAndRead) {
-    std::string path = testing::TempDir() + "params_stream.bin";
+    ScratchFolder folder("params_stream");
+    std::string path = folder / "stream.bin";
     {
         OutFileStream out(path.c_str(), FileMode::binary);
         ASSERT_TRUE(out.good());
@@ -51,12 +52,11 @@ TEST(FileStreams, BinaryWriteAppendAndRead) {
     EXPECT_EQ(std::string(bytes, n), std::string("one\r\n\0\xFFtwo", 10));
     EXPECT_EQ(in.get(), -1);
     EXPECT_TRUE(in.good());
-    in.close();
-    std::remove(path.c_str());
 }
 
 TEST(FileStreams, MissingFilesReadEmptyAndFailToWrite) {
-    std::string dir = testing::TempDir() + "params_no_such_folder/";
+    ScratchFolder folder("params_no_stream");
+    std::string dir = folder / "absent/";
     InFileStream in((dir + "file").c_str());
     EXPECT_FALSE(in.isOpen());
     EXPECT_FALSE(in.good());
