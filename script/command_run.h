@@ -20,8 +20,9 @@ struct CommandRun {
     TextBuffer message;
 };
 
-// A keyed command's argument: the value of the first child named key (exact comparison), or
-// fallback when there is none. Required keys fall back to "erreur".
+// A keyed command's argument: the value of the first child named key (exact comparison; the
+// empty text when that child has none), or fallback when there is no such child. Required keys
+// fall back to "erreur"; an optional key without default gives null when absent.
 const char* argument(const CommandRun& run, const char* key, const char* fallback = "erreur");
 
 // An item's value; the empty text for an item without one.

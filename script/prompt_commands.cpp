@@ -50,23 +50,16 @@ void runChooseCandidate(CommandRun& run) {
             addChoice(choices, c->node->name(), c->node->value());
         }
     }
-    if (const ParamNode* flags = run.command.find("IHM")) {
-        TextBuffer result;
-        bool chosen = false;
-        if (dialogWanted(itemValue(*flags), choices.childCount())) {
-            const char* answer = askChoice(run, choices);
-            chosen = answer != nullptr;
-            result.assign(answer);
+    if (const char* flags = argument(run, "IHM", nullptr)) {
+        const char* result = nullptr;
+        if (dialogWanted(flags, choices.childCount())) {
+            result = askChoice(run, choices);
         } else if (const ParamNode* first = choices.child(0)) {
-            chosen = true;
-            result.assign(first->name());
+            result = first->name();
         }
-        if (!chosen) {
-            const ParamNode* fallback = run.command.find("Defaut");
-            chosen = fallback != nullptr;
-            if (fallback) result.assign(itemValue(*fallback));
-        }
-        if (chosen) setVariable(argument(run, "Variable"), result.text());
+        if (!result) result = argument(run, "Defaut", nullptr);
+        // Set before the list is emptied: the result may be a name held by the list.
+        if (result) setVariable(argument(run, "Variable"), result);
         choices.setChildren(nullptr, false);
     }
     setVariableInteger("IHM_LSTNB", choices.childCount());

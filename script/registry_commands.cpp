@@ -24,13 +24,6 @@ const ParamNode* visibleArgument(const CommandRun& run, const char* key) {
     return node && hasVisibleByte(node->value()) ? node : nullptr;
 }
 
-// The value of an optional key, or false when the command has no such key.
-bool fallbackArgument(const CommandRun& run, const char* key, const char*& value) {
-    if (!run.command.find(key)) return false;
-    value = argument(run, key);
-    return true;
-}
-
 }  // namespace
 
 void runRegistryView(CommandRun& run) {
@@ -76,7 +69,8 @@ void runRegistryRead(CommandRun& run) {
     RegistryKey key;
     key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
     const char* value = key.readValue(argument(run, "Nom"), false, false);
-    if (value || fallbackArgument(run, "Defaut", value)) {
+    if (!value) value = argument(run, "Defaut", nullptr);
+    if (value) {
         setVariable(argument(run, "Variable"), value);
     } else {
         report(run, "Erreur de lecture dans le registre ", storedPath(key));
@@ -94,14 +88,14 @@ void runRegistrySearch(CommandRun& run) {
                         std::strstr(flags, "|memo|") ? &run.package.choiceList : nullptr,
                         run.command.find("Valide")};
     TextBuffer result;
-    const char* value = nullptr;
-    if (searchBranches(run.package, search, result)) {
-        value = result.text();
-    } else if (!fallbackArgument(run, "Valeur", value)) {
+    const char* value = searchBranches(run.package, search, result)
+                            ? result.text()
+                            : argument(run, "Valeur", nullptr);
+    if (value) {
+        setVariable(argument(run, "Variable"), value);
+    } else {
         report(run, "Erreur de recherche dans le registre ", search.before);
-        return;
     }
-    setVariable(argument(run, "Variable"), value);
 }
 
 void cloneBranchItem(CommandRun&, ParamNode& item) {

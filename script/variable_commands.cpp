@@ -39,12 +39,11 @@ struct ItemCutter {
 }  // namespace
 
 void runTakeRange(CommandRun& run) {
-    const ParamNode* separatorNode = run.command.find("Separ");
-    const char* separator = separatorNode ? itemValue(*separatorNode) : "";
+    const char* separator = argument(run, "Separ", "");
     int32_t first = run.command.integerOf("Min", -1);
     if (first < 0) first = 0;
     const int32_t last = run.command.integerOf("Max", -1);
-    const ParamNode* memo = run.command.find("Memo");
+    const char* memo = argument(run, "Memo", nullptr);
 
     ItemCutter cutter{argument(run, "Chaine"), separator,
                       static_cast<int32_t>(std::strlen(separator))};
@@ -56,7 +55,7 @@ void runTakeRange(CommandRun& run) {
         if (!result.empty()) result.append(separator);
         result.append(item);
         if (memo) {
-            TextBuffer name(itemValue(*memo));
+            TextBuffer name(memo);
             name.appendInt(taken);
             setVariable(name.text(), item.text());
         }
