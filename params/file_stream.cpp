@@ -69,11 +69,6 @@ bool OutFileStream::close() {
     return closed && !failed_;
 }
 
-bool OutFileStream::flush() {
-    if (file_ && std::fflush(file_) != 0) failed_ = true;
-    return good();
-}
-
 void OutFileStream::put(char c) {
     if (!file_ || std::fputc(static_cast<unsigned char>(c), file_) == EOF) failed_ = true;
 }

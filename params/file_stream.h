@@ -50,7 +50,6 @@ public:
     bool isOpen() const { return file_ != nullptr; }
     // Open and every write so far succeeded.
     bool good() const { return file_ != nullptr && !failed_; }
-    bool flush();
 
     void put(char c) override;
     void write(const char* p, int32_t n) override;
