@@ -20,9 +20,8 @@ bool hasVisibleByte(const char* text) {
     return false;
 }
 
-void report(CommandRun& run, const char* prefix, const char* first, const char* second,
-            const char* detail) {
-    if (!run.reporting) return;
+const char* composeMessage(CommandRun& run, const char* prefix, const char* first,
+                           const char* second, const char* detail) {
     TextBuffer& message = run.message;
     message.assign(translate(prefix));
     message.append(first);
@@ -34,5 +33,10 @@ void report(CommandRun& run, const char* prefix, const char* first, const char* 
         message.append(" : ");
         message.append(detail);
     }
-    addError(run.keyword, message.text());
+    return message.text();
+}
+
+void report(CommandRun& run, const char* prefix, const char* first, const char* second,
+            const char* detail) {
+    if (run.reporting) addError(run.keyword, composeMessage(run, prefix, first, second, detail));
 }

@@ -16,7 +16,7 @@ struct CommandRun {
     bool reporting;
     // The positional parameters of the block being run.
     ParamNodeList params;
-    // Where a failure message is composed; emptied before each item.
+    // Where composeMessage writes a failure message.
     TextBuffer message;
 };
 
@@ -31,8 +31,12 @@ const char* itemValue(const ParamNode& item);
 // Whether a text holds a byte above the space character.
 bool hasVisibleByte(const char* text);
 
-// A failed operation: composes translated prefix + first [+ "=>" + second] [+ " : " + detail] in
-// the message buffer and, when reporting is on, puts (keyword, message) at the front of the
+// Composes translated prefix + first [+ "=>" + second] [+ " : " + detail] in the message buffer
+// and returns it. Operands are not translated.
+const char* composeMessage(CommandRun& run, const char* prefix, const char* first,
+                           const char* second = nullptr, const char* detail = nullptr);
+
+// A failed operation: when reporting is on, puts (keyword, composed message) at the front of the
 // ErrorList.
 void report(CommandRun& run, const char* prefix, const char* first, const char* second = nullptr,
             const char* detail = nullptr);

@@ -43,8 +43,7 @@ void launchItem(CommandRun& run, const ParamNode& item, Launch how) {
     TextBuffer text = commandText(item);
     const char* folder = startFolder(item);
     if (launch(text.text(), folder, how)) return;
-    run.message.assign(translate("Erreur d'ouverture du fichier "));
-    run.message.append(text);
+    composeMessage(run, "Erreur d'ouverture du fichier ", text.text());
     if (folder) {
         run.message.append(translate(", dossier initial : "));
         run.message.append(folder);

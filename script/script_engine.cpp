@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/session_stores.h"
-#include "app/translation.h"
 #include "params/expansion.h"
 #include "params/package.h"
 #include "params/variable_store.h"
@@ -40,14 +39,11 @@ bool guardPasses(const char* guard) {
 // the runtime's error number set adds its system text, unless silenced or nothing failed yet.
 void runItems(CommandRun& run, ItemCommand command) {
     for (ParamCell* c = run.command.children(); c && !stopRequested(); c = c->next) {
-        run.message.clear();
         errno = 0;
         if (command) {
             command(run, *c->node);
         } else {
-            run.message.assign(translate("Commande inconnue : "));
-            run.message.append(run.keyword);
-            addError("???", run.message.text());
+            addError("???", composeMessage(run, "Commande inconnue : ", run.keyword));
         }
         if (errno != 0 && run.reporting && ErrorList().children()) {
             addError("Windows", std::strerror(errno));
