@@ -6,10 +6,9 @@
 
 // A responder for tests: answers from a queue and records every question asked.
 // Each question asked becomes a node of `asked`, in order: name = kind ("startupMessage",
-// "askYesNo", "showMessage", "notify", "chooseFromList", "chooseFile", "chooseFolder"), value =
-// title
-// ("open" or "save" for a file), child "text" = message or prompt (the default name of a file, the
-// start folder of a folder).
+// "askYesNo", "showMessage", "notify", "chooseFromList", "chooseFile", "chooseFolder"),
+// value = title ("open" or "save" for a file), child "text" = message or prompt (the default name
+// of a file, the start folder of a folder).
 // Answers are consumed in order; with none left, a question is answered "no" / nothing chosen.
 class ScriptedResponder : public Responder {
 public:
