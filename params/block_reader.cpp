@@ -101,8 +101,7 @@ bool readTree(ParamNode& node, InStream& in) {
     node.setChildren(entries, false);
     if (outcome == BlockReader::failed && last) {
         OutStream& err = errorStream();
-        err << "Erreur apres : "
-            << "\n";
+        err << "Erreur apres : \n";
         writeEntry(*last, err);
         err << "\n";
         return false;
