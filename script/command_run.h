@@ -25,6 +25,11 @@ struct CommandRun {
 // fall back to "erreur"; an optional key without default gives null when absent.
 const char* argument(const CommandRun& run, const char* key, const char* fallback = "erreur");
 
+// The question above a list to choose from when the command's "Titre" gives none.
+inline constexpr char defaultChoicePrompt[] =
+    "S\xE9lectionnez la ligne souhait\xE9"
+    "e";
+
 // An item's value; the empty text for an item without one.
 const char* itemValue(const ParamNode& item);
 

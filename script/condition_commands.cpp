@@ -7,13 +7,9 @@
 #include "platform/file_ops.h"
 #include "script/script_engine.h"
 
-namespace {
-
 void runBranchOf(CommandRun& run, bool yes) {
     RunBranch(run.package, yes ? "Oui" : "Non", run.command);
 }
-
-}  // namespace
 
 void runIfEqual(CommandRun& run) {
     runBranchOf(run, foldEquals(argument(run, "Chaine1"), argument(run, "Chaine2")));

@@ -4,6 +4,9 @@
 
 // Keyed commands that decide between their "Oui" and "Non" branches.
 
+// Runs the command's "Oui" branch when yes, its "Non" branch otherwise.
+void runBranchOf(CommandRun& run, bool yes);
+
 // SI_EGAL: "Chaine1" and "Chaine2" equal under the FoldUpper comparison.
 void runIfEqual(CommandRun& run);
 // SI_SUP: "Chaine1" greater than "Chaine2", both read as decimal numbers (0 when missing).

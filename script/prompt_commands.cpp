@@ -6,7 +6,7 @@
 #include "params/package.h"
 #include "params/variable_store.h"
 #include "script/choice_list.h"
-#include "script/script_engine.h"
+#include "script/condition_commands.h"
 #include "ui/responder.h"
 
 namespace {
@@ -27,9 +27,7 @@ const char* askChoice(CommandRun& run, ParamNode& choices) {
         return nullptr;
     }
     const char* title = translate("S\xE9lection");
-    const char* prompt = translate(argument(run, "Titre",
-                                            "S\xE9lectionnez la ligne souhait\xE9"
-                                            "e"));
+    const char* prompt = translate(argument(run, "Titre", defaultChoicePrompt));
     return responder().chooseFromList(title, prompt, &choices, run.command.integerOf("ParNom", 0),
                                       run.command.integerOf("ParNomRet", -1));
 }
@@ -39,8 +37,7 @@ const char* askChoice(CommandRun& run, ParamNode& choices) {
 void runConfirmation(CommandRun& run) {
     const char* title = translate(argument(run, "Titre"));
     const char* message = translate(argument(run, "Message"));
-    bool yes = responder().askYesNo(title, message);
-    RunBranch(run.package, yes ? "Oui" : "Non", run.command);
+    runBranchOf(run, responder().askYesNo(title, message));
 }
 
 void runChooseCandidate(CommandRun& run) {

@@ -10,10 +10,6 @@
 
 namespace {
 
-const char* const defaultPrompt =
-    "S\xE9lectionnez la ligne souhait\xE9"
-    "e";
-
 const char* storedPath(const RegistryKey& key) {
     return key.path() ? key.path() : "";
 }
@@ -84,7 +80,7 @@ void runRegistrySearch(CommandRun& run) {
                         argument(run, "ApBranche"),
                         argument(run, "Nom"),
                         flags,
-                        translate(argument(run, "Titre", defaultPrompt)),
+                        translate(argument(run, "Titre", defaultChoicePrompt)),
                         std::strstr(flags, "|memo|") ? &run.package.choiceList : nullptr,
                         run.command.find("Valide")};
     TextBuffer result;
