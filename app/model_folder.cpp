@@ -41,9 +41,9 @@ void writeModelFolder(int mode) {
     // Named after the program as started: after a multi-volume join, ProgramPath is the joined
     // copy.
     TextBuffer program = ModulePath();
-    WorkFolder() = ParentPath(program.text());
-    TextBuffer scratch = JoinPath(WorkFolder().text(), "libtmp.tmp");
-    TextBuffer model = JoinPath(WorkFolder().text(), "Maquette");
+    TextBuffer folder = ParentPath(program.text());
+    TextBuffer scratch = JoinPath(folder.text(), "libtmp.tmp");
+    TextBuffer model = JoinPath(folder.text(), "Maquette");
     model.appendPath(StemName(program.text()).text());
     model.append(".cpx");
     WorkFolder() = model;
