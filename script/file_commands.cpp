@@ -1,5 +1,7 @@
 #include "script/file_commands.h"
 
+#include <cstring>
+
 #include "params/file_stream.h"
 #include "params/stream_expansion.h"
 #include "params/variable_store.h"
@@ -13,7 +15,7 @@ namespace {
 
 // DELDIR passes over shorter names: a short path is more likely a drive or a system folder
 // than a product's own folder.
-const int32_t shortestDeletableFolder = 10;
+const size_t shortestDeletableFolder = 10;
 
 // A copy halted by a stop request is not a failure of the script: the user stopped it.
 bool failedByItself(bool done) {
@@ -94,8 +96,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
 }
 
 void deleteFolderItem(CommandRun&, ParamNode& item) {
-    TextBuffer folder(item.name());
-    if (folder.length() >= shortestDeletableFolder) RemoveFolder(folder.text(), true);
+    if (std::strlen(item.name()) >= shortestDeletableFolder) RemoveFolder(item.name(), true);
 }
 
 void deleteFileItem(CommandRun& run, ParamNode& item) {
