@@ -27,13 +27,12 @@ Entries entriesOf(const ParamNode& list) {
 
 }  // namespace
 
-ScriptTest::ScriptTest() : previousDiagnostics(setErrorStream(&diagnostics)) {
+ScriptTest::ScriptTest() {
     resetRun();
 }
 
 ScriptTest::~ScriptTest() {
     resetRun();
-    setErrorStream(previousDiagnostics);
 }
 
 Package& ScriptTest::load(const std::string& installIni) {

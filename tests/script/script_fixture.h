@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "params/file_stream.h"
+#include "captured_diagnostics.h"
 #include "params/package.h"
 #include "scratch_folder.h"
 #include "ui/scripted_responder.h"
@@ -37,8 +37,7 @@ protected:
     Entries asked() const;
 
     // Keeps the diagnostic lines (folders that cannot be listed) out of the test output.
-    TextOutStream diagnostics;
-    OutStream* previousDiagnostics;
+    CapturedDiagnostics diagnostics;
     ScratchFolder folder{"script"};
     ScriptedResponder answers;
     std::unique_ptr<Package> package;
