@@ -17,21 +17,33 @@ void restrictDllSearch() {
     SetDllDirectoryA("");
 }
 
-void loadSystemLibrary(const char* name) {
+HMODULE loadSystemLibrary(const char* name) {
     char path[MAX_PATH + 32];
     UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
+    if (length == 0 || length >= MAX_PATH) return nullptr;
     lstrcatA(path, "\\");
     lstrcatA(path, name);
-    LoadLibraryA(path);
+    return LoadLibraryA(path);
+}
+
+// The common controls are not among the DLLs the system always takes from its own folder, so an
+// import of them would be resolved beside the program before any code of ours runs: they are
+// loaded by path instead.
+void initCommonControls() {
+    typedef BOOL(WINAPI * InitControlsFn)(const INITCOMMONCONTROLSEX*);
+    HMODULE controls = loadSystemLibrary("comctl32.dll");
+    InitControlsFn init =
+        controls ? (InitControlsFn)(void*)GetProcAddress(controls, "InitCommonControlsEx")
+                 : nullptr;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
+    if (init) init(&classes);
 }
 
 }  // namespace
 
 void initInterfaceLibraries() {
     restrictDllSearch();
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    initCommonControls();
     loadSystemLibrary("riched20.dll");
 }
 
