@@ -236,4 +236,18 @@ TEST_F(Packer, CommandLinesThatCannotBeUnderstood) {
         EXPECT_EQ(run.code, 2);
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
     }
+    PackerRun noCommand = runPacker({});
+    EXPECT_NE(noCommand.err.find("missing a command"), std::string::npos) << noCommand.err;
+    PackerRun noValue = runPacker({"build", "--level"});
+    EXPECT_NE(noValue.err.find("missing the value of --level"), std::string::npos) << noValue.err;
+}
+
+TEST_F(Packer, HelpIsShownForEveryCommand) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"help"}, {"build", "--help"}, {"extract", "-h"}}) {
+        PackerRun run = runPacker(args);
+        EXPECT_EQ(run.code, 0) << args[0];
+        EXPECT_NE(run.out.find("mkinstaller build --description"), std::string::npos);
+        EXPECT_EQ(run.err, "");
+    }
 }

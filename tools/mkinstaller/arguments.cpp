@@ -1,13 +1,12 @@
 #include "tools/mkinstaller/arguments.h"
 
-const std::string& Arguments::take() {
-    if (done()) throw UsageError("missing argument");
+const std::string& Arguments::take(const std::string& what) {
+    if (done()) throw UsageError("missing " + what);
     return words_[next_++];
 }
 
 const std::string& Arguments::valueOf(const std::string& option) {
-    if (done()) throw UsageError(option + " needs a value");
-    return take();
+    return take("the value of " + option);
 }
 
 uint64_t parseNumber(const std::string& text, const std::string& option, uint64_t low,

@@ -16,8 +16,8 @@ class Arguments {
 public:
     explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
     bool done() const { return next_ == words_.size(); }
-    // The next word; a UsageError when there is none.
-    const std::string& take();
+    // The next word; a UsageError "missing <what>" when there is none.
+    const std::string& take(const std::string& what = "argument");
     // The value that follows an option; a UsageError when there is none.
     const std::string& valueOf(const std::string& option);
 

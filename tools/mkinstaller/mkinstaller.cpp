@@ -19,29 +19,41 @@ const char usage[] =
     "  mkinstaller extract FILE --all DIR\n"
     "      unpacks one library into DIR, or every library into DIR/NAME, as the installer does.\n"
     "  mkinstaller pack-lib DIR [--level 0-9] -o NAME.lib\n"
-    "      writes the archive of DIR as a loose library file.\n";
+    "      writes the archive of DIR as a loose library file.\n"
+    "  mkinstaller [COMMAND] --help\n"
+    "      shows this text.\n"
+    "Progress goes to standard error when it is a terminal. Exit codes: 0 done, 1 failed (the\n"
+    "message names the culprit), 2 command line not understood.\n";
+
+// "--help" or "-h" as the command or right after it (a file of that name is written ./-h there).
+bool asksForHelp(const std::vector<std::string>& words) {
+    for (size_t i = 0; i < words.size() && i < 2; ++i)
+        if (words[i] == "--help" || words[i] == "-h" || (i == 0 && words[i] == "help")) return true;
+    return false;
+}
 
 int dispatch(Arguments& args, Console& console) {
-    std::string command = args.take();
+    std::string command = args.take("a command (build, list, extract, pack-lib)");
     if (command == "build") return buildCommand(args, console);
     if (command == "list") return listCommand(args, console);
     if (command == "extract") return extractCommand(args, console);
     if (command == "pack-lib") return packLibCommand(args, console);
-    if (command == "--help" || command == "help") {
-        console.out << usage;
-        return 0;
-    }
     throw UsageError("unknown command " + command);
 }
 
 }  // namespace
 
 int runMkinstaller(const std::vector<std::string>& words, Console& console) {
+    if (asksForHelp(words)) {
+        console.out << usage;
+        return 0;
+    }
     Arguments args(words);
     try {
         return dispatch(args, console);
     } catch (const UsageError& error) {
-        console.err << "mkinstaller: " << error.what() << '\n' << usage;
+        // The reason alone, not buried above the whole usage text.
+        console.err << "mkinstaller: " << error.what() << "\nusage: mkinstaller --help\n";
         return 2;
     } catch (const PackError& error) {
         console.err << "mkinstaller: " << error.what() << '\n';
