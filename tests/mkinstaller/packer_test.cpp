@@ -216,6 +216,14 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
                                    scratch / "stub.exe", "-o", scratch / "setup.exe"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("gone"), std::string::npos);
+    for (const std::string& output : {scratch / "data", scratch / "gone/setup.exe"}) {
+        PackerRun misplaced = runPacker({"build", "--description", scratch / "product", "--stub",
+                                         scratch / "stub.exe", "-o", output});
+        EXPECT_EQ(misplaced.code, 1);
+        EXPECT_NE(misplaced.err.find("output"), std::string::npos) << misplaced.err;
+    }
+    PackerRun intoFolder = runPacker({"pack-lib", scratch / "data", "-o", scratch / "product"});
+    EXPECT_NE(intoFolder.err.find("is a folder"), std::string::npos) << intoFolder.err;
     std::vector<std::string> left = entriesOf(scratch.path);
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"data", "product", "short-stub.exe", "stub.exe",

@@ -60,12 +60,16 @@ void checkStub(const fs::path& stub) {
                         " bytes; a stub is exactly " + std::to_string(stubSize) + " bytes");
 }
 
-void checkOutputFolder(const fs::path& output) {
+// The output goes into an existing folder and is no folder itself; found out before the work,
+// not when the finished file cannot take its name.
+void checkOutput(const fs::path& output) {
     fs::path folder = output.parent_path();
     if (folder.empty()) folder = ".";
     std::error_code error;
     if (!fs::is_directory(folder, error))
         throw PackError("output folder " + folder.u8string() + " does not exist");
+    if (fs::is_directory(output, error))
+        throw PackError("output " + output.u8string() + " is a folder, not a file name");
 }
 
 // Writes one library into the sink; its stored size is the sink's growth.
@@ -121,7 +125,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
         throw PackError("volume size " + std::to_string(options.volumeSize) +
                         " is too small: the first file holds the stub and the directory, " +
                         std::to_string(head) + " bytes");
-    checkOutputFolder(options.output);
+    checkOutput(options.output);
 
     // The directory holds the libraries' stored sizes, so they are written to a scratch file first.
     PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
@@ -158,7 +162,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
 void packLibrary(const fs::path& folder, int level, const fs::path& output,
                  std::ostream* progressOut) {
     ArchiveNode tree = scanArchiveFolder(folder);
-    checkOutputFolder(output);
+    checkOutput(output);
     PendingFile file(output);
     {
         Progress progress(progressOut, contentSize(tree));
