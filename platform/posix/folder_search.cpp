@@ -8,6 +8,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/path_names.h"
 #include "platform/posix/native_path.h"
 
 struct FolderSearch {
@@ -17,19 +18,14 @@ struct FolderSearch {
 
 namespace {
 
-// Splits a pattern into the folder to list and the name pattern, the way the
-// Windows search reads it: "*.*" matches every name, letter case is ignored.
+// Splits a pattern into the folder to list, in the system's form, and the
+// name pattern, matched against names as the program holds them. As in the
+// Windows search, "*.*" matches every name and letter case is ignored.
 void splitPattern(const char* pattern, TextBuffer& folder, TextBuffer& names) {
-    TextBuffer native = nativePath(pattern);
-    const char* slash = std::strrchr(native.text(), '/');
-    if (!slash) {
-        folder.assign(".");
-        names.assign(native.text());
-    } else {
-        folder.append(native.text(),
-                      slash == native.text() ? 1 : static_cast<int32_t>(slash - native.text()));
-        names.assign(slash + 1);
-    }
+    TextBuffer parent = ParentPath(pattern);
+    // "/x" (or "\x") has an empty parent: the root.
+    folder = nativePath(parent.empty() ? "/" : parent.text());
+    names = BaseName(pattern);
     if (std::strcmp(names.text(), "*.*") == 0) names.assign("*");
 }
 
@@ -50,12 +46,13 @@ FolderSearch* openFolderSearch(const char* pattern, FolderEntry& first) {
 
 bool nextFolderEntry(FolderSearch* search, FolderEntry& entry) {
     while (const dirent* found = readdir(search->dir)) {
-        if (fnmatch(search->namePattern.text(), found->d_name, FNM_CASEFOLD) != 0) continue;
+        TextBuffer name = programText(found->d_name);
+        if (fnmatch(search->namePattern.text(), name.text(), FNM_CASEFOLD) != 0) continue;
         // Links are reported as what they are, not as their target, so that
         // removing a tree never follows one out of it.
         struct stat status;
         bool known = fstatat(dirfd(search->dir), found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0;
-        entry.name.assign(found->d_name);
+        entry.name = std::move(name);
         entry.isFolder = known && S_ISDIR(status.st_mode);
         entry.isLink = known && S_ISLNK(status.st_mode);
         entry.size = known && S_ISREG(status.st_mode) ? status.st_size : 0;

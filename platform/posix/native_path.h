@@ -1,12 +1,21 @@
 #pragma once
 
 #include "params/text_buffer.h"
+#include "platform/code_page.h"
 
-// The path as the POSIX calls want it: every "\" becomes "/". Scripts and
-// install descriptions write Windows paths; the mapping happens only here, at
-// the system boundary.
+// Scripts and install descriptions write Windows paths in Windows-1252; the
+// POSIX calls want "/" separators and, for names, UTF-8. The mapping happens
+// only here, at the system boundary, both ways.
+
+// The path as the POSIX calls want it: UTF-8, every "\" a "/".
 inline TextBuffer nativePath(const char* path) {
-    TextBuffer native(path);
+    TextBuffer native = utf8FromWindows1252(path);
     native.replaceByte('\\', '/');
     return native;
+}
+
+// A name or path the system gave, as the program's texts hold it. A name
+// that is not UTF-8 keeps its bytes.
+inline TextBuffer programText(const char* native) {
+    return windows1252FromUtf8(native);
 }

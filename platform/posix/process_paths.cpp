@@ -15,9 +15,8 @@ TextBuffer ModulePath() {
         ssize_t n = readlink("/proc/self/exe", room.data(), room.size());
         if (n < 0) return TextBuffer();
         if (static_cast<size_t>(n) < room.size()) {
-            TextBuffer path;
-            path.append(room.data(), static_cast<int32_t>(n));
-            return path;
+            room[static_cast<size_t>(n)] = '\0';
+            return programText(room.data());
         }
         room.resize(room.size() * 2);
     }
@@ -29,7 +28,7 @@ TextBuffer CurrentFolder() {
         if (errno != ERANGE) return TextBuffer(".");
         room.resize(room.size() * 2);
     }
-    return TextBuffer(room.data());
+    return programText(room.data());
 }
 
 bool SetCurrentFolder(const char* path) {

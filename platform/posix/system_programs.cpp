@@ -88,7 +88,10 @@ bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
                         const std::atomic<bool>* stop) {
     std::vector<TextBuffer> words = splitCommandLine(commandLine);
     if (words.empty()) return false;
+    // The program is a path; its arguments are texts, in UTF-8 like every
+    // text a program gets here.
     words[0] = nativePath(words[0].text());
+    for (size_t i = 1; i < words.size(); ++i) words[i] = utf8FromWindows1252(words[i].text());
     TextBuffer start = nativePath(folder);
     std::vector<char*> argv;
     for (TextBuffer& word : words) argv.push_back(const_cast<char*>(word.text()));

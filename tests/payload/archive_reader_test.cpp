@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "params/file_stream.h"
 #include "payload/gz_file_stream.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
@@ -31,6 +32,15 @@ protected:
     std::string dest() const { return scratch / "dest"; }
     // The path the reader composes for a name inside the destination.
     std::string inDest(const std::string& name) const { return dest() + "\\" + name; }
+    // A file in the destination, read through the installer's own streams, which pass a
+    // Windows-1252 name to the system as the reader does (in UTF-8 natively).
+    std::string readInDest(const std::string& name) const {
+        InFileStream in(inDest(name).c_str(), FileMode::binary);
+        std::string bytes;
+        char block[4096];
+        for (int32_t n; (n = in.read(block, sizeof block)) > 0;) bytes.append(block, size_t(n));
+        return bytes;
+    }
 
     ScratchFolder scratch;
     TextBuffer error;
@@ -55,7 +65,7 @@ TEST_F(Unpacking, CompressedAndStoredArchivesGiveTheSameTree) {
         EXPECT_TRUE(scratch.exists("dest/sub.cpx/vide.txt"));
         EXPECT_EQ(scratch.read("dest/sub.cpx/vide.txt"), "");
         EXPECT_TRUE(std::filesystem::is_directory(scratch / "dest/empty"));
-        EXPECT_EQ(scratch.read("dest/logo \xE9t\xE9.bmp"), std::string(70000, 'L'));
+        EXPECT_EQ(readInDest("logo \xE9t\xE9.bmp"), std::string(70000, 'L'));
         EXPECT_EQ(scratch.read("dest/var.ini"), "x = \"1\"\n");
         EXPECT_EQ(scratch.read("dest/kept.txt"), "not in the archive");
         EXPECT_EQ(counter.load(), 4 + 70000 + 8);
@@ -119,7 +129,7 @@ TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
         }
     }
     // Files written before the failure stay.
-    EXPECT_EQ(scratch.read("dest/\xE0t\xE9.txt"), "abc");
+    EXPECT_EQ(readInDest("\xE0t\xE9.txt"), "abc");
 }
 
 TEST_F(Unpacking, NamesThatWouldLeaveTheDestinationAreRefused) {
