@@ -130,7 +130,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     // The directory holds the libraries' stored sizes, so they are written to a scratch file first.
     PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
     {
-        Progress progress(progressOut, total);
+        Progress progress(progressOut, "archiving", total);
         for (LibraryInput& input : inputs) writeLibrary(input, body, options.level, progress);
     }
     body.close();
@@ -148,13 +148,18 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
 
     VolumeWriter output(options.output, options.volumeSize);
     ChecksumSink summed(output);
-    Progress quiet(nullptr, 0);
-    copyFileInto(options.stub, uint64_t(stubSize), summed, quiet);
-    summed.write(directory.data(), directory.size());
-    copyFileInto(body.temporaryPath(), end - head - checksumLibrarySize, summed, quiet);
-    unsigned char checksum[4];
-    writeBigEndian32(summed.checksum(), checksum);
-    output.write(checksum, sizeof checksum);
+    {
+        // A pass of its own over the whole installer: large payloads take a while here too.
+        Progress progress(progressOut, "writing", end);
+        copyFileInto(options.stub, uint64_t(stubSize), summed, progress);
+        summed.write(directory.data(), directory.size());
+        progress.advance(directory.size());
+        copyFileInto(body.temporaryPath(), end - head - checksumLibrarySize, summed, progress);
+        unsigned char checksum[4];
+        writeBigEndian32(summed.checksum(), checksum);
+        output.write(checksum, sizeof checksum);
+        progress.advance(sizeof checksum);
+    }
     output.commit();
     return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
 }
@@ -165,7 +170,7 @@ void packLibrary(const fs::path& folder, int level, const fs::path& output,
     checkOutput(output);
     PendingFile file(output);
     {
-        Progress progress(progressOut, contentSize(tree));
+        Progress progress(progressOut, "archiving", contentSize(tree));
         FileSink sink(file.stream(), file.temporaryPath());
         GzipSink gzip(sink, level);
         writeArchive(tree, gzip, progress);

@@ -1,5 +1,7 @@
 #include "tools/mkinstaller/progress.h"
 
+#include <iomanip>
+
 void Progress::advance(uint64_t bytes) {
     done_ += bytes;
     if (!out_) return;
@@ -19,7 +21,9 @@ void Progress::finish() {
 
 void Progress::show() {
     uint64_t percent = total_ ? done_ * 100 / total_ : 100;
-    *out_ << "\rmkinstaller: " << done_ << " of " << total_ << " bytes (" << percent << "%)"
-          << std::flush;
+    const double mebibyte = 1 << 20;
+    *out_ << "\rmkinstaller: " << what_ << ' ' << std::fixed << std::setprecision(1)
+          << double(done_) / mebibyte << " of " << double(total_) / mebibyte << " MiB (" << percent
+          << "%)" << std::flush;
     shown_ = true;
 }
