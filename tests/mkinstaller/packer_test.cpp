@@ -70,6 +70,9 @@ TEST_F(Packer, TreesComeBackByteForByte) {
     PackerRun extracted = runPacker({"extract", scratch / "setup.exe", "--all", scratch / "out"});
     ASSERT_EQ(extracted.code, 0) << extracted.err;
     EXPECT_EQ(treeOf(scratch / "out/INSTALLE"), treeOf(scratch / "product"));
+    // Accented names reach the system in its own spelling (UTF-8 on POSIX file systems).
+    std::vector<std::string> names = entriesOf(scratch / "out/INSTALLE");
+    EXPECT_NE(std::find(names.begin(), names.end(), "caf\xC3\xA9 d\xC3\xA9j\xC3\xA0"), names.end());
     EXPECT_EQ(treeOf(scratch / "out/DATA-2"), treeOf(scratch / "data"));
     EXPECT_EQ(treeOf(scratch / "out/PRE"), treeOf(scratch / "data"));
     EXPECT_EQ(fileBytes("out/VARBONUS"), fileBytes("vars.ini"));

@@ -22,7 +22,7 @@ LibrarySource readLibrary(const std::string& value) {
 
 // The stub built beside the packer.
 fs::path defaultStub() {
-    return fs::path(ExeDirectory().text()) / "installer.exe";
+    return systemPath(ExeDirectory().text()) / "installer.exe";
 }
 
 }  // namespace

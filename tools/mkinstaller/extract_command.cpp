@@ -7,6 +7,7 @@
 #include "params/fold_upper.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
+#include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
 #include "tools/mkinstaller/commands.h"
@@ -20,7 +21,7 @@ namespace {
 
 // A path the installer's code composed ("\\" separators), as the packer's system writes it.
 std::string shown(const char* path) {
-    std::string text = utf8FromWindows(path);
+    std::string text = utf8FromWindows1252(path).text();
     std::replace(text.begin(), text.end(), '\\', static_cast<char>(fs::path::preferred_separator));
     return text;
 }
@@ -53,10 +54,10 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
                        : extractLibrary(name, error, destination.text(), nullptr);
     const char* reason = ErrorList().child(0) ? ErrorList().child(0)->value() : error.text();
     if (done)
-        console.out << utf8FromWindows(name) << " -> "
+        console.out << utf8FromWindows1252(name).text() << " -> "
                     << shown((stored ? file : destination).text()) << '\n';
     else
-        console.err << "mkinstaller: " << utf8FromWindows(reason) << '\n';
+        console.err << "mkinstaller: " << utf8FromWindows1252(reason).text() << '\n';
     ErrorList().reset(true);
     return done;
 }
@@ -64,7 +65,7 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
 // Shows what the installer would have shown in its start-up message boxes.
 void printMessages(const ScriptedResponder& messages, std::ostream& err) {
     for (ParamCell* cell = messages.asked.children(); cell; cell = cell->next)
-        err << "mkinstaller: " << utf8FromWindows(cell->node->valueOf("text")) << '\n';
+        err << "mkinstaller: " << utf8FromWindows1252(cell->node->valueOf("text")).text() << '\n';
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ int extractCommand(Arguments& args, Console& console) {
 
     TemporaryFolder work;
     QuietDiagnostics quiet;
-    ProgramPath().assign(file.c_str());
+    ProgramPath().assign(installerPath(file).c_str());
     WorkFolder().assign(work.text().c_str());
     LibraryScratchFile().assign(WorkFolder().text());
     LibraryScratchFile().appendPath("libtmp.tmp");
@@ -99,10 +100,10 @@ int extractCommand(Arguments& args, Console& console) {
         printMessages(messages, console.err);
     }
     if (state == ContainerState::Unreadable) return 1;
-    if (!MakeFolder(destination.c_str(), true)) throw PackError("cannot create " + destination);
+    TextBuffer into(installerPath(destination).c_str());
+    if (!MakeFolder(into.text(), true)) throw PackError("cannot create " + destination);
 
     bool done = true;
-    TextBuffer into(destination.c_str());
     if (!all) {
         done = extractOne(name.c_str(), into, console);
     } else {

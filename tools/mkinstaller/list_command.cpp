@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "params/param_node.h"
 #include "payload/payload_reader.h"
+#include "platform/code_page.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/volume_writer.h"
@@ -24,8 +25,8 @@ void printDirectory(const ParamNode& directory, std::ostream& out) {
     out << "      offset        size  name\n";
     for (ParamCell* cell = directory.children(); cell; cell = cell->next)
         out << std::setw(12) << cell->node->integerValue() << std::setw(12)
-            << cell->node->integerOf("Taille") << "  " << utf8FromWindows(cell->node->name())
-            << '\n';
+            << cell->node->integerOf("Taille") << "  "
+            << utf8FromWindows1252(cell->node->name()).text() << '\n';
 }
 
 // The volumes the installer would join: its path followed by 1, 2, ... up to the first missing.
@@ -53,7 +54,8 @@ int listCommand(Arguments& args, Console& console) {
     }
     ParamNode directory;
     int64_t end = 0;
-    if (!readDirectoryEntries(file.string().c_str(), directory, end))
+    const std::string installerFile = installerPath(file);
+    if (!readDirectoryEntries(installerFile.c_str(), directory, end))
         throw PackError(file.u8string() + ": the directory cannot be read");
     out << file.u8string() << ": " << directory.childCount() << " entries, the container ends at "
         << end << '\n';
@@ -66,7 +68,7 @@ int listCommand(Arguments& args, Console& console) {
     out << '\n';
 
     bool sound = true;
-    std::string checked = file.string();
+    std::string checked = installerFile;
     TemporaryFolder work;
     if (size >= uint64_t(end)) {
         out << "size: right";

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "tools/mkinstaller/pack_error.h"
+#include "tools/mkinstaller/windows_names.h"
 
 namespace fs = std::filesystem;
 
@@ -20,4 +21,8 @@ TemporaryFolder::TemporaryFolder() {
 TemporaryFolder::~TemporaryFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+std::string TemporaryFolder::text() const {
+    return installerPath(path_);
 }

@@ -12,7 +12,7 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     // The path as the installer's code takes it.
-    std::string text() const { return path_.string(); }
+    std::string text() const;
 
 private:
     std::filesystem::path path_;

@@ -15,5 +15,8 @@ std::string windowsName(const std::filesystem::path& file);
 // are one file on Windows.
 std::string windowsCaseKey(std::string name);
 
-// Windows-1252 bytes as UTF-8, to show names and the installer's messages.
-std::string utf8FromWindows(const std::string& bytes);
+// A path of the packer's system as the installer's code takes it, in Windows-1252.
+std::string installerPath(const std::filesystem::path& path);
+
+// A path the installer's code gives (Windows-1252) as a path of the packer's system.
+std::filesystem::path systemPath(const char* installerPath);

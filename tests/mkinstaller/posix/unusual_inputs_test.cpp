@@ -1,5 +1,5 @@
 // Inputs only a POSIX file system can hold: control bytes in names, sparse files of 2 GiB,
-// symbolic links.
+// symbolic links; and paths given in UTF-8 on the command line.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -66,4 +66,22 @@ TEST_F(UnusualInputs, SymbolicLinksAreFollowedButNeverInALoop) {
 
     fs::create_directory_symlink(scratch / "product", scratch / "outside/back");
     expectRefused("symbolic link loop");
+}
+
+TEST_F(UnusualInputs, AccentedPathsOnTheCommandLine) {
+    const std::string product = scratch / "produit \xC3\xA9t\xC3\xA9";
+    scratch.write("produit \xC3\xA9t\xC3\xA9/install.ini", "x");
+    scratch.write("produit \xC3\xA9t\xC3\xA9/d\xC3\xA9j\xC3\xA0.txt", "y");
+    scratch.makeFolder("sortie \xC3\xA9t\xC3\xA9");
+    const std::string installer = scratch / "sortie \xC3\xA9t\xC3\xA9/setup.exe";
+    PackerRun built = runPacker({"build", "--description", product, "--stub", scratch / "stub.exe",
+                                 "-o", installer, "--volume-size", "140000"});
+    ASSERT_EQ(built.code, 0) << built.err;
+    PackerRun listed = runPacker({"list", installer});
+    EXPECT_EQ(listed.code, 0) << listed.out << listed.err;
+    const std::string out = scratch / "extrait \xC3\xA9t\xC3\xA9";
+    PackerRun extracted = runPacker({"extract", installer, "INSTALLE", out});
+    ASSERT_EQ(extracted.code, 0) << extracted.err;
+    EXPECT_EQ(treeOf(out), treeOf(product));
+    EXPECT_NE(extracted.out.find(out), std::string::npos) << extracted.out;
 }
