@@ -184,6 +184,19 @@ TEST_F(Packer, ExtractingAMissingLibraryFails) {
         << missing.err;
 }
 
+TEST_F(Packer, AnInstallerThatIsNotThereIsNamedAsSuch) {
+    const std::string gone = scratch / "gone.exe";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"list", gone}, {"extract", gone, "--all", scratch / "out"}}) {
+        PackerRun run = runPacker(args);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_NE(run.err.find("installer " + gone + ": "), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("no payload"), std::string::npos) << run.err;
+    }
+    PackerRun noFile = runPacker({"list"});
+    EXPECT_NE(noFile.err.find("missing FILE"), std::string::npos) << noFile.err;
+}
+
 // Every refusal names its culprit, exits with 1 and leaves no output, finished or not, behind.
 TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
     writeStub(scratch / "short-stub.exe", stubSize - 1);

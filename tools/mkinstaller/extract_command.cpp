@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <system_error>
 
 #include "app/command_line.h"
 #include "app/session_stores.h"
@@ -11,6 +10,7 @@
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
 #include "tools/mkinstaller/commands.h"
+#include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/windows_names.h"
 #include "ui/scripted_responder.h"
@@ -73,14 +73,13 @@ void printMessages(const ScriptedResponder& messages, std::ostream& err) {
 // Unpacks libraries through the installer's own reader: the same directory reading, volume
 // joining, checksum verification and unpacking as at start-up, with the messages on the console.
 int extractCommand(Arguments& args, Console& console) {
-    std::string file = args.take();
-    std::string second = args.take();
+    std::string file = args.take("FILE");
+    std::string second = args.take("NAME or --all");
     bool all = second == "--all";
     std::string name = all ? std::string() : windowsText(second, "library name");
-    std::string destination = args.take();
+    std::string destination = args.take("DIR");
     if (!args.done()) throw UsageError("extract takes FILE NAME DIR or FILE --all DIR");
-    std::error_code error;
-    if (fs::file_size(file, error) <= uint64_t(stubSize) || error)
+    if (regularFileSize(file, "installer") <= uint64_t(stubSize))
         throw PackError(file + ": no payload (the file is not longer than a stub)");
     if (!all && foldEquals(name.c_str(), checksumLibraryName))
         throw PackError(name + " holds the checksum, not files");

@@ -1,9 +1,19 @@
 #include "tools/mkinstaller/input_files.h"
 
+#include <system_error>
 #include <vector>
 
 #include "tools/mkinstaller/pack_error.h"
 #include "tools/mkinstaller/progress.h"
+
+uint64_t regularFileSize(const std::filesystem::path& path, const std::string& what) {
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) throw PackError(what + " " + path.u8string() + ": " + error.message());
+    if (!std::filesystem::is_regular_file(status))
+        throw PackError(what + " " + path.u8string() + ": not a file");
+    return std::filesystem::file_size(path);
+}
 
 std::ifstream openForReading(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

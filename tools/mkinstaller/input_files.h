@@ -3,10 +3,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "tools/mkinstaller/byte_sink.h"
 
 class Progress;
+
+// The size of a file the packer reads; a PackError "<what> <path>: <reason>" when it is missing,
+// unreadable or not a file.
+uint64_t regularFileSize(const std::filesystem::path& path, const std::string& what);
 
 // Opens a file for binary reading; a PackError naming it when that fails.
 std::ifstream openForReading(const std::filesystem::path& path);

@@ -27,15 +27,6 @@ struct LibraryInput {
     uint32_t storedSize = 0;  // once written
 };
 
-uint64_t regularFileSize(const fs::path& path, const std::string& what) {
-    std::error_code error;
-    fs::file_status status = fs::status(path, error);
-    if (error) throw PackError(what + " " + path.u8string() + ": " + error.message());
-    if (!fs::is_regular_file(status))
-        throw PackError(what + " " + path.u8string() + ": not a file");
-    return fs::file_size(path);
-}
-
 LibraryInput scanLibrary(const std::string& name, const fs::path& path) {
     LibraryInput input{name, path, std::nullopt, 0, 0};
     std::error_code error;

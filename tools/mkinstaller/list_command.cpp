@@ -6,6 +6,7 @@
 #include "payload/payload_reader.h"
 #include "platform/code_page.h"
 #include "tools/mkinstaller/commands.h"
+#include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/volume_writer.h"
 #include "tools/mkinstaller/windows_names.h"
@@ -13,13 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-uint64_t sizeOf(const fs::path& path) {
-    std::error_code error;
-    uint64_t size = fs::file_size(path, error);
-    if (error) throw PackError(path.u8string() + ": " + error.message());
-    return size;
-}
 
 void printDirectory(const ParamNode& directory, std::ostream& out) {
     out << "      offset        size  name\n";
@@ -42,10 +36,10 @@ std::vector<fs::path> findVolumes(const fs::path& installer) {
 
 // Reads an installer as the stub does and tells whether the stub would accept it.
 int listCommand(Arguments& args, Console& console) {
-    fs::path file = args.take();
+    fs::path file = args.take("FILE");
     if (!args.done()) throw UsageError("list takes one FILE");
     std::ostream& out = console.out;
-    uint64_t size = sizeOf(file);
+    uint64_t size = regularFileSize(file, "installer");
     if (size < uint64_t(stubSize))
         throw PackError(file.u8string() + ": shorter than a stub, not an installer");
     if (size == uint64_t(stubSize)) {
