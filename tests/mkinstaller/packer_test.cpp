@@ -37,9 +37,12 @@ protected:
         return bytes;
     }
 
-    std::vector<std::string> build(const std::string& output, std::vector<std::string> more = {}) {
-        std::vector<std::string> args = {"build",         "--description",      scratch / "product",
-                                         "--stub",        scratch / "stub.exe", "-o",
+    // A build command line; output, stub and description are names in the scratch folder.
+    std::vector<std::string> build(const std::string& output, std::vector<std::string> more = {},
+                                   const std::string& stub = "stub.exe",
+                                   const std::string& description = "product") {
+        std::vector<std::string> args = {"build",         "--description", scratch / description,
+                                         "--stub",        scratch / stub,  "-o",
                                          scratch / output};
         args.insert(args.end(), more.begin(), more.end());
         return args;
@@ -177,7 +180,9 @@ TEST_F(Packer, ListTellsWhatTheInstallerWouldRefuse) {
 }
 
 TEST_F(Packer, ExtractingAMissingLibraryFails) {
-    ASSERT_EQ(runPacker(build("setup.exe")).code, 0);
+    PackerRun built = runPacker(build("setup.exe"));
+    ASSERT_EQ(built.code, 0);
+    EXPECT_NE(built.out.find(": 1 library, "), std::string::npos) << built.out;
     PackerRun missing = runPacker({"extract", scratch / "setup.exe", "NOPE", scratch / "out"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("Erreur, librairie introuvable : NOPE"), std::string::npos)
@@ -211,7 +216,6 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
     };
     const std::string data = scratch / "data";
     const Case cases[] = {
-        {{"--stub", scratch / "short-stub.exe"}, "135167 bytes"},
         {{"--library", "=" + data}, "library name is empty"},
         {{"--library", std::string(160, 'N') + "=" + data}, "is 160 bytes long"},
         {{"--library", "MY DATA=" + data}, "\"MY DATA\" holds a blank"},
@@ -228,13 +232,14 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(run.code, 1) << c.culprit;
         EXPECT_NE(run.err.find(c.culprit), std::string::npos) << c.culprit << "\n" << run.err;
     }
-    PackerRun missing = runPacker({"build", "--description", scratch / "gone", "--stub",
-                                   scratch / "stub.exe", "-o", scratch / "setup.exe"});
+    PackerRun shortStub = runPacker(build("setup.exe", {}, "short-stub.exe"));
+    EXPECT_EQ(shortStub.code, 1);
+    EXPECT_NE(shortStub.err.find("135167 bytes"), std::string::npos) << shortStub.err;
+    PackerRun missing = runPacker(build("setup.exe", {}, "stub.exe", "gone"));
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("gone"), std::string::npos);
-    for (const std::string& output : {scratch / "data", scratch / "gone/setup.exe"}) {
-        PackerRun misplaced = runPacker({"build", "--description", scratch / "product", "--stub",
-                                         scratch / "stub.exe", "-o", output});
+    for (const char* output : {"data", "gone/setup.exe"}) {
+        PackerRun misplaced = runPacker(build(output));
         EXPECT_EQ(misplaced.code, 1);
         EXPECT_NE(misplaced.err.find("output"), std::string::npos) << misplaced.err;
     }
@@ -254,6 +259,7 @@ TEST_F(Packer, CommandLinesThatCannotBeUnderstood) {
                                                {"build", "--level", "10"},
                                                {"build", "--description"},
                                                {"list"},
+                                               {"build", "-o", "a.exe", "-o", "b.exe"},
                                                {"pack-lib", scratch / "data"},
                                                {"extract", "a.exe", "NAME"}}) {
         PackerRun run = runPacker(args);
@@ -262,6 +268,8 @@ TEST_F(Packer, CommandLinesThatCannotBeUnderstood) {
     }
     PackerRun noCommand = runPacker({});
     EXPECT_NE(noCommand.err.find("missing a command"), std::string::npos) << noCommand.err;
+    PackerRun twice = runPacker(build("setup.exe", {"--level", "1", "--level", "2"}));
+    EXPECT_NE(twice.err.find("--level is given twice"), std::string::npos) << twice.err;
     PackerRun noValue = runPacker({"build", "--level"});
     EXPECT_NE(noValue.err.find("missing the value of --level"), std::string::npos) << noValue.err;
 }

@@ -1,3 +1,5 @@
+#include <set>
+
 #include "platform/process_paths.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/installer_builder.h"
@@ -20,6 +22,12 @@ LibrarySource readLibrary(const std::string& value) {
                          fs::path(value.substr(equals + 1))};
 }
 
+// Options that take one value may be given once: a second one is a slip that would otherwise
+// silently win over the first.
+void takeOnce(std::set<std::string>& given, const std::string& option) {
+    if (!given.insert(option).second) throw UsageError(option + " is given twice");
+}
+
 // The stub built beside the packer.
 fs::path defaultStub() {
     return systemPath(ExeDirectory().text()) / "installer.exe";
@@ -29,35 +37,35 @@ fs::path defaultStub() {
 
 int buildCommand(Arguments& args, Console& console) {
     BuildOptions options;
-    bool described = false, named = false, stubGiven = false;
+    std::set<std::string> given;
     while (!args.done()) {
         const std::string& option = args.take();
+        if (option != "--library") takeOnce(given, option);
         if (option == "--description") {
             options.description = args.valueOf(option);
-            described = true;
         } else if (option == "--library") {
             options.libraries.push_back(readLibrary(args.valueOf(option)));
         } else if (option == "--extra-variables") {
             options.extraVariables = fs::path(args.valueOf(option));
         } else if (option == "--stub") {
             options.stub = args.valueOf(option);
-            stubGiven = true;
         } else if (option == "--volume-size") {
             options.volumeSize = parseNumber(args.valueOf(option), option, 1, UINT64_MAX / 10);
         } else if (option == "--level") {
             options.level = readLevel(args);
         } else if (option == "-o") {
             options.output = args.valueOf(option);
-            named = true;
         } else {
             throw UsageError("build: unknown option " + option);
         }
     }
-    if (!described || !named) throw UsageError("build needs --description DIR and -o OUT");
-    if (!stubGiven) options.stub = defaultStub();
+    if (!given.count("--description") || !given.count("-o"))
+        throw UsageError("build needs --description DIR and -o OUT");
+    if (!given.count("--stub")) options.stub = defaultStub();
     BuildSummary summary = buildInstaller(options, console.progress);
-    console.out << options.output.u8string() << ": " << summary.libraries << " libraries, "
-                << summary.size << " bytes";
+    console.out << options.output.u8string() << ": " << summary.libraries
+                << (summary.libraries == 1 ? " library, " : " libraries, ") << summary.size
+                << " bytes";
     if (summary.volumes) console.out << " in " << summary.volumes + 1 << " files";
     console.out << '\n';
     return 0;
@@ -66,13 +74,14 @@ int buildCommand(Arguments& args, Console& console) {
 int packLibCommand(Arguments& args, Console& console) {
     fs::path folder, output;
     int level = 9;
-    bool named = false;
+    std::set<std::string> given;
     while (!args.done()) {
         const std::string& word = args.take();
         if (word == "-o") {
+            takeOnce(given, word);
             output = args.valueOf(word);
-            named = true;
         } else if (word == "--level") {
+            takeOnce(given, word);
             level = readLevel(args);
         } else if (folder.empty() && word.rfind("--", 0) != 0) {
             folder = word;
@@ -80,7 +89,8 @@ int packLibCommand(Arguments& args, Console& console) {
             throw UsageError("pack-lib: unexpected " + word);
         }
     }
-    if (folder.empty() || !named) throw UsageError("pack-lib needs DIR and -o NAME.lib");
+    if (folder.empty() || !given.count("-o"))
+        throw UsageError("pack-lib needs DIR and -o NAME.lib");
     packLibrary(folder, level, output, console.progress);
     console.out << output.u8string() << ": library of " << folder.u8string() << '\n';
     return 0;
