@@ -219,6 +219,8 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
         {{"--library", "=" + data}, "library name is empty"},
         {{"--library", std::string(160, 'N') + "=" + data}, "is 160 bytes long"},
         {{"--library", "MY DATA=" + data}, "\"MY DATA\" holds a blank"},
+        {{"--library", "sub/DATA=" + data}, "\"sub/DATA\" is no plain file name"},
+        {{"--library", "..=" + data}, "\"..\" is no plain file name"},
         {{"--library", "Data=" + data, "--library", "DATA=" + data}, "\"DATA\" repeats \"Data\""},
         {{"--library", "crc=" + data}, "\"crc\" is taken"},
         {{"--library", "Installe=" + data}, "\"Installe\" is taken"},

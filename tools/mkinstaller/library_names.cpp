@@ -3,6 +3,7 @@
 #include <map>
 
 #include "params/fold_upper.h"
+#include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "tools/mkinstaller/pack_error.h"
 #include "tools/mkinstaller/windows_names.h"
@@ -18,6 +19,9 @@ void checkOne(const std::string& name) {
     for (char c : name)
         if (static_cast<unsigned char>(c) <= ' ')
             throw PackError(quoted + " holds a blank or control byte");
+    if (!staysInFolder(name.data(), static_cast<int32_t>(name.size())))
+        throw PackError(quoted +
+                        " is no plain file name (it holds \\, / or :, or is made of dots only)");
     for (const char* taken :
          {checksumLibraryName, descriptionLibraryName, extraVariablesLibraryName})
         if (foldEquals(name.c_str(), taken))
