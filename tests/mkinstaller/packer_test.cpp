@@ -7,6 +7,8 @@
 #include "app/command_line.h"
 #include "packer_run.h"
 #include "params/fold_upper.h"
+#include "payload/checksum.h"
+#include "payload/container_format.h"
 #include "platform/folder_ops.h"
 
 namespace fs = std::filesystem;
@@ -187,6 +189,26 @@ TEST_F(Packer, ExtractingAMissingLibraryFails) {
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find("Erreur, librairie introuvable : NOPE"), std::string::npos)
         << missing.err;
+}
+
+TEST_F(Packer, ExtractingEveryLibraryStaysInsideTheFolder) {
+    // A library name the packer refuses to write, as an installer from elsewhere may hold it.
+    auto bigEndian = [](size_t n) {
+        unsigned char bytes[4];
+        writeBigEndian32(static_cast<uint32_t>(n), bytes);
+        return std::string(reinterpret_cast<char*>(bytes), 4);
+    };
+    std::string archive = std::string("\x01x", 2) + '\0' + bigEndian(1) + "y" + '\x02';
+    std::string bytes = fileBytes("stub.exe") + "../evil " + bigEndian(archive.size()) + "CRC " +
+                        bigEndian(4) + archive;
+    bytes += bigEndian(
+        updateChecksum(0, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    scratch.write("foreign.exe", bytes);
+    scratch.makeFolder("out");
+    PackerRun run = runPacker({"extract", scratch / "foreign.exe", "--all", scratch / "out/all"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("library ../evil skipped"), std::string::npos) << run.err;
+    EXPECT_FALSE(scratch.exists("out/evil"));
 }
 
 TEST_F(Packer, AnInstallerThatIsNotThereIsNamedAsSuch) {

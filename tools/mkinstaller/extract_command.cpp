@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <cstring>
 
 #include "app/command_line.h"
 #include "app/session_stores.h"
 #include "params/file_stream.h"
 #include "params/fold_upper.h"
+#include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "platform/code_page.h"
@@ -107,11 +109,18 @@ int extractCommand(Arguments& args, Console& console) {
         done = extractOne(name.c_str(), into, console);
     } else {
         for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
-            if (foldEquals(cell->node->name(), checksumLibraryName)) continue;
+            const char* library = cell->node->name();
+            if (foldEquals(library, checksumLibraryName)) continue;
+            // The packer writes no such name, but an installer from elsewhere may hold one.
+            if (!staysInFolder(library, static_cast<int32_t>(std::strlen(library)))) {
+                console.err << "mkinstaller: library " << utf8FromWindows1252(library).text()
+                            << " skipped: its name would lead out of " << destination << '\n';
+                done = false;
+                continue;
+            }
             TextBuffer folder(into);
-            if (std::string(cell->node->name()) != extraVariablesLibraryName)
-                folder.appendPath(cell->node->name());
-            done = extractOne(cell->node->name(), folder, console) && done;
+            if (std::string(library) != extraVariablesLibraryName) folder.appendPath(library);
+            done = extractOne(library, folder, console) && done;
         }
     }
     return done && state == ContainerState::Sound ? 0 : 1;
