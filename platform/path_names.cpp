@@ -24,26 +24,16 @@ const char* lastComponent(const char* path) {
     return path + lastSeparator(path) + 1;
 }
 
-// The last "." of the last component, or null.
-const char* extensionDot(const char* path) {
-    return std::strrchr(lastComponent(path), '.');
-}
-
 }  // namespace
 
 TextBuffer BaseName(const char* path) {
     return TextBuffer(lastComponent(path ? path : ""));
 }
 
-TextBuffer Extension(const char* path) {
-    const char* dot = extensionDot(path ? path : "");
-    return TextBuffer(dot ? dot + 1 : nullptr);
-}
-
 TextBuffer StemName(const char* path) {
     if (!path) path = "";
     const char* name = lastComponent(path);
-    const char* dot = extensionDot(path);
+    const char* dot = std::strrchr(name, '.');
     TextBuffer stem;
     stem.append(name, dot ? static_cast<int32_t>(dot - name) : -1);
     return stem;

@@ -10,9 +10,6 @@ extern const char PathSeparator[];
 
 // The text after the last separator; the whole path when there is none.
 TextBuffer BaseName(const char* path);
-// The text after the last "." of the last component; empty when that
-// component has no ".".
-TextBuffer Extension(const char* path);
 // The last component without its extension (last "." and what follows).
 TextBuffer StemName(const char* path);
 // The path cut at its last separator (separator removed); "." when it has

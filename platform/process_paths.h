@@ -9,8 +9,5 @@ TextBuffer ModulePath();
 TextBuffer ExeDirectory();
 // The process's current folder; "." when it cannot be read.
 TextBuffer CurrentFolder();
-// The current folder the process had when it started (read once, before
-// anything could change it).
-const TextBuffer& StartDirectory();
 // Makes path the process's current folder; false when the system refuses.
 bool SetCurrentFolder(const char* path);
