@@ -26,50 +26,59 @@ std::string answerOf(const char* flag) {
     return yes == no ? "both or neither" : yes ? "Oui" : "Non";
 }
 
+// A condition with its keys and the branch it must take.
+struct ConditionCase {
+    std::string keyword;
+    std::string keys;
+    const char* answer;
+};
+
 }  // namespace
 
-using ConditionTest = ScriptTest;
+class ConditionTest : public ScriptTest {
+protected:
+    // Runs the conditions as one script and checks the branch each one took.
+    void expectAnswers(const std::vector<ConditionCase>& cases) {
+        std::string commands;
+        for (size_t i = 0; i < cases.size(); ++i) {
+            commands += condition(cases[i].keyword, cases[i].keys, "c" + std::to_string(i));
+        }
+        run(script(commands));
+        for (size_t i = 0; i < cases.size(); ++i) {
+            EXPECT_EQ(answerOf(("c" + std::to_string(i)).c_str()), cases[i].answer)
+                << cases[i].keyword << " " << cases[i].keys;
+        }
+    }
+};
 
 TEST_F(ConditionTest, ComparisonsFollowTheirOwnRules) {
-    run(script(condition("SI_EGAL", "Chaine1 = \"été\" Chaine2 = \"ETE\"", "eq1") +
-               condition("SI_EGAL", "Chaine1 = \"ça\" Chaine2 = \"ÇA\"", "eq2") +
-               condition("SI_EGAL", "Chaine1 = \"ab\" Chaine2 = \"abc\"", "eq3") +
-               condition("SI_SUP", "Chaine1 = \"10\" Chaine2 = \"9\"", "sup1") +
-               condition("SI_SUP", "Chaine1 = \"abc\" Chaine2 = \"0\"", "sup2") +
-               condition("SI_SUP", "Chaine1 = \" 2.5kg\"", "sup3") +
-               condition("SI_SUP", "Chaine2 = \"-1e1\"", "sup4") +
-               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\"", "str1") +
-               condition("SI_STRSTR", "Chaine1 = \"Windows 7\" Chaine2 = \"WINDOWS\" FLAGS = \"1\"",
-                         "str2") +
-               condition("SI_STRSTR", "Chaine1 = \"ÉTÉ\" Chaine2 = \"été\"", "str3") +
-               condition("SI_STRSTR", "Chaine1 = \"abc\" Chaine2 = \"\"", "str4")));
-    EXPECT_EQ(answerOf("eq1"), "Oui");
-    EXPECT_EQ(answerOf("eq2"), "Non");
-    EXPECT_EQ(answerOf("eq3"), "Non");
-    EXPECT_EQ(answerOf("sup1"), "Oui");
-    EXPECT_EQ(answerOf("sup2"), "Non");
-    EXPECT_EQ(answerOf("sup3"), "Oui");
-    EXPECT_EQ(answerOf("sup4"), "Oui");
-    EXPECT_EQ(answerOf("str1"), "Oui");
-    EXPECT_EQ(answerOf("str2"), "Non");
-    EXPECT_EQ(answerOf("str3"), "Non");
-    EXPECT_EQ(answerOf("str4"), "Oui");
+    expectAnswers({
+        {"SI_EGAL", R"(Chaine1 = "été" Chaine2 = "ETE")", "Oui"},
+        {"SI_EGAL", R"(Chaine1 = "ça" Chaine2 = "ÇA")", "Non"},
+        {"SI_EGAL", R"(Chaine1 = "ab" Chaine2 = "abc")", "Non"},
+        {"SI_SUP", R"(Chaine1 = "10" Chaine2 = "9")", "Oui"},
+        {"SI_SUP", R"(Chaine1 = "abc" Chaine2 = "0")", "Non"},
+        {"SI_SUP", R"(Chaine1 = " 2.5kg")", "Oui"},
+        {"SI_SUP", R"(Chaine2 = "-1e1")", "Oui"},
+        {"SI_STRSTR", R"(Chaine1 = "Windows 7" Chaine2 = "WINDOWS")", "Oui"},
+        {"SI_STRSTR", R"(Chaine1 = "Windows 7" Chaine2 = "WINDOWS" FLAGS = "1")", "Non"},
+        {"SI_STRSTR", R"(Chaine1 = "ÉTÉ" Chaine2 = "été")", "Non"},
+        {"SI_STRSTR", R"(Chaine1 = "abc" Chaine2 = "")", "Oui"},
+    });
     EXPECT_TRUE(errors().empty());
 }
 
 TEST_F(ConditionTest, ExistenceTestsTellFilesFromFolders) {
     folder.write("file.txt", "x");
     folder.makeFolder("dir");
-    run(script(condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "file.txt") + "\"", "f1") +
-               condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "dir") + "\"", "f2") +
-               condition("SI_FICHEXISTE", "Chemin = \"" + (folder / "none") + "\"", "f3") +
-               condition("SI_REPEXISTE", "Chemin = \"" + (folder / "dir") + "\"", "d1") +
-               condition("SI_REPEXISTE", "Chemin = \"" + (folder / "file.txt") + "\"", "d2")));
-    EXPECT_EQ(answerOf("f1"), "Oui");
-    EXPECT_EQ(answerOf("f2"), "Oui");
-    EXPECT_EQ(answerOf("f3"), "Non");
-    EXPECT_EQ(answerOf("d1"), "Oui");
-    EXPECT_EQ(answerOf("d2"), "Non");
+    auto path = [this](const char* name) { return "Chemin = \"" + (folder / name) + "\""; };
+    expectAnswers({
+        {"SI_FICHEXISTE", path("file.txt"), "Oui"},
+        {"SI_FICHEXISTE", path("dir"), "Oui"},
+        {"SI_FICHEXISTE", path("none"), "Non"},
+        {"SI_REPEXISTE", path("dir"), "Oui"},
+        {"SI_REPEXISTE", path("file.txt"), "Non"},
+    });
 }
 
 TEST_F(ConditionTest, BranchesRunAsScriptsAndNest) {
