@@ -54,13 +54,3 @@ TEST(OsIdentity, TheFullNameText) {
     EXPECT_EQ(name(version(2, 6, 2)), "Windows (6.2 with ) - 32bits");
     EXPECT_EQ(identifyOs(version(2, 5, 1), 32, nullptr), 800);
 }
-
-TEST(OsIdentity, TheRunningSystemIsNamedFromItsVersionAndWordSize) {
-    OsVersion v;
-    ASSERT_TRUE(readOsVersion(v));
-    TextBuffer expected, actual;
-    int32_t id = identifyOs(v, OsBits(), &expected);
-    EXPECT_EQ(OsIdentify(&actual), id);
-    EXPECT_STREQ(actual.text(), expected.text());
-    EXPECT_TRUE(OsBits() == 32 || OsBits() == 64);
-}
