@@ -5,7 +5,8 @@
 
 struct Package;
 
-// One run of one command, handed to the command's implementation.
+// One run of one command, handed to the command's implementation. The block's positional
+// parameters are not part of it: they served in the expansion of the working copy.
 struct CommandRun {
     Package& package;
     // The working copy: expanded, 0xA4 replaced, owned by the run.
@@ -14,8 +15,6 @@ struct CommandRun {
     const char* keyword;
     // Off when the keyword had a leading "-".
     bool reporting;
-    // The positional parameters of the block being run.
-    ParamNodeList params;
     // Where composeMessage writes a failure message.
     TextBuffer message;
 };

@@ -85,7 +85,7 @@ void RunCommand(Package& package, const ParamNode* command, ParamNodeList params
     const bool silent = *keyword == '-';
     if (silent) ++keyword;
 
-    CommandRun run{package, *working, keyword, !silent, params, TextBuffer()};
+    CommandRun run{package, *working, keyword, !silent, TextBuffer()};
     if (KeyedCommand keyed = findKeyedCommand(keyword)) {
         keyed(run);
     } else {

@@ -258,7 +258,7 @@ TEST_F(StopTest, StoppedPayloadExtractionAddsNoEntry) {
     folder.makeFolder("dest");
     ParamNode command("CPLIB", "");
     ParamNode item("DATA", (folder / "dest").c_str());
-    CommandRun run{load(""), command, "CPLIB", true, nullptr, TextBuffer()};
+    CommandRun run{load(""), command, "CPLIB", true, TextBuffer()};
     StopFlag().store(true);
     copyLibraryItem(run, item);
     EXPECT_FALSE(folder.exists("dest/a.txt"));
