@@ -24,18 +24,16 @@ bool FolderEnumerator::Open(const char* pattern, bool exact) {
         search.append("*");
     }
     search_ = openFolderSearch(search.text(), held_);
-    holding_ = search_ != nullptr;
-    if (!holding_)
+    if (!search_)
         errorStream() << "Erreur dans l'ouverture du"
                       << " repertoire <" << pattern << ">\n";
-    return holding_;
+    return search_ != nullptr;
 }
 
 bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots) {
-    while (holding_) {
+    while (search_) {
         std::swap(entry, held_);
-        holding_ = nextFolderEntry(search_, held_);
-        if (!holding_) Close();
+        if (!nextFolderEntry(search_, held_)) Close();
         if (!skipDots || !isDots(entry.name)) return true;
     }
     return false;
@@ -44,5 +42,4 @@ bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots) {
 void FolderEnumerator::Close() {
     if (search_) closeFolderSearch(search_);
     search_ = nullptr;
-    holding_ = false;
 }

@@ -35,10 +35,10 @@ public:
     // the listing is closed or exhausted.
     bool Next(FolderEntry& entry, bool skipDots = true);
     void Close();
-    bool isOpen() const { return holding_; }
+    bool isOpen() const { return search_ != nullptr; }
 
 private:
+    // Open while an entry is held: the listing closes when it runs out.
     FolderSearch* search_ = nullptr;
     FolderEntry held_;
-    bool holding_ = false;
 };
