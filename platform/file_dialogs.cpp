@@ -57,9 +57,11 @@ bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName
     return picked;
 }
 
-bool FolderDialog(TextBuffer& chosen) {
-    if (lastFolder.empty()) lastFolder = CurrentFolder();
-    if (!responder().chooseFolder(lastFolder.text(), chosen)) return false;
-    lastFolder = chosen;
+bool FolderDialog(int* filterIndex, TextBuffer& chosen) {
+    TextBuffer file;
+    if (!FileDialog(FileDialogKind::open, nullptr, "default", nullptr, filterIndex, file)) {
+        return false;
+    }
+    chosen = ParentPath(file.text());
     return true;
 }

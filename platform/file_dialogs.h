@@ -15,6 +15,7 @@ enum class FileDialogKind { open, save };
 // "rapport.txt"). False when cancelled.
 bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName,
                 const char* defaultExtension, int* filterIndex, TextBuffer& chosen);
-// The system's dialog to pick a folder, opened at the previous choice. False
-// when cancelled.
-bool FolderDialog(TextBuffer& chosen);
+// A folder picked through the open dialog: the user chooses any file in the
+// wanted folder, or keeps the proposed name "default" there; the folder is
+// the chosen path's parent. False when cancelled.
+bool FolderDialog(int* filterIndex, TextBuffer& chosen);

@@ -21,7 +21,3 @@ bool Responder::chooseFile(bool save, const char* filter, const char* defaultNam
                            const char* defaultExtension, int& filterIndex, TextBuffer& path) {
     return systemFileDialog(save, filter, defaultName, defaultExtension, filterIndex, path);
 }
-
-bool Responder::chooseFolder(const char* startFolder, TextBuffer& folder) {
-    return systemFolderDialog(startFolder, folder);
-}

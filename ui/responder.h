@@ -24,8 +24,6 @@ public:
     // platform/file_dialogs.h); false when cancelled. filterIndex goes in and comes back.
     virtual bool chooseFile(bool save, const char* filter, const char* defaultName,
                             const char* defaultExtension, int& filterIndex, TextBuffer& path);
-    // The system's dialog to pick a folder, opened at startFolder; false when cancelled.
-    virtual bool chooseFolder(const char* startFolder, TextBuffer& folder);
 };
 
 // The responder in use; the system's windows unless a test installed another one.

@@ -68,8 +68,3 @@ bool ScriptedResponder::chooseFile(bool save, const char*, const char* defaultNa
     record("chooseFile", save ? "save" : "open", defaultName);
     return nextChoice(path);
 }
-
-bool ScriptedResponder::chooseFolder(const char* startFolder, TextBuffer& folder) {
-    record("chooseFolder", "", startFolder);
-    return nextChoice(folder);
-}

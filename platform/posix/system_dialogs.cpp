@@ -5,7 +5,3 @@
 bool systemFileDialog(bool, const char*, const char*, const char*, int&, TextBuffer&) {
     return false;
 }
-
-bool systemFolderDialog(const char*, TextBuffer&) {
-    return false;
-}

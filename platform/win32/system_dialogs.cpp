@@ -2,21 +2,9 @@
 
 #include <windows.h>
 #include <commdlg.h>
-#include <shlobj.h>
 
 #include <cstring>
 #include <vector>
-
-namespace {
-
-// Selects the start folder once the folder browser is up.
-int CALLBACK selectStartFolder(HWND window, UINT message, LPARAM, LPARAM startFolder) {
-    if (message == BFFM_INITIALIZED && startFolder)
-        SendMessageA(window, BFFM_SETSELECTIONA, TRUE, startFolder);
-    return 0;
-}
-
-}  // namespace
 
 bool systemFileDialog(bool save, const char* filter, const char* defaultName,
                       const char* defaultExtension, int& filterIndex, TextBuffer& path) {
@@ -43,20 +31,4 @@ bool systemFileDialog(bool save, const char* filter, const char* defaultName,
     path.assign(file.data());
     filterIndex = static_cast<int>(dialog.nFilterIndex);
     return true;
-}
-
-bool systemFolderDialog(const char* startFolder, TextBuffer& folder) {
-    BROWSEINFOA browse = {};
-    browse.hwndOwner = GetActiveWindow();
-    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
-    browse.lpfn = selectStartFolder;
-    browse.lParam = reinterpret_cast<LPARAM>(startFolder);
-    LPITEMIDLIST picked = SHBrowseForFolderA(&browse);
-    if (!picked) return false;
-    // This call knows no longer paths than the system's classic limit.
-    char path[MAX_PATH];
-    bool found = SHGetPathFromIDListA(picked, path) != 0;
-    CoTaskMemFree(picked);
-    if (found) folder.assign(path);
-    return found;
 }

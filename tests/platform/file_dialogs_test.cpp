@@ -72,15 +72,18 @@ TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne) {
     EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
 }
 
-TEST(FolderDialog, StartsAtThePreviousChoice) {
+TEST(FolderDialog, IsTheFolderOfTheFileChosenInTheOpenDialog) {
     ScriptedResponder script;
-    script.answerChoice("c:\\first");
+    script.answerChoice("c:\\first\\default");
     script.answerChoice(nullptr);
-    TextBuffer folder;
-    ASSERT_TRUE(FolderDialog(folder));
+    TextBuffer folder("unchanged");
+    int index = 2;
+    ASSERT_TRUE(FolderDialog(&index, folder));
     EXPECT_STREQ(folder.text(), "c:\\first");
-    EXPECT_FALSE(FolderDialog(folder));
+    EXPECT_FALSE(FolderDialog(nullptr, folder));
+    EXPECT_STREQ(folder.text(), "c:\\first");
     ASSERT_EQ(script.asked.childCount(), 2);
-    EXPECT_STREQ(script.asked.child(1)->name(), "chooseFolder");
-    EXPECT_STREQ(script.asked.child(1)->valueOf("text", nullptr, nullptr), "c:\\first");
+    EXPECT_STREQ(script.asked.child(0)->name(), "chooseFile");
+    EXPECT_STREQ(script.asked.child(0)->value(), "open");
+    EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
 }
