@@ -3,20 +3,9 @@
 #include "app/install_session.h"
 #include "params/package.h"
 
-namespace {
-
-// Empty, or made only of bytes up to the blank.
-bool isBlank(const TextBuffer& text) {
-    for (const char* p = text.text(); *p; ++p)
-        if (static_cast<unsigned char>(*p) > 32) return false;
-    return true;
-}
-
-}  // namespace
-
 const char* translate(const char* text) {
     InstallSession* session = currentSession();
-    if (!session || isBlank(session->Language)) return text;
+    if (!session || !hasVisibleByte(session->Language.text())) return text;
     ParamNode* table = session->Translations.find(session->Language.text());
     ParamNode* entry = table ? table->find(text) : nullptr;
     return entry && entry->value() ? entry->value() : text;

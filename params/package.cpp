@@ -10,14 +10,6 @@ namespace {
 
 int lastIdentity = 0;
 
-// Whether the text holds a byte above the space character (a blank text asks nothing).
-bool hasVisibleByte(const char* text) {
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
-        if (*p > ' ') return true;
-    }
-    return false;
-}
-
 // The file's path with its last character replaced (install.ini -> install.inp / install.ins).
 TextBuffer layerPath(const TextBuffer& path, char last) {
     TextBuffer layer;

@@ -216,3 +216,10 @@ void TextBuffer::toLower() {
     for (int32_t i = 0; i < length_; ++i)
         if (data_[i] >= 'A' && data_[i] <= 'Z') data_[i] = static_cast<char>(data_[i] - 'A' + 'a');
 }
+
+bool hasVisibleByte(const char* text) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
+        if (*p > ' ') return true;
+    }
+    return false;
+}

@@ -6,6 +6,10 @@
 // has storage. text() never returns null, so any TextBuffer can be read as a
 // C string. Storage comes from malloc; detach() hands it to the caller, who
 // releases it with std::free.
+// Whether the text holds a byte above the space character; an absent, empty or blank text
+// (only spaces and control bytes) does not.
+bool hasVisibleByte(const char* text);
+
 class TextBuffer {
 public:
     explicit TextBuffer(const char* text = nullptr);

@@ -33,12 +33,6 @@ int32_t findRoot(const char* name, size_t length) {
     return -1;
 }
 
-bool isBlank(const char* text) {
-    for (; text && *text; ++text)
-        if (static_cast<unsigned char>(*text) > ' ') return false;
-    return true;
-}
-
 // A path made only of separators names the root key itself.
 bool namesRoot(const TextBuffer& path) {
     for (int32_t i = 0; i < path.length(); ++i)
@@ -89,7 +83,7 @@ const char* RegistryKey::openUnder(const RegistryKey& parent, bool create, const
 }
 
 const char* RegistryKey::joinRootAndBranch(const char* root, const char* branch, bool create) {
-    if (isBlank(root)) return openPath(branch ? branch : "", create);
+    if (!hasVisibleByte(root)) return openPath(branch ? branch : "", create);
     TextBuffer path(root);
     path.appendChar('\\');
     path.append(branch);

@@ -17,12 +17,6 @@ bool startsWith(const char* text, const char* prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
-bool isBlank(const char* text) {
-    for (; *text; ++text)
-        if (static_cast<unsigned char>(*text) > ' ') return false;
-    return true;
-}
-
 // Little-endian, missing bytes read as zero.
 int32_t dwordOf(const uint8_t* data, uint32_t size) {
     uint32_t n = 0;
@@ -43,7 +37,7 @@ void appendString(std::vector<uint8_t>& bytes, const char* text) {
 // "1,0,255": each decimal number kept to its low 8 bits, up to the last
 // comma or a blank rest.
 void appendByteList(std::vector<uint8_t>& bytes, const char* cursor) {
-    while (!isBlank(cursor)) {
+    while (hasVisibleByte(cursor)) {
         bytes.push_back(static_cast<uint8_t>(decimalToInt(cursor)));
         cursor = std::strchr(cursor, ',');
         if (!cursor) return;

@@ -13,13 +13,6 @@ const char* itemValue(const ParamNode& item) {
     return item.value() ? item.value() : "";
 }
 
-bool hasVisibleByte(const char* text) {
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p && *p; ++p) {
-        if (*p > ' ') return true;
-    }
-    return false;
-}
-
 const char* composeMessage(CommandRun& run, const char* prefix, const char* first,
                            const char* second, const char* detail) {
     TextBuffer& message = run.message;

@@ -32,9 +32,6 @@ inline constexpr char defaultChoicePrompt[] =
 // An item's value; the empty text for an item without one.
 const char* itemValue(const ParamNode& item);
 
-// Whether a text holds a byte above the space character.
-bool hasVisibleByte(const char* text);
-
 // Composes translated prefix + first [+ "=>" + second] [+ " : " + detail] in the message buffer
 // and returns it. Operands are not translated.
 const char* composeMessage(CommandRun& run, const char* prefix, const char* first,
