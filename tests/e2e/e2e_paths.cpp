@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "payload_bytes.h"
+
 namespace {
 
 void removeTree(const std::string& folder) {
@@ -38,6 +43,19 @@ const std::string& originalTemporaryFolder() {
 
 std::string quotedPath(const std::string& path) {
     return "\"" + path + "\"";
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string realInstaller(const std::vector<Library>& libraries) {
+    return installerFile(libraries, true, fileBytes(STUB_PATH));
 }
 
 TestFolder::TestFolder(const std::string& name) {

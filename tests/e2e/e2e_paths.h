@@ -1,8 +1,14 @@
 #pragma once
 // Folders and paths of the end-to-end tests.
 #include <string>
+#include <vector>
 
 std::string quotedPath(const std::string& path);
+std::string fileBytes(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+// An installer around the real stub with these libraries, checksum included.
+struct Library;
+std::string realInstaller(const std::vector<Library>& libraries);
 
 // A fresh folder of the test's own under the system's temporary folder, removed afterwards.
 struct TestFolder {

@@ -3,9 +3,13 @@
 
 #include "driver.h"
 #include "e2e_paths.h"
-#include "handmade_container.h"
+#include "payload_bytes.h"
 
 namespace {
+
+// An uncompressed install description holding one install.ini.
+const std::string oneFileArchive =
+    beginFolder("") + fileRecord("install.ini", "Produit\r\n") + endFolder();
 
 struct Model : ::testing::Test {
     TestFolder temp{"model-temp"};
@@ -70,10 +74,7 @@ TEST_F(Model, UnpackedLibrariesGetAFolderEach) {
 }
 
 TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsLostSilently) {
-    Container container;
-    container.add("DATA", "stored bytes");
-    container.add("INSTALLE", archiveOfOneFile("install.ini", "Produit\r\n"));
-    writeFile(setup, container.installer());
+    writeFile(setup, realInstaller({{"DATA", "stored bytes"}, {"INSTALLE", oneFileArchive}}));
 
     EXPECT_TRUE(runQuietly("/1"));
     EXPECT_EQ("Produit\r\n", fileBytes(model + "\\install.ini"));
@@ -103,10 +104,7 @@ TEST_F(Model, ExtraVariablesStayAsStoredInBothModes) {
 }
 
 TEST_F(Model, LibraryNamesThatLeaveTheModelFolderAreRefused) {
-    Container container;
-    container.add("INSTALLE", archiveOfOneFile("install.ini", "Produit\r\n"));
-    container.add("..\\evil", "stored bytes");
-    writeFile(setup, container.installer());
+    writeFile(setup, realInstaller({{"INSTALLE", oneFileArchive}, {"..\\evil", "stored bytes"}}));
 
     RunningProgram run;
     ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /2", folder.path));

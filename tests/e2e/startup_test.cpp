@@ -6,7 +6,7 @@
 
 #include "driver.h"
 #include "e2e_paths.h"
-#include "handmade_container.h"
+#include "payload_bytes.h"
 
 namespace {
 
@@ -67,9 +67,7 @@ TEST_F(Startup, UnreadableDirectory) {
 }
 
 TEST_F(Startup, MissingVolume) {
-    Container container;
-    container.add("DATA", std::string(100, 'd'));
-    std::string whole = container.installer();
+    std::string whole = realInstaller({{"DATA", std::string(100, 'd')}});
     std::vector<StartupMessage> seen =
         runThroughMessages(program(whole.substr(0, whole.size() - 50)),
                            {"Erreur", "Erreur", "Erreur de description d'installation"});
@@ -80,18 +78,16 @@ TEST_F(Startup, MissingVolume) {
 }
 
 TEST_F(Startup, SpoiltChecksum) {
-    Container container;
-    container.add("DATA", "some bytes");
-    std::vector<StartupMessage> seen = runThroughMessages(
-        program(container.installer(true)), {"Erreur", "Erreur de description d'installation"});
+    std::string spoilt = realInstaller({{"DATA", "some bytes"}});
+    spoilt.back() ^= 1;
+    std::vector<StartupMessage> seen =
+        runThroughMessages(program(spoilt), {"Erreur", "Erreur de description d'installation"});
     EXPECT_EQ("Le fichier contient des erreurs", seen[0].text);
 }
 
 TEST_F(Startup, MissingInstallDescription) {
-    Container container;
-    container.add("DATA", "some bytes");
-    StartupMessage seen =
-        runToMessage(program(container.installer()), "Erreur de description d'installation");
+    StartupMessage seen = runToMessage(program(realInstaller({{"DATA", "some bytes"}})),
+                                       "Erreur de description d'installation");
     EXPECT_EQ("Erreur, librairie introuvable : INSTALLE", seen.text);
 }
 
@@ -106,10 +102,9 @@ TEST_F(Startup, ProgramWithoutPayloadRemovesItsWorkFolder) {
 TEST_F(Startup, WorkFolderIsTheFirstNameNotTakenYet) {
     writeFile(temp.path + "\\zav0", "a file, not a folder");
     CreateDirectoryA((temp.path + "\\zav1").c_str(), nullptr);
-    Container container;
-    container.add("DATA", "some bytes");
     // A failed start-up leaves its work folder behind, which shows which one it took.
-    runToMessage(program(container.installer()), "Erreur de description d'installation");
+    runToMessage(program(realInstaller({{"DATA", "some bytes"}})),
+                 "Erreur de description d'installation");
     DWORD zav2 = GetFileAttributesA((temp.path + "\\zav2").c_str());
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, zav2);
     EXPECT_TRUE(zav2 & FILE_ATTRIBUTE_DIRECTORY);

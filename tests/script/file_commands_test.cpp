@@ -12,6 +12,7 @@
 #include "script/file_commands.h"
 #include "script/run_state.h"
 #include "script/script_engine.h"
+#include "payload_bytes.h"
 #include "script_fixture.h"
 
 namespace {
@@ -32,16 +33,11 @@ std::string upperCase(std::string text) {
     return text;
 }
 
-std::string bigEndian(uint32_t n) {
-    return {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
-            static_cast<char>(n)};
-}
-
 // The archive stream of a small tree: a.txt, sub/b.txt. Stored without compression, which the
 // gzip reader passes through.
 std::string sampleArchive() {
-    return std::string("\x01", 1) + "a.txt" + '\0' + bigEndian(3) + "AAA" + "sub" + '\x01' +
-           "b.txt" + '\0' + bigEndian(2) + "BB" + "sub" + '\x02' + '\x02';
+    return beginFolder("") + fileRecord("a.txt", "AAA") + beginFolder("sub") +
+           fileRecord("b.txt", "BB") + endFolder("sub") + endFolder();
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "payload/archive_reader.h"
-#include "../payload_bytes.h"
+#include "payload_bytes.h"
 #include "scratch_folder.h"
 
 TEST(UnpackingOnWindows, ATargetHeldOpenWithoutSharingIsReported) {

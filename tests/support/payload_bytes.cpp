@@ -44,9 +44,13 @@ uint32_t referenceChecksum(const std::string& bytes, uint32_t value) {
     return value;
 }
 
-std::string installerFile(const std::vector<Library>& libraries, bool checksum) {
-    std::string file(stubSize, '\0');
-    for (size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>(i * 31 + 7);
+std::string installerFile(const std::vector<Library>& libraries, bool checksum,
+                          const std::string& stub) {
+    std::string file = stub;
+    if (file.empty()) {
+        file.resize(stubSize);
+        for (size_t i = 0; i < file.size(); ++i) file[i] = static_cast<char>(i * 31 + 7);
+    }
     for (const Library& library : libraries)
         file += library.name + ' ' + bigEndian(static_cast<uint32_t>(library.bytes.size()));
     if (checksum) file += "CRC " + bigEndian(4);

@@ -24,6 +24,8 @@ struct Library {
     std::string bytes;
 };
 
-// A program file: a stub of stubSize bytes, the directory and the libraries. With `checksum`,
-// an entry "CRC" ends the directory and its library holds the right checksum.
-std::string installerFile(const std::vector<Library>& libraries, bool checksum = true);
+// A program file: a stub (stubSize bytes of filler when none is given), the directory and the
+// libraries. With `checksum`, an entry "CRC" ends the directory and its library holds the right
+// checksum.
+std::string installerFile(const std::vector<Library>& libraries, bool checksum = true,
+                          const std::string& stub = "");
