@@ -1,9 +1,8 @@
 #include "app/install_session.h"
 
 #include "app/session_startup.h"
-#include "app/session_stores.h"
+#include "app/work_folder.h"
 #include "params/package.h"
-#include "platform/folder_ops.h"
 
 namespace {
 InstallSession* liveSession = nullptr;
@@ -28,5 +27,5 @@ InstallSession::~InstallSession() {
 
 // The wizard's window comes later; until then a successful start-up only tidies up after itself.
 void runWizard(InstallSession&) {
-    RemoveFolder(WorkFolder().text(), true);
+    removeWorkFolder();
 }

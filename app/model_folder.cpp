@@ -46,7 +46,7 @@ void writeModelFolder(int mode) {
     TextBuffer model = JoinPath(folder.text(), "Maquette");
     model.appendPath(StemName(program.text()).text());
     model.append(".cpx");
-    WorkFolder() = model;
+    WorkFolder() = RunFolder{model, false};
     MakeFolder(model.text(), false);
     EmptyFolder(model.text(), true);
 

@@ -6,6 +6,7 @@
 #include "app/model_folder.h"
 #include "app/session_stores.h"
 #include "app/translation.h"
+#include "app/work_folder.h"
 #include "params/block_format.h"
 #include "params/package.h"
 #include "payload/container_format.h"
@@ -26,23 +27,6 @@ TextBuffer temporaryFolder() {
     return TextBuffer(folder ? folder : "c:\\windows\\temp");
 }
 
-// A work folder that this run created itself: zav0, zav1, ... under the temporary folder.
-// A folder that is merely found there could belong to another run, so creation must succeed.
-bool createWorkFolder(const TextBuffer& temporary) {
-    const int candidates = 100000;
-    for (int n = 0; n < candidates; ++n) {
-        TextBuffer candidate(temporary.text());
-        candidate.append("\\zav");
-        candidate.appendInt(n);
-        if (FolderExists(candidate.text()) || PathExists(candidate.text())) continue;
-        if (CreateFolder(candidate.text())) {
-            WorkFolder().assign(candidate.text());
-            return true;
-        }
-    }
-    return false;
-}
-
 void readExtraVariables() {
     TextBuffer error;
     if (extractLibrary(extraVariablesLibraryName, error, nullptr, nullptr)) {
@@ -52,11 +36,11 @@ void readExtraVariables() {
 
 void extractDescription(InstallSession& session) {
     TextBuffer error;
-    if (!extractLibrary(descriptionLibraryName, error, WorkFolder().text(), nullptr)) {
+    if (!extractLibrary(descriptionLibraryName, error, WorkFolder().path.text(), nullptr)) {
         session.startupStatus = 1;
         showStartupMessage("Erreur de description d'installation", error.text());
     }
-    InstallFolder().assign(WorkFolder().text());
+    InstallFolder().assign(WorkFolder().path.text());
 }
 
 // lib_DATA = DATA-2: scripts name a library by its short name, whatever suffix the packer gave it.
@@ -95,14 +79,16 @@ void startSession(InstallSession& session) {
     session.use64BitView = OsBits() == 64 ? 1 : 0;
 
     TextBuffer temporary = temporaryFolder();
-    if (!FolderExists(temporary.text()) || (session.mode == 0 && !createWorkFolder(temporary))) {
+    if (!FolderExists(temporary.text()) ||
+        (session.mode == 0 && !createWorkFolder(temporary.text()))) {
         showStartupMessage("Dossier incorrect",
                            "Impossible de trouver le dossier temporaire, contactez le support");
         return;
     }
-    // The model modes work beside the program, where a multi-volume join is written too.
-    if (session.mode != 0) WorkFolder() = ParentPath(ProgramPath().text());
-    LibraryScratchFile() = JoinPath(WorkFolder().text(), "libtmp.tmp");
+    // The model modes work beside the program, where a multi-volume join is written too; that
+    // folder is not the run's own, so nothing ever removes it.
+    if (session.mode != 0) WorkFolder() = RunFolder{ParentPath(ProgramPath().text()), false};
+    LibraryScratchFile() = JoinPath(WorkFolder().path.text(), "libtmp.tmp");
     session.startupStatus = 0;
 
     FileInfo program;

@@ -7,7 +7,7 @@
     }
 
 PROCESS_STORE(TextBuffer, ProgramPath)
-PROCESS_STORE(TextBuffer, WorkFolder)
+PROCESS_STORE(RunFolder, WorkFolder)
 PROCESS_STORE(TextBuffer, LibraryScratchFile)
 PROCESS_STORE(TextBuffer, InstallFolder)
 PROCESS_STORE(ParamNode, ContainerDirectory)
@@ -18,4 +18,16 @@ PROCESS_STORE(ParamNode, SlideShowList)
 
 void addError(const char* keyword, const char* message) {
     ErrorList().prepend(new ParamNode(keyword, message));
+}
+
+void resetSessionStores() {
+    ProgramPath().clear();
+    WorkFolder() = RunFolder();
+    LibraryScratchFile().clear();
+    InstallFolder().clear();
+    ContainerDirectory().reset(true);
+    ExtraVariables().reset(true);
+    ErrorList().reset(true);
+    OpenList().reset(true);
+    SlideShowList().reset(true);
 }

@@ -8,8 +8,14 @@
 
 // Full path of the program file; after a multi-volume join, the path of the joined copy.
 TextBuffer& ProgramPath();
+// A folder the run works in, and whether this run created it. The run removes a work folder only
+// when it created it: the program's own folder, a model folder or a folder merely found stay.
+struct RunFolder {
+    TextBuffer path;
+    bool createdByRun = false;
+};
 // The run's private temporary folder; in the model modes, the model folder.
-TextBuffer& WorkFolder();
+RunFolder& WorkFolder();
 // The scratch file that receives a library's bytes: WorkFolder + "\libtmp.tmp".
 TextBuffer& LibraryScratchFile();
 // The folder that holds the root install.ini.
@@ -29,3 +35,6 @@ ParamNode& SlideShowList();
 
 // Adds a failure at the front of the ErrorList.
 void addError(const char* keyword, const char* message);
+
+// Empties every store above, as at the start of the process; tests start each run from it.
+void resetSessionStores();

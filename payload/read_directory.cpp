@@ -23,7 +23,7 @@ ContainerState readDirectory() {
     ContainerState state = ContainerState::Sound;
     FileInfo info;
     GetFileInfo(ProgramPath().text(), info);
-    if (info.size < end && !joinVolumes(ProgramPath(), WorkFolder().text(), end)) {
+    if (info.size < end && !joinVolumes(ProgramPath(), WorkFolder().path.text(), end)) {
         showError("Le fichier n'est pas de la bonne taille");
         state = ContainerState::Damaged;
     }

@@ -47,9 +47,16 @@ void createFileItem(CommandRun& run, ParamNode& item) {
 }
 
 void appendLineItem(CommandRun& run, ParamNode& item) {
-    // Binary mode with an explicit CR LF: the same bytes on every system.
+    // The file is a text file with CR LF line ends, also where the value holds line feeds of its
+    // own; written in binary mode with every line end made explicit, the bytes are the same on
+    // every system.
     OutFileStream file(item.name(), FileMode::binary, true);
-    file << itemValue(item) << "\r\n";
+    const char* line = itemValue(item);
+    for (const char* end; (end = std::strchr(line, '\n')) != nullptr; line = end + 1) {
+        file.write(line, static_cast<int32_t>(end - line));
+        file << "\r\n";
+    }
+    file << line << "\r\n";
     if (!file.close()) report(run, "Erreur d'ouverture du fichier ", item.name());
 }
 

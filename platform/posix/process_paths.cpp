@@ -5,9 +5,21 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/fixed_module_path.h"
 #include "platform/posix/native_path.h"
 
+namespace {
+TextBuffer fixedModulePath;
+bool moduleFixed = false;
+}  // namespace
+
+void setFixedModulePath(const char* path) {
+    moduleFixed = path != nullptr;
+    fixedModulePath.assign(path ? path : "");
+}
+
 TextBuffer ModulePath() {
+    if (moduleFixed) return fixedModulePath;
     // readlink neither terminates nor says how long the target is: the room
     // grows until the answer leaves some of it unused.
     std::vector<char> room(256);

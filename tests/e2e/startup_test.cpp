@@ -99,6 +99,13 @@ TEST_F(Startup, ProgramWithoutPayloadRemovesItsWorkFolder) {
     EXPECT_TRUE(temp.isEmpty());
 }
 
+TEST_F(Startup, ProgramWithoutPayloadInAModelModeLeavesItsFolderAlone) {
+    std::string stub = program(fileBytes(STUB_PATH));
+    writeFile(programs.path + "\\precious.txt", "keep me");
+    EXPECT_NE(0xFFFFFFFFu, runToEnd(quotedPath(stub) + " /1", programs.path));
+    EXPECT_EQ("keep me", fileBytes(programs.path + "\\precious.txt"));
+}
+
 TEST_F(Startup, WorkFolderIsTheFirstNameNotTakenYet) {
     writeFile(temp.path + "\\zav0", "a file, not a folder");
     CreateDirectoryA((temp.path + "\\zav1").c_str(), nullptr);

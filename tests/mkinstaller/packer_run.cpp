@@ -22,22 +22,6 @@ void writeStub(const std::string& path, size_t size) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::map<std::string, std::string> treeOf(const std::string& root) {
-    std::map<std::string, std::string> tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        std::string name = fs::relative(entry.path(), root).generic_u8string();
-        if (entry.is_directory()) {
-            tree[name] = "/";
-        } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::ostringstream bytes;
-            bytes << in.rdbuf();
-            tree[name] = bytes.str();
-        }
-    }
-    return tree;
-}
-
 std::vector<std::string> entriesOf(const std::string& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))

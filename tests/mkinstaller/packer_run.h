@@ -1,9 +1,9 @@
 #pragma once
 // Runs packer commands in the test's own process and describes folder trees for comparison.
-#include <map>
 #include <string>
 #include <vector>
 
+#include "folder_tree.h"
 #include "scratch_folder.h"
 
 struct PackerRun {
@@ -16,9 +16,6 @@ PackerRun runPacker(const std::vector<std::string>& args);
 
 // A stand-in stub: any bytes do, as long as there are exactly `size` of them.
 void writeStub(const std::string& path, size_t size);
-
-// Every file and folder under root: relative path -> content ("/" for a folder).
-std::map<std::string, std::string> treeOf(const std::string& root);
 
 // The names of the entries of a folder.
 std::vector<std::string> entriesOf(const std::string& folder);

@@ -24,7 +24,7 @@ protected:
     Container() : scratch("container") {
         scratch.makeFolder("work");
         ProgramPath().assign((scratch / "setup.exe").c_str());
-        WorkFolder().assign((scratch / "work").c_str());
+        WorkFolder().path.assign((scratch / "work").c_str());
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
         ContainerDirectory().reset(true);
         ErrorList().reset(true);

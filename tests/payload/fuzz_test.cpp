@@ -85,7 +85,7 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
         scratch.makeFolder("work");
         scratch.write("setup.exe", damage(file, stubSize, random));
         ProgramPath().assign((scratch / "setup.exe").c_str());
-        WorkFolder().assign((scratch / "work").c_str());
+        WorkFolder().path.assign((scratch / "work").c_str());
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
         ContainerDirectory().reset(true);
         ErrorList().reset(true);

@@ -98,10 +98,10 @@ TEST_F(FileCommandsTest, FcreateEmptiesOrCreatesAndReportsAMissingFolder) {
     EXPECT_EQ(reports(), expected);
 }
 
-TEST_F(FileCommandsTest, FappendWritesOneCrLfLinePerItem) {
+TEST_F(FileCommandsTest, FappendWritesCrLfLineEndsAlsoInsideAValue) {
     std::string log = folder / "log.txt";
-    runItems("FAPPEND", {{log, "first"}, {log, "second"}});
-    EXPECT_EQ(folder.read("log.txt"), "first\r\nsecond\r\n");
+    runItems("FAPPEND", {{log, "first"}, {log, "second\nthird\n"}});
+    EXPECT_EQ(folder.read("log.txt"), "first\r\nsecond\r\nthird\r\n\r\n");
     EXPECT_TRUE(errors().empty());
 }
 

@@ -89,8 +89,8 @@ int extractCommand(Arguments& args, Console& console) {
     TemporaryFolder work;
     QuietDiagnostics quiet;
     ProgramPath().assign(installerPath(file).c_str());
-    WorkFolder().assign(work.text().c_str());
-    LibraryScratchFile().assign(WorkFolder().text());
+    WorkFolder().path.assign(work.text().c_str());
+    LibraryScratchFile().assign(WorkFolder().path.text());
     LibraryScratchFile().appendPath("libtmp.tmp");
     ContainerDirectory().reset(true);
     ErrorList().reset(true);

@@ -1,0 +1,147 @@
+// Start-up and whole runs over program files built with the packer's own code. The test stands
+// its program where the running program would be and sets TMP, TEMP and the command line.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/entry.h"
+#include "app/install_session.h"
+#include "app/session_stores.h"
+#include "folder_tree.h"
+#include "params/package.h"
+#include "payload_bytes.h"
+#include "platform/posix/fixed_module_path.h"
+#include "scratch_folder.h"
+#include "tools/mkinstaller/installer_builder.h"
+#include "ui/scripted_responder.h"
+
+namespace {
+
+struct Run : ::testing::Test {
+    ScratchFolder temp{"run-temp"};
+    ScratchFolder folder{"run-program"};
+    ScratchFolder product{"run-product"};
+    std::string setup = folder / "setup.exe";
+    std::string stub = std::string(stubSize, 'S');
+    ScriptedResponder shown;
+
+    Run() {
+        setenv("TMP", temp.path.c_str(), 1);
+        setenv("TEMP", temp.path.c_str(), 1);
+        setFixedModulePath(setup.c_str());
+        resetSessionStores();
+        product.write("description/install.ini", "Produit\n+\nID = \"demo\"\n-\n");
+        product.write("data/readme.txt", "read me");
+        product.write("stub.exe", stub);
+    }
+    ~Run() override {
+        setFixedModulePath(nullptr);
+        unsetenv("TMP");
+        unsetenv("TEMP");
+        resetSessionStores();
+    }
+
+    // The demo product packed by the packer: INSTALLE, DATA, CRC.
+    std::string packed() {
+        BuildOptions options;
+        options.description = product / "description";
+        options.libraries = {{"DATA", product / "data"}};
+        options.stub = product / "stub.exe";
+        options.output = product / "setup.exe";
+        buildInstaller(options, nullptr);
+        return product.read("setup.exe");
+    }
+
+    // "caption: text" of each start-up message shown so far.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> seen;
+        for (ParamCell* c = shown.asked.children(); c; c = c->next)
+            seen.push_back(std::string(c->node->value()) + ": " + c->node->valueOf("text"));
+        return seen;
+    }
+};
+
+}  // namespace
+
+// The folder beside a program without payload is the user's: no mode changes anything in it, and
+// mode 0 takes away only the work folder it made itself.
+TEST_F(Run, WithoutPayloadNothingBesideTheProgramIsTouched) {
+    folder.write("setup.exe", stub);
+    folder.write("install.ini", "Produit\n+\nID = \"beside\"\n-\n");
+    folder.write("precious.txt", "keep me");
+    folder.write("sub/also.txt", "keep me too");
+    const auto before = treeOf(folder.path);
+    for (const char* mode : {"", "/1", "/2"}) {
+        {
+            InstallSession session(readCommandLine(mode).mode, nullptr);
+            EXPECT_EQ(0, session.startupStatus) << mode;
+            EXPECT_STREQ("beside", session.rootPackage->id.text()) << mode;
+            runWizard(session);
+        }
+        resetSessionStores();
+        EXPECT_EQ(0, runApplication(mode)) << mode;
+        resetSessionStores();
+        EXPECT_EQ(before, treeOf(folder.path)) << mode;
+        EXPECT_TRUE(treeOf(temp.path).empty()) << mode;
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
+    std::string sound = packed();
+    std::string flipped = sound;
+    flipped[flipped.size() - 10] ^= 1;
+    const struct {
+        const char* what;
+        std::string program;
+        std::string shown;
+    } cases[] = {
+        {"damaged directory", stub + "INSTALLE",
+         "Erreur: Fichier erron\xE9 - Impossible de retrouver les informations"},
+        {"checksum", flipped, "Erreur: Le fichier contient des erreurs"},
+        {"no INSTALLE", installerFile({{"DATA", "bytes"}}, true, stub),
+         "Erreur de description d'installation: Erreur, librairie introuvable : INSTALLE"},
+    };
+    for (const auto& c : cases) {
+        folder.write("setup.exe", c.program);
+        shown.asked.reset(true);
+        resetSessionStores();
+        InstallSession session(0, nullptr);
+        EXPECT_EQ(1, session.startupStatus) << c.what;
+        EXPECT_EQ(std::vector<std::string>{c.shown}, messages()) << c.what;
+    }
+    // A sound program reaches the wizard, whose end removes the work folder it made and none of
+    // those the failed runs left.
+    folder.write("setup.exe", sound);
+    shown.asked.reset(true);
+    resetSessionStores();
+    const auto left = treeOf(temp.path);
+    EXPECT_EQ(0, runApplication(""));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(left, treeOf(temp.path));
+}
+
+TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
+    folder.write("setup.exe", packed());
+    folder.makeFolder("Maquette");
+    const struct {
+        const char* mode;
+        const char* file;   // in the model
+        std::string start;  // of its bytes
+    } cases[] = {{"/1", "DATA", "\x1f\x8b"}, {"/2", "DATA/readme.txt", "read me"}};
+    for (const auto& c : cases) {
+        resetSessionStores();
+        InstallSession session(readCommandLine(c.mode).mode, nullptr);
+        EXPECT_EQ(1, session.startupStatus) << c.mode;
+        EXPECT_EQ("Produit\n+\nID = \"demo\"\n-\n", folder.read("Maquette/setup.cpx/install.ini"));
+        EXPECT_EQ(
+            c.start,
+            folder.read(std::string("Maquette/setup.cpx/") + c.file).substr(0, c.start.size()))
+            << c.mode;
+    }
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(treeOf(temp.path).empty());
+}
