@@ -17,6 +17,12 @@ public:
     virtual void showMessage(const char* title, const char* message, bool warning) = 0;
     // The notice window with only an OK button.
     virtual void notify(const char* title, const char* text) = 0;
+    // The notice window with OK and Cancel; true for OK.
+    virtual bool confirm(const char* title, const char* text) = 0;
+    // The one-line text input, starting from `initial`; true and `answer` set when the user
+    // presses OK, `answer` untouched otherwise.
+    virtual bool askText(const char* title, const char* prompt, const char* initial,
+                         TextBuffer& answer) = 0;
     // The single-choice list over (name, value) nodes; null when nothing was chosen.
     virtual const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                        int namesFirst, int returnWhich) = 0;

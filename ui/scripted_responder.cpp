@@ -33,12 +33,16 @@ void ScriptedResponder::startupMessage(const char* caption, const char* text) {
     record("startupMessage", caption, text);
 }
 
-bool ScriptedResponder::askYesNo(const char* title, const char* message) {
-    record("askYesNo", title, message);
+bool ScriptedResponder::nextYes() {
     ParamNode* answer = nextAnswer();
     bool yes = answer && answer->integerValue() != 0;
     delete answer;
     return yes;
+}
+
+bool ScriptedResponder::askYesNo(const char* title, const char* message) {
+    record("askYesNo", title, message);
+    return nextYes();
 }
 
 void ScriptedResponder::showMessage(const char* title, const char* message, bool) {
@@ -47,6 +51,17 @@ void ScriptedResponder::showMessage(const char* title, const char* message, bool
 
 void ScriptedResponder::notify(const char* title, const char* text) {
     record("notify", title, text);
+}
+
+bool ScriptedResponder::confirm(const char* title, const char* text) {
+    record("confirm", title, text);
+    return nextYes();
+}
+
+bool ScriptedResponder::askText(const char* title, const char* prompt, const char*,
+                                TextBuffer& answer) {
+    record("askText", title, prompt);
+    return nextChoice(answer);
 }
 
 const char* ScriptedResponder::chooseFromList(const char* title, const char* prompt, ParamNode*,

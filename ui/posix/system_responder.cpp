@@ -16,6 +16,14 @@ public:
     }
     void showMessage(const char* title, const char* message, bool) override { say(title, message); }
     void notify(const char* title, const char* text) override { say(title, text); }
+    bool confirm(const char* title, const char* text) override {
+        say(title, text);
+        return false;
+    }
+    bool askText(const char* title, const char* prompt, const char*, TextBuffer&) override {
+        say(title, prompt);
+        return false;
+    }
     const char* chooseFromList(const char* title, const char* prompt, ParamNode*, int,
                                int) override {
         say(title, prompt);

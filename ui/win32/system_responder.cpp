@@ -21,6 +21,11 @@ public:
     void notify(const char* title, const char* text) override {
         MessageBoxA(owner, text, title, MB_OK | MB_ICONINFORMATION);
     }
+    bool confirm(const char* title, const char* text) override {
+        return MessageBoxA(owner, text, title, MB_OKCANCEL | MB_ICONINFORMATION) == IDOK;
+    }
+    // The text input comes with the dialogs; until then nothing is typed.
+    bool askText(const char*, const char*, const char*, TextBuffer&) override { return false; }
     // The list window comes with the dialogs; until then nothing is chosen.
     const char* chooseFromList(const char*, const char*, ParamNode*, int, int) override {
         return nullptr;

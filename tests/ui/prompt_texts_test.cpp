@@ -1,0 +1,88 @@
+// The portable half of the prompt windows: line breaking, the rows of the single-choice list,
+// its filter and the text an accepted row returns.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "params/param_node.h"
+#include "ui/choice_items.h"
+#include "ui/wrap_text.h"
+
+namespace {
+
+std::string wrapped(const std::string& text, int width = 50) {
+    TextBuffer out;
+    wrapText(text.c_str(), width, out);
+    return out.text();
+}
+
+std::string repeat(const std::string& piece, int times) {
+    std::string text;
+    while (times-- > 0) text += piece;
+    return text;
+}
+
+std::vector<std::string> shownRows(const ParamNode& items, int namesFirst, const char* filter) {
+    TextBuffer folded;
+    foldFilter(filter, folded);
+    std::vector<std::string> rows;
+    for (const ChoiceItem& item : choiceItems(&items, namesFirst)) {
+        if (passesFilter(item.display.text(), folded.text())) rows.push_back(item.display.text());
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST(WrapText, CutsHardOnlyPastTwiceTheWidth) {
+    std::string text = repeat("abcdefghij", 12);
+    EXPECT_EQ(text.substr(0, 101) + "\r\n" + text.substr(101), wrapped(text));
+    EXPECT_EQ(wrapped(text), wrapped(text, 0));
+    std::string spaced = repeat("abcd ", 30);  // spaces alone never break without a sentence end
+    EXPECT_EQ(std::string::npos, wrapped(spaced).substr(0, 101).find('\r'));
+}
+
+TEST(WrapText, BreaksAtTheFirstSpaceAfterASentenceEndOnceTheLineIsFull) {
+    // The period stands at column 40; the spaces after it at columns 40, 43, 46, 49, 52.
+    std::string head = repeat("a", 39) + "." + repeat(" bb", 4);
+    EXPECT_EQ(head + "\r\nbb bb", wrapped(head + " bb bb"));
+    // After the break the sentence end is forgotten.
+    std::string longTail = repeat(" cc", 30);
+    EXPECT_EQ(head + "\r\nbb" + longTail, wrapped(head + " bb" + longTail));
+}
+
+TEST(WrapText, LineEndsBecomeCrLfAndRestartTheLine) {
+    EXPECT_EQ("un\r\ndeux\r\ntrois", wrapped("un\r\ndeux\ntrois"));
+    std::string line = repeat("x", 100);
+    EXPECT_EQ(line + "\r\n" + line, wrapped(line + "\n" + line));
+}
+
+TEST(ChoiceItems, DisplayOrderAndReturnedText) {
+    ParamNode items;
+    items.append(new ParamNode("B", "2"));
+    items.append(new ParamNode("A", "1"));
+    std::vector<ChoiceItem> byName = choiceItems(&items, 1);
+    ASSERT_EQ(2u, byName.size());
+    EXPECT_STREQ("A : 1", byName[0].display.text());
+    EXPECT_STREQ("B : 2", byName[1].display.text());
+    EXPECT_STREQ("A", returnedText(*byName[0].node, 1, -1));
+    EXPECT_STREQ("1", returnedText(*byName[0].node, 1, 0));
+    EXPECT_STREQ("A", returnedText(*byName[0].node, 0, 7));
+
+    std::vector<ChoiceItem> byValue = choiceItems(&items, 0);
+    EXPECT_STREQ("1 : A", byValue[0].display.text());
+    EXPECT_STREQ("1", returnedText(*byValue[0].node, 0, -1));
+    EXPECT_TRUE(choiceItems(nullptr, 1).empty());
+}
+
+TEST(ChoiceItems, FilterFoldsSmallLettersAndSmallAccentedVowelsOnly) {
+    ParamNode items;
+    items.append(new ParamNode("\xE9t\xE9", "x"));  // été
+    items.append(new ParamNode("\xC9t\xE9", "y"));  // Été
+    items.append(new ParamNode("hiver", "z"));
+    EXPECT_EQ(std::vector<std::string>({"\xE9t\xE9 : x"}), shownRows(items, 1, "ete"));
+    EXPECT_EQ(std::vector<std::string>({"\xE9t\xE9 : x"}), shownRows(items, 1, "\xE9T\xEB"));
+    EXPECT_TRUE(shownRows(items, 1, "zz").empty());
+    EXPECT_EQ(3u, shownRows(items, 1, "").size());
+    EXPECT_EQ(std::vector<std::string>({"z : hiver"}), shownRows(items, 0, "Z :"));
+}
