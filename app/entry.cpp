@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/install_session.h"
+#include "payload/container_format.h"
 #include "ui/interface_startup.h"
 
 int exitCodeOverride = 0;

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/session_startup.h"
 #include "app/session_stores.h"
 #include "app/translation.h"
 #include "params/fold_upper.h"
@@ -11,13 +10,12 @@
 #include "payload/payload_reader.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
-#include "platform/process_paths.h"
 
 namespace {
 
 bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffer& error) {
     if (foldEquals(name, descriptionLibraryName)) {
-        return extractLibrary(name, error, model.text(), nullptr);
+        return extractLibrary(ProgramPath().text(), name, error, model.text(), nullptr);
     }
     // Library names become file and folder names in the model: one that would lead out of it
     // is refused, as archive records are.
@@ -30,27 +28,24 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
     if (mode == 1 || std::strcmp(name, extraVariablesLibraryName) == 0) {
         // The scratch copy of the library is the model's file itself.
         LibraryScratchFile() = JoinPath(model.text(), name);
-        return extractLibrary(name, error, nullptr, nullptr);
+        return extractLibrary(ProgramPath().text(), name, error, nullptr, nullptr);
     }
-    return extractLibrary(name, error, JoinPath(model.text(), name).text(), nullptr);
+    return extractLibrary(ProgramPath().text(), name, error, JoinPath(model.text(), name).text(),
+                          nullptr);
 }
 
 }  // namespace
 
-void writeModelFolder(int mode) {
-    // Named after the program as started: after a multi-volume join, ProgramPath is the joined
-    // copy.
-    TextBuffer program = ModulePath();
-    TextBuffer folder = ParentPath(program.text());
+bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
+    TextBuffer folder = ParentPath(startedPath);
     TextBuffer scratch = JoinPath(folder.text(), "libtmp.tmp");
     TextBuffer model = JoinPath(folder.text(), "Maquette");
-    model.appendPath(StemName(program.text()).text());
+    model.appendPath(StemName(startedPath).text());
     model.append(".cpx");
     WorkFolder() = RunFolder{model, false};
     MakeFolder(model.text(), false);
     EmptyFolder(model.text(), true);
 
-    TextBuffer errors;
     for (ParamCell* c = ContainerDirectory().children(); c; c = c->next) {
         const char* name = c->node->name();
         if (foldEquals(name, checksumLibraryName)) continue;
@@ -61,9 +56,5 @@ void writeModelFolder(int mode) {
             errors.appendChar('\n');
         }
     }
-    if (!errors.empty())
-        showStartupMessage(
-            "Erreur de d\xE9"
-            "compactage",
-            errors.text());
+    return errors.empty();
 }

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "app/command_line.h"
 #include "app/model_folder.h"
 #include "app/session_stores.h"
 #include "app/translation.h"
@@ -29,14 +28,15 @@ TextBuffer temporaryFolder() {
 
 void readExtraVariables() {
     TextBuffer error;
-    if (extractLibrary(extraVariablesLibraryName, error, nullptr, nullptr)) {
+    if (extractLibrary(ProgramPath().text(), extraVariablesLibraryName, error, nullptr, nullptr)) {
         readTreeFile(ExtraVariables(), LibraryScratchFile().text());
     }
 }
 
 void extractDescription(InstallSession& session) {
     TextBuffer error;
-    if (!extractLibrary(descriptionLibraryName, error, WorkFolder().path.text(), nullptr)) {
+    if (!extractLibrary(ProgramPath().text(), descriptionLibraryName, error,
+                        WorkFolder().path.text(), nullptr)) {
         session.startupStatus = 1;
         showStartupMessage("Erreur de description d'installation", error.text());
     }
@@ -74,7 +74,9 @@ void showStartupMessage(const char* caption, const char* text) {
 }
 
 void startSession(InstallSession& session) {
-    ProgramPath() = ModulePath();
+    // A multi-volume join replaces ProgramPath; the model is named after the program as started.
+    const TextBuffer started = ModulePath();
+    ProgramPath() = started;
     session.Language = languageFromProgramName(ProgramPath().text());
     session.use64BitView = OsBits() == 64 ? 1 : 0;
 
@@ -96,7 +98,7 @@ void startSession(InstallSession& session) {
     if (program.size <= stubSize) {
         InstallFolder() = ParentPath(ProgramPath().text());
     } else {
-        ContainerState state = readDirectory();
+        ContainerState state = readDirectory(ProgramPath(), WorkFolder().path.text());
         if (state == ContainerState::Unreadable) {
             session.startupStatus = 1;
             return;
@@ -106,7 +108,12 @@ void startSession(InstallSession& session) {
             readExtraVariables();
             extractDescription(session);
         } else {
-            writeModelFolder(session.mode);
+            TextBuffer errors;
+            if (!writeModelFolder(started.text(), session.mode, errors))
+                showStartupMessage(
+                    "Erreur de d\xE9"
+                    "compactage",
+                    errors.text());
             session.startupStatus = 1;
         }
         defineLibraryVariables();

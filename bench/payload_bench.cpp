@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
 #include "params/file_stream.h"
 #include "payload/archive_reader.h"
+#include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "tools/mkinstaller/installer_builder.h"
 

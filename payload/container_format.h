@@ -4,10 +4,14 @@
 
 // The payload format shared by its only writer (the packer) and the stub's reader.
 //
-// Container, from stubSize (app/command_line.h) on: a directory of entries "name size", the
+// Container, from stubSize on: a directory of entries "name size", the
 // libraries back to back in directory order, then anything. Numbers are 32-bit big-endian.
 // Archive stream (the content of an archive library once gunzipped): records, each a name of
 // bytes >= archiveFirstNameByte followed by a type byte.
+
+// The stub's fixed size: the program occupies this many bytes of its file and the container
+// starts right after them. It is also the exit code of the size query.
+constexpr int stubSize = 135168;
 
 // A directory entry: the name, one space, the library's size on 4 bytes.
 constexpr int maxLibraryNameLength = 159;

@@ -1,4 +1,3 @@
-#include "app/command_line.h"
 #include "params/file_stream.h"
 #include "params/fold_upper.h"
 #include "payload/container_format.h"

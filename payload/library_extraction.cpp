@@ -9,23 +9,23 @@ namespace {
 
 // The library's stored bytes into the scratch file. A short copy is not checked here: it shows
 // up as an unpacking error.
-void copyToScratchFile(const ParamNode& entry) {
+void copyToScratchFile(const char* programPath, const ParamNode& entry) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
-    InFileStream in(ProgramPath().text(), FileMode::binary);
+    InFileStream in(programPath, FileMode::binary);
     if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
 }
 
 }  // namespace
 
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination,
-                    ByteCounter* counter, const std::atomic<bool>* stop) {
+bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
+                    const char* destination, ByteCounter* counter, const std::atomic<bool>* stop) {
     const ParamNode* entry = ContainerDirectory().find(name);
     if (!entry) {
         error.assign(translate("Erreur, librairie introuvable : "));
         error.append(name);
         return false;
     }
-    copyToScratchFile(*entry);
+    copyToScratchFile(programPath, *entry);
     if (!destination ||
         unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
         return true;

@@ -6,8 +6,8 @@
 #include "params/text_buffer.h"
 #include "platform/file_ops.h"
 
-// Reading the container appended to the program file (ProgramPath) into the session's
-// ContainerDirectory, and copying its libraries out.
+// Reading the container appended to the program file into the session's ContainerDirectory, and
+// copying its libraries out.
 
 enum class ContainerState {
     Sound,       // directory read; size and checksum right, or no checksum to verify
@@ -33,14 +33,15 @@ bool joinVolumes(TextBuffer& programPath, const char* workFolder, int64_t end);
 bool checksumMatches(const char* programPath, int64_t end);
 
 // The whole reading at start-up, called when the program file is longer than the stub: fills
-// ContainerDirectory, joins the volumes into the work folder when the file is shorter than the
-// container (ProgramPath then names the joined copy), and verifies the checksum when the
+// ContainerDirectory, joins the volumes into workFolder when the file is shorter than the
+// container (programPath then names the joined copy), and verifies the checksum when the
 // directory has an entry named exactly "CRC". Each failure is shown in a start-up message box.
-ContainerState readDirectory();
+ContainerState readDirectory(TextBuffer& programPath, const char* workFolder);
 
-// Copies the library `name` (looked up exactly) out of the program file into
-// LibraryScratchFile and, when a destination is given, unpacks it there. False, with the reason
-// in `error`, when the library is missing or its unpacking failed; the latter also adds an
-// "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
-bool extractLibrary(const char* name, TextBuffer& error, const char* destination,
-                    ByteCounter* counter, const std::atomic<bool>* stop = nullptr);
+// Copies the library `name` (looked up exactly in ContainerDirectory) out of the program file at
+// programPath into LibraryScratchFile and, when a destination is given, unpacks it there. False,
+// with the reason in `error`, when the library is missing or its unpacking failed; the latter also
+// adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
+bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
+                    const char* destination, ByteCounter* counter,
+                    const std::atomic<bool>* stop = nullptr);

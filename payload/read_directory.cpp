@@ -14,21 +14,21 @@ void showError(const char* text) {
 }  // namespace
 
 // The steps do not stop each other after a size failure: the checksum is still verified.
-ContainerState readDirectory() {
+ContainerState readDirectory(TextBuffer& programPath, const char* workFolder) {
     int64_t end = 0;
-    if (!readDirectoryEntries(ProgramPath().text(), ContainerDirectory(), end)) {
+    if (!readDirectoryEntries(programPath.text(), ContainerDirectory(), end)) {
         showError("Fichier erron\xE9 - Impossible de retrouver les informations");
         return ContainerState::Unreadable;
     }
     ContainerState state = ContainerState::Sound;
     FileInfo info;
-    GetFileInfo(ProgramPath().text(), info);
-    if (info.size < end && !joinVolumes(ProgramPath(), WorkFolder().path.text(), end)) {
+    GetFileInfo(programPath.text(), info);
+    if (info.size < end && !joinVolumes(programPath, workFolder, end)) {
         showError("Le fichier n'est pas de la bonne taille");
         state = ContainerState::Damaged;
     }
     if (ContainerDirectory().find(checksumLibraryName) &&
-        !checksumMatches(ProgramPath().text(), end)) {
+        !checksumMatches(programPath.text(), end)) {
         showError("Le fichier contient des erreurs");
         state = ContainerState::Damaged;
     }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/session_stores.h"
 #include "params/file_stream.h"
 #include "params/stream_expansion.h"
 #include "params/variable_store.h"
@@ -94,8 +95,8 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
         return;
     }
     TextBuffer library = BaseName(item.name());
-    bool done =
-        extractLibrary(library.text(), detail, itemValue(item), &CopiedBytes(), &StopFlag());
+    bool done = extractLibrary(ProgramPath().text(), library.text(), detail, itemValue(item),
+                               &CopiedBytes(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
                detail.text());

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/command_line.h"
 #include "packer_run.h"
 #include "params/fold_upper.h"
 #include "payload/checksum.h"

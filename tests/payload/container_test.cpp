@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
 #include "app/install_session.h"
 #include "app/session_stores.h"
+#include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
@@ -17,14 +17,12 @@ const char unreadable[] = "Fichier erron\xE9 - Impossible de retrouver les infor
 const char wrongSize[] = "Le fichier n'est pas de la bonne taille";
 const char wrongChecksum[] = "Le fichier contient des erreurs";
 
-// An installer file in a scratch folder, with the session's stores pointing at it as start-up
-// sets them.
+// An installer file in a scratch folder, with a work folder beside it and the scratch file in it
+// as start-up sets them.
 class Container : public ::testing::Test {
 protected:
     Container() : scratch("container") {
         scratch.makeFolder("work");
-        ProgramPath().assign((scratch / "setup.exe").c_str());
-        WorkFolder().path.assign((scratch / "work").c_str());
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
         ContainerDirectory().reset(true);
         ErrorList().reset(true);
@@ -36,7 +34,7 @@ protected:
 
     ContainerState read(const std::string& file) {
         scratch.write("setup.exe", file);
-        return readDirectory();
+        return readDirectory(program, work.c_str());
     }
 
     // The texts of the start-up messages shown so far, each checked for the caption "Erreur".
@@ -58,6 +56,8 @@ protected:
     }
 
     ScratchFolder scratch;
+    TextBuffer program{(scratch / "setup.exe").c_str()};
+    std::string work = scratch / "work";
     ScriptedResponder shown;
 };
 
@@ -82,7 +82,7 @@ TEST_F(Container, DirectoryGivesOffsetsAndSizes) {
     }
     EXPECT_EQ(ContainerDirectory().find("CRC")->integerValue(), offset);
     EXPECT_EQ(ContainerDirectory().find("CRC")->integerOf("Taille"), 4);
-    EXPECT_STREQ(ProgramPath().text(), (scratch / "setup.exe").c_str());
+    EXPECT_STREQ(program.text(), (scratch / "setup.exe").c_str());
 }
 
 TEST_F(Container, UnreadableDirectories) {
@@ -143,11 +143,12 @@ TEST_F(Container, VolumesAreJoinedIntoTheWorkFolder) {
     scratch.write("setup.exe2", file.substr(secondCut));
     EXPECT_EQ(read(file.substr(0, firstCut)), ContainerState::Sound);
     EXPECT_TRUE(messages().empty());
-    EXPECT_STREQ(ProgramPath().text(), (scratch.path + "/work\\cloneexe.exe").c_str());
+    EXPECT_STREQ(program.text(), (scratch.path + "/work\\cloneexe.exe").c_str());
     EXPECT_EQ(scratch.read("work/cloneexe.exe"), file);
 
     TextBuffer error;
-    EXPECT_TRUE(extractLibrary("DATA", error, (scratch / "out").c_str(), nullptr)) << error.text();
+    EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), nullptr))
+        << error.text();
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
 }
 
@@ -157,22 +158,22 @@ TEST_F(Container, AMissingVolumeLeavesTheFileShort) {
     EXPECT_EQ(read(file.substr(0, stubSize + 30)), ContainerState::Damaged);
     // The checksum is still verified, on the short file.
     EXPECT_EQ(messages(), (std::vector<std::string>{wrongSize, wrongChecksum}));
-    EXPECT_STREQ(ProgramPath().text(), (scratch / "setup.exe").c_str());
+    EXPECT_STREQ(program.text(), (scratch / "setup.exe").c_str());
 }
 
 TEST_F(Container, ExtractingLibraries) {
     ASSERT_EQ(read(installerFile(typical)), ContainerState::Sound);
     TextBuffer error;
-    EXPECT_FALSE(extractLibrary("data", error, (scratch / "out").c_str(), nullptr));
+    EXPECT_FALSE(extractLibrary(program.text(), "data", error, (scratch / "out").c_str(), nullptr));
     EXPECT_STREQ(error.text(), "Erreur, librairie introuvable : data");
     EXPECT_FALSE(scratch.exists("work/libtmp.tmp"));
     EXPECT_FALSE(scratch.exists("out"));
 
-    EXPECT_TRUE(extractLibrary("INSTALLE", error, nullptr, nullptr));
+    EXPECT_TRUE(extractLibrary(program.text(), "INSTALLE", error, nullptr, nullptr));
     EXPECT_EQ(scratch.read("work/libtmp.tmp"), typical[1].bytes);
 
     ByteCounter copied{5};
-    EXPECT_TRUE(extractLibrary("DATA", error, (scratch / "out").c_str(), &copied));
+    EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), &copied));
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
     EXPECT_EQ(copied.load(), 15);
     EXPECT_EQ(ErrorList().childCount(), 0);
@@ -181,7 +182,7 @@ TEST_F(Container, ExtractingLibraries) {
 TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
     ASSERT_EQ(read(installerFile({{"BAD", gzipped("x\x07")}})), ContainerState::Sound);
     TextBuffer error;
-    EXPECT_FALSE(extractLibrary("BAD", error, (scratch / "out").c_str(), nullptr));
+    EXPECT_FALSE(extractLibrary(program.text(), "BAD", error, (scratch / "out").c_str(), nullptr));
     EXPECT_STREQ(error.text(), "Erreur d'analyse de la librairie");
     ASSERT_EQ(ErrorList().childCount(), 1);
     EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
@@ -208,6 +209,6 @@ TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {
     EXPECT_STREQ(shown.asked.child(0)->value(), "Error");
     EXPECT_STREQ(shown.asked.child(0)->valueOf("text"), "The file is damaged");
     TextBuffer error;
-    EXPECT_FALSE(extractLibrary("NOPE", error, nullptr, nullptr));
+    EXPECT_FALSE(extractLibrary(program.text(), "NOPE", error, nullptr, nullptr));
     EXPECT_STREQ(error.text(), "No such library: NOPE");
 }

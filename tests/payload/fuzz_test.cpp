@@ -7,10 +7,10 @@
 #include <random>
 #include <string>
 
-#include "app/command_line.h"
 #include "app/session_stores.h"
 #include "captured_diagnostics.h"
 #include "payload/archive_reader.h"
+#include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
@@ -84,17 +84,17 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
         fs::remove(scratch / "setup.exe");
         scratch.makeFolder("work");
         scratch.write("setup.exe", damage(file, stubSize, random));
-        ProgramPath().assign((scratch / "setup.exe").c_str());
-        WorkFolder().path.assign((scratch / "work").c_str());
+        TextBuffer program((scratch / "setup.exe").c_str());
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
         ContainerDirectory().reset(true);
         ErrorList().reset(true);
-        if (readDirectory() == ContainerState::Unreadable) continue;
+        if (readDirectory(program, (scratch / "work").c_str()) == ContainerState::Unreadable)
+            continue;
         int n = 0;
         for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
             TextBuffer error;
             std::string dest = scratch / ("dest/" + std::to_string(n++));
-            extractLibrary(cell->node->name(), error, dest.c_str(), nullptr);
+            extractLibrary(program.text(), cell->node->name(), error, dest.c_str(), nullptr);
         }
     }
     ContainerDirectory().reset(true);

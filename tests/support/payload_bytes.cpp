@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/command_line.h"
+#include "payload/container_format.h"
 
 std::string bigEndian(uint32_t value) {
     std::string bytes(4, '\0');

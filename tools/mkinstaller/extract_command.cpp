@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/command_line.h"
 #include "app/session_stores.h"
 #include "params/file_stream.h"
 #include "params/fold_upper.h"
@@ -39,7 +38,7 @@ struct QuietDiagnostics {
 
 // The extra variables are stored as they are, not archived: they are copied out into a file.
 bool extractStored(const char* name, const TextBuffer& file, TextBuffer& error) {
-    if (!extractLibrary(name, error, nullptr, nullptr)) return false;
+    if (!extractLibrary(ProgramPath().text(), name, error, nullptr, nullptr)) return false;
     if (CopyFileOver(LibraryScratchFile().text(), file.text())) return true;
     error.assign("cannot write ");
     error.append(file);
@@ -52,8 +51,9 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
     bool stored = std::string(name) == extraVariablesLibraryName;
     TextBuffer file(destination);
     file.appendPath(name);
-    bool done = stored ? extractStored(name, file, error)
-                       : extractLibrary(name, error, destination.text(), nullptr);
+    bool done =
+        stored ? extractStored(name, file, error)
+               : extractLibrary(ProgramPath().text(), name, error, destination.text(), nullptr);
     const char* reason = ErrorList().child(0) ? ErrorList().child(0)->value() : error.text();
     if (done)
         console.out << utf8FromWindows1252(name).text() << " -> "
@@ -89,15 +89,14 @@ int extractCommand(Arguments& args, Console& console) {
     TemporaryFolder work;
     QuietDiagnostics quiet;
     ProgramPath().assign(installerPath(file).c_str());
-    WorkFolder().path.assign(work.text().c_str());
-    LibraryScratchFile().assign(WorkFolder().path.text());
+    LibraryScratchFile().assign(work.text().c_str());
     LibraryScratchFile().appendPath("libtmp.tmp");
     ContainerDirectory().reset(true);
     ErrorList().reset(true);
     ContainerState state;
     {
         ScriptedResponder messages;
-        state = readDirectory();
+        state = readDirectory(ProgramPath(), work.text().c_str());
         printMessages(messages, console.err);
     }
     if (state == ContainerState::Unreadable) return 1;

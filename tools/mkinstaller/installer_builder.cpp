@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "app/command_line.h"
 #include "payload/container_format.h"
 #include "tools/mkinstaller/archive_tree.h"
 #include "tools/mkinstaller/archive_writer.h"

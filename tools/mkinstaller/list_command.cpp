@@ -1,8 +1,8 @@
 #include <iomanip>
 #include <system_error>
 
-#include "app/command_line.h"
 #include "params/param_node.h"
+#include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "platform/code_page.h"
 #include "tools/mkinstaller/commands.h"

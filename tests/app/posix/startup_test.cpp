@@ -12,6 +12,7 @@
 #include "app/session_stores.h"
 #include "folder_tree.h"
 #include "params/package.h"
+#include "payload/container_format.h"
 #include "payload_bytes.h"
 #include "platform/posix/fixed_module_path.h"
 #include "scratch_folder.h"

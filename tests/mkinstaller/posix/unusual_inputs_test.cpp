@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "../packer_run.h"
-#include "app/command_line.h"
+#include "payload/container_format.h"
 
 namespace fs = std::filesystem;
 
