@@ -2,9 +2,6 @@
 
 #include <memory>
 
-#include "params/param_node.h"
-#include "params/text_buffer.h"
-
 struct Package;
 
 // The start value of the process-wide shortcut mode, used when the root package sets no "MdeInst".
@@ -13,9 +10,6 @@ const int defaultShortcutMode = 1;
 // The owner of one run: start-up in the constructor, then the wizard as a modal dialog.
 struct InstallSession {
     InstallSession(int mode, void* parentWindow);
-    // A live session without start-up, for code that only needs the session's language and tables.
-    enum NoStartup { noStartup };
-    explicit InstallSession(NoStartup);
     ~InstallSession();
     InstallSession(const InstallSession&) = delete;
     InstallSession& operator=(const InstallSession&) = delete;
@@ -23,18 +17,11 @@ struct InstallSession {
     int mode;
     // -1 until a temporary folder is found, 0 when the wizard may run, 1 when the run must stop.
     int startupStatus = -1;
-    // Interface language code ("fr", "en", ...); blank means no translation.
-    TextBuffer Language;
-    // One child per language code, holding entries French text = translation.
-    ParamNode Translations;
     std::unique_ptr<Package> rootPackage;
     int shortcutMode = -1;
     // 1 when registry scripts use the 64-bit view (a 64-bit system).
     int use64BitView = 0;
 };
-
-// The one live session; message translation works only while it exists.
-InstallSession* currentSession();
 
 // Runs the wizard until the user closes it.
 void runWizard(InstallSession& session);

@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "params/fold_upper.h"
 #include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 namespace {
 

@@ -3,11 +3,9 @@
 #include <cstdlib>
 
 #include "app/model_folder.h"
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "app/work_folder.h"
+#include "packages/package.h"
 #include "params/block_format.h"
-#include "params/package.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "platform/file_ops.h"
@@ -15,9 +13,16 @@
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
 #include "platform/system_info.h"
+#include "session/stores.h"
+#include "session/translation.h"
 #include "ui/responder.h"
 
 namespace {
+
+// A start-up message: no owner window, OK button, exclamation icon; caption and text translated.
+void showStartupMessage(const char* caption, const char* text) {
+    responder().startupMessage(translate(caption), translate(text));
+}
 
 // "TMP", else "TEMP", else the system's usual folder; only the first one found is tried.
 TextBuffer temporaryFolder() {
@@ -55,12 +60,23 @@ void defineLibraryVariables() {
 
 void loadPackages(InstallSession& session) {
     session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
-    session.rootPackage->readLanguage(session.Language);
-    mergeTranslations(session.Translations, *session.rootPackage);
+    session.rootPackage->readLanguage(Language());
+    mergeTranslations(Translations(), *session.rootPackage);
     session.shortcutMode = shortcutModeFrom(*session.rootPackage);
 }
 
 }  // namespace
+
+void mergeTranslations(ParamNode& translations, Package& package) {
+    for (auto& sub : package.subPackages) mergeTranslations(translations, *sub);
+    ParamNode* block = package.FindBlock("Traduction");
+    for (ParamCell* language = block->children(); language; language = language->next) {
+        ParamNode* table = translations.findOrCreate(language->node->name());
+        for (ParamCell* entry = language->node->children(); entry; entry = entry->next) {
+            table->findOrCreate(entry->node->name())->setText(entry->node->value());
+        }
+    }
+}
 
 int shortcutModeFrom(const Package& root) {
     int m = root.varTree.integerOf("MdeInst", 0);
@@ -69,15 +85,11 @@ int shortcutModeFrom(const Package& root) {
     return defaultShortcutMode;
 }
 
-void showStartupMessage(const char* caption, const char* text) {
-    responder().startupMessage(translate(caption), translate(text));
-}
-
 void startSession(InstallSession& session) {
     // A multi-volume join replaces ProgramPath; the model is named after the program as started.
     const TextBuffer started = ModulePath();
     ProgramPath() = started;
-    session.Language = languageFromProgramName(ProgramPath().text());
+    Language() = languageFromProgramName(ProgramPath().text());
     session.use64BitView = OsBits() == 64 ? 1 : 0;
 
     TextBuffer temporary = temporaryFolder();

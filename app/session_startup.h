@@ -8,12 +8,14 @@
 // left in session.startupStatus.
 void startSession(InstallSession& session);
 
+class ParamNode;
 struct Package;
+
+// Adds the "Traduction" blocks of a package tree to the translation tables (one child per
+// language code, entries French text = translation). Sub-packages go first and each package
+// after them, so where several translate one text the root's translation wins.
+void mergeTranslations(ParamNode& translations, Package& package);
 
 // The install mode of shortcuts from the root package's "MdeInst": m > 0 gives m - 1, m < 0 gives
 // -1 - m, 0 (or none) the process-wide default.
 int shortcutModeFrom(const Package& root);
-
-// Shows a start-up message: no owner window, OK button, exclamation icon; caption and text are
-// translated.
-void showStartupMessage(const char* caption, const char* text);

@@ -1,7 +1,7 @@
 #include "app/work_folder.h"
 
-#include "app/session_stores.h"
 #include "platform/folder_ops.h"
+#include "session/stores.h"
 
 // A folder that is merely found could belong to another run, so creation must succeed.
 bool createWorkFolder(const char* temporaryFolder) {

@@ -1,9 +1,9 @@
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "params/file_stream.h"
 #include "payload/archive_reader.h"
 #include "payload/payload_reader.h"
 #include "platform/stream_copy.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 namespace {
 

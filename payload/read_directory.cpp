@@ -1,7 +1,7 @@
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
+#include "session/stores.h"
+#include "session/translation.h"
 #include "ui/responder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "script/command_run.h"
 
-#include "app/session_stores.h"
-#include "app/translation.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 const char* argument(const CommandRun& run, const char* key, const char* fallback) {
     const ParamNode* node = run.command.find(key);

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/session_stores.h"
 #include "params/file_stream.h"
 #include "params/stream_expansion.h"
 #include "params/variable_store.h"
@@ -10,7 +9,8 @@
 #include "payload/payload_reader.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
-#include "script/run_state.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "script/installation_walk.h"
 
-#include "params/package.h"
-#include "script/run_state.h"
+#include "packages/package.h"
 #include "script/script_engine.h"
+#include "session/run_state.h"
 
 namespace {
 

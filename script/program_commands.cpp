@@ -1,9 +1,9 @@
 #include "script/program_commands.h"
 
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "platform/programs.h"
-#include "script/run_state.h"
+#include "session/run_state.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 namespace {
 

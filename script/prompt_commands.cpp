@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "app/translation.h"
-#include "params/package.h"
+#include "packages/package.h"
 #include "params/variable_store.h"
 #include "script/choice_list.h"
 #include "script/condition_commands.h"
+#include "session/translation.h"
 #include "ui/responder.h"
 
 namespace {

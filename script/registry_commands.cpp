@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "app/translation.h"
-#include "params/package.h"
+#include "packages/package.h"
 #include "params/variable_store.h"
 #include "platform/registry_key.h"
 #include "script/registry_search.h"
+#include "session/translation.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "app/translation.h"
 #include "platform/registry_key.h"
 #include "script/choice_list.h"
 #include "script/script_engine.h"
+#include "session/translation.h"
 #include "ui/responder.h"
 
 namespace {

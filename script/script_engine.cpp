@@ -4,12 +4,12 @@
 #include <cstring>
 #include <memory>
 
-#include "app/session_stores.h"
+#include "packages/package.h"
 #include "params/expansion.h"
-#include "params/package.h"
 #include "params/variable_store.h"
 #include "script/command_table.h"
-#include "script/run_state.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "script/subfunction_command.h"
 
-#include "params/package.h"
+#include "packages/package.h"
 #include "script/script_engine.h"
 
 namespace {

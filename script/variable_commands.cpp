@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/session_stores.h"
-#include "app/translation.h"
 #include "params/variable_store.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/session_startup.h"
-#include "app/translation.h"
-#include "params/package.h"
+#include "packages/package.h"
 #include "scratch_folder.h"
+#include "session/translation.h"
 
 TEST(PackageTreeRules, TranslationsMergeSubPackagesFirstAndTheRootLast) {
     ScratchFolder root("translations");

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/install_session.h"
-#include "app/session_stores.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
+#include "session/reset.h"
+#include "session/stores.h"
+#include "session/translation.h"
 #include "ui/scripted_responder.h"
 
 namespace {
@@ -23,14 +24,10 @@ class Container : public ::testing::Test {
 protected:
     Container() : scratch("container") {
         scratch.makeFolder("work");
+        resetSession();
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
-        ContainerDirectory().reset(true);
-        ErrorList().reset(true);
     }
-    ~Container() override {
-        ContainerDirectory().reset(true);
-        ErrorList().reset(true);
-    }
+    ~Container() override { resetSession(); }
 
     ContainerState read(const std::string& file) {
         scratch.write("setup.exe", file);
@@ -193,15 +190,11 @@ TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
 }
 
 TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {
-    struct EnglishSession : InstallSession {
-        EnglishSession() : InstallSession(InstallSession::noStartup) {
-            Language.assign("en");
-            ParamNode* table = Translations.findOrCreate("en");
-            table->findOrCreate("Erreur")->setText("Error");
-            table->findOrCreate(wrongChecksum)->setText("The file is damaged");
-            table->findOrCreate("Erreur, librairie introuvable : ")->setText("No such library: ");
-        }
-    } session;
+    Language().assign("en");
+    ParamNode* table = Translations().findOrCreate("en");
+    table->findOrCreate("Erreur")->setText("Error");
+    table->findOrCreate(wrongChecksum)->setText("The file is damaged");
+    table->findOrCreate("Erreur, librairie introuvable : ")->setText("No such library: ");
     std::string file = installerFile(typical);
     file[file.size() - 1] ^= 1;
     EXPECT_EQ(read(file), ContainerState::Damaged);

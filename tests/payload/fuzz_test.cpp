@@ -7,13 +7,14 @@
 #include <random>
 #include <string>
 
-#include "app/session_stores.h"
 #include "captured_diagnostics.h"
 #include "payload/archive_reader.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
+#include "session/reset.h"
+#include "session/stores.h"
 #include "ui/scripted_responder.h"
 
 namespace fs = std::filesystem;
@@ -85,9 +86,8 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
         scratch.makeFolder("work");
         scratch.write("setup.exe", damage(file, stubSize, random));
         TextBuffer program((scratch / "setup.exe").c_str());
+        resetSession();
         LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
-        ContainerDirectory().reset(true);
-        ErrorList().reset(true);
         if (readDirectory(program, (scratch / "work").c_str()) == ContainerState::Unreadable)
             continue;
         int n = 0;
@@ -97,8 +97,7 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
             extractLibrary(program.text(), cell->node->name(), error, dest.c_str(), nullptr);
         }
     }
-    ContainerDirectory().reset(true);
-    ErrorList().reset(true);
+    resetSession();
     expectOnlyInside(scratch, {"setup.exe", "work", "dest"});
     for (const auto& entry : fs::directory_iterator(scratch / "work"))
         EXPECT_TRUE(entry.path().filename() == "libtmp.tmp" ||

@@ -1,11 +1,11 @@
 // Conditions, prompts and variable commands, with the scripted responder answering.
 
-#include "app/session_stores.h"
 #include "params/variable_store.h"
 #include "platform/path_names.h"
 #include "script/installation_walk.h"
-#include "script/run_state.h"
 #include "script_fixture.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/session_stores.h"
 #include "params/variable_store.h"
-#include "script/run_state.h"
 #include "script/script_engine.h"
 #include "script_fixture.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 using EngineTest = ScriptTest;
 

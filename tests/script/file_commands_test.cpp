@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <thread>
 
-#include "app/session_stores.h"
 #include "params/variable_store.h"
+#include "payload_bytes.h"
 #include "platform/process_paths.h"
 #include "script/file_commands.h"
-#include "script/run_state.h"
 #include "script/script_engine.h"
-#include "payload_bytes.h"
 #include "script_fixture.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 namespace {
 

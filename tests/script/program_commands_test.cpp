@@ -5,11 +5,11 @@
 #include <string>
 #include <thread>
 
-#include "app/session_stores.h"
 #include "params/variable_store.h"
 #include "script/program_commands.h"
-#include "script/run_state.h"
 #include "script_fixture.h"
+#include "session/run_state.h"
+#include "session/stores.h"
 
 namespace {
 

@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
-#include "app/session_stores.h"
 #include "params/variable_store.h"
-#include "script/run_state.h"
 #include "script/script_engine.h"
+#include "session/reset.h"
+#include "session/stores.h"
 
 namespace {
-
-void resetRun() {
-    clearVariables();
-    ErrorList().setChildren(nullptr, false);
-    StopFlag().store(false);
-    CopiedBytes().store(0);
-    RunningPackage().store(nullptr);
-}
 
 Entries entriesOf(const ParamNode& list) {
     Entries entries;
@@ -28,11 +20,11 @@ Entries entriesOf(const ParamNode& list) {
 }  // namespace
 
 ScriptTest::ScriptTest() {
-    resetRun();
+    resetSession();
 }
 
 ScriptTest::~ScriptTest() {
-    resetRun();
+    resetSession();
 }
 
 Package& ScriptTest::load(const std::string& installIni) {

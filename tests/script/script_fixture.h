@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "captured_diagnostics.h"
-#include "params/package.h"
+#include "packages/package.h"
 #include "scratch_folder.h"
 #include "ui/scripted_responder.h"
 

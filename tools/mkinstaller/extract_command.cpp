@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/session_stores.h"
 #include "params/file_stream.h"
 #include "params/fold_upper.h"
 #include "payload/archive_names.h"
@@ -10,6 +9,8 @@
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
+#include "session/reset.h"
+#include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/temporary_folder.h"
@@ -88,11 +89,10 @@ int extractCommand(Arguments& args, Console& console) {
 
     TemporaryFolder work;
     QuietDiagnostics quiet;
+    resetSession();
     ProgramPath().assign(installerPath(file).c_str());
     LibraryScratchFile().assign(work.text().c_str());
     LibraryScratchFile().appendPath("libtmp.tmp");
-    ContainerDirectory().reset(true);
-    ErrorList().reset(true);
     ContainerState state;
     {
         ScriptedResponder messages;

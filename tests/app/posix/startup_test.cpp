@@ -9,13 +9,14 @@
 #include "app/command_line.h"
 #include "app/entry.h"
 #include "app/install_session.h"
-#include "app/session_stores.h"
 #include "folder_tree.h"
-#include "params/package.h"
+#include "packages/package.h"
 #include "payload/container_format.h"
 #include "payload_bytes.h"
 #include "platform/posix/fixed_module_path.h"
 #include "scratch_folder.h"
+#include "session/reset.h"
+#include "session/stores.h"
 #include "tools/mkinstaller/installer_builder.h"
 #include "ui/scripted_responder.h"
 
@@ -33,7 +34,7 @@ struct Run : ::testing::Test {
         setenv("TMP", temp.path.c_str(), 1);
         setenv("TEMP", temp.path.c_str(), 1);
         setFixedModulePath(setup.c_str());
-        resetSessionStores();
+        resetSession();
         product.write("description/install.ini", "Produit\n+\nID = \"demo\"\n-\n");
         product.write("data/readme.txt", "read me");
         product.write("stub.exe", stub);
@@ -42,7 +43,7 @@ struct Run : ::testing::Test {
         setFixedModulePath(nullptr);
         unsetenv("TMP");
         unsetenv("TEMP");
-        resetSessionStores();
+        resetSession();
     }
 
     // The demo product packed by the packer: INSTALLE, DATA, CRC.
@@ -82,9 +83,9 @@ TEST_F(Run, WithoutPayloadNothingBesideTheProgramIsTouched) {
             EXPECT_STREQ("beside", session.rootPackage->id.text()) << mode;
             runWizard(session);
         }
-        resetSessionStores();
+        resetSession();
         EXPECT_EQ(0, runApplication(mode)) << mode;
-        resetSessionStores();
+        resetSession();
         EXPECT_EQ(before, treeOf(folder.path)) << mode;
         EXPECT_TRUE(treeOf(temp.path).empty()) << mode;
     }
@@ -109,7 +110,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
     for (const auto& c : cases) {
         folder.write("setup.exe", c.program);
         shown.asked.reset(true);
-        resetSessionStores();
+        resetSession();
         InstallSession session(0, nullptr);
         EXPECT_EQ(1, session.startupStatus) << c.what;
         EXPECT_EQ(std::vector<std::string>{c.shown}, messages()) << c.what;
@@ -118,7 +119,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
     // those the failed runs left.
     folder.write("setup.exe", sound);
     shown.asked.reset(true);
-    resetSessionStores();
+    resetSession();
     const auto left = treeOf(temp.path);
     EXPECT_EQ(0, runApplication(""));
     EXPECT_TRUE(messages().empty());
@@ -134,7 +135,7 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
         std::string start;  // of its bytes
     } cases[] = {{"/1", "DATA", "\x1f\x8b"}, {"/2", "DATA/readme.txt", "read me"}};
     for (const auto& c : cases) {
-        resetSessionStores();
+        resetSession();
         InstallSession session(readCommandLine(c.mode).mode, nullptr);
         EXPECT_EQ(1, session.startupStatus) << c.mode;
         EXPECT_EQ("Produit\n+\nID = \"demo\"\n-\n", folder.read("Maquette/setup.cpx/install.ini"));

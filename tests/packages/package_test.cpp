@@ -1,22 +1,23 @@
-#include "params/package.h"
+#include "packages/package.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/install_session.h"
 #include "platform/folder_enumerator.h"
 #include "platform/registry_key.h"
 #include "scratch_folder.h"
+#include "session/reset.h"
+#include "session/translation.h"
 #include "ui/scripted_responder.h"
 
 namespace {
 
-struct SessionInLanguage : InstallSession {
-    explicit SessionInLanguage(const char* language) : InstallSession(InstallSession::noStartup) {
-        Language.assign(language);
-    }
+// The interface language for the life of the object.
+struct SessionInLanguage {
+    explicit SessionInLanguage(const char* language) { Language().assign(language); }
+    ~SessionInLanguage() { resetSession(); }
 };
 
 std::vector<std::string> enumeratedFolders(const std::string& pattern) {

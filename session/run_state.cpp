@@ -1,4 +1,4 @@
-#include "script/run_state.h"
+#include "session/run_state.h"
 
 // Namespace-scope atomics are constant-initialised: no start-up order or guard questions.
 namespace {

@@ -1,4 +1,4 @@
-#include "app/session_stores.h"
+#include "session/stores.h"
 
 #define PROCESS_STORE(Type, Name) \
     Type& Name() {                \
@@ -18,16 +18,4 @@ PROCESS_STORE(ParamNode, SlideShowList)
 
 void addError(const char* keyword, const char* message) {
     ErrorList().prepend(new ParamNode(keyword, message));
-}
-
-void resetSessionStores() {
-    ProgramPath().clear();
-    WorkFolder() = RunFolder();
-    LibraryScratchFile().clear();
-    InstallFolder().clear();
-    ContainerDirectory().reset(true);
-    ExtraVariables().reset(true);
-    ErrorList().reset(true);
-    OpenList().reset(true);
-    SlideShowList().reset(true);
 }

@@ -19,7 +19,7 @@ struct Package {
     // give empty trees.
     bool load(const char* folder, Package* parent);
 
-    // The top-level block of installTree named name + "-" + the session's language if there is
+    // The top-level block of installTree named name + "-" + the interface language if there is
     // one, else the block named name, created empty at the front when absent.
     ParamNode* FindBlock(const char* name);
 

@@ -35,6 +35,3 @@ ParamNode& SlideShowList();
 
 // Adds a failure at the front of the ErrorList.
 void addError(const char* keyword, const char* message);
-
-// Empties every store above, as at the start of the process; tests start each run from it.
-void resetSessionStores();

@@ -1,9 +1,9 @@
-#include "params/package.h"
+#include "packages/package.h"
 
-#include "app/translation.h"
 #include "params/block_format.h"
 #include "platform/folder_enumerator.h"
 #include "platform/registry_key.h"
+#include "session/translation.h"
 #include "ui/responder.h"
 
 namespace {
@@ -80,7 +80,7 @@ void Package::loadSubPackages() {
 ParamNode* Package::FindBlock(const char* name) {
     TextBuffer localised(name);
     localised.appendChar('-');
-    localised.append(sessionLanguage());
+    localised.append(Language().text());
     if (ParamNode* block = installTree.find(localised.text())) return block;
     return installTree.findOrCreate(name);
 }

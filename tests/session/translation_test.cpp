@@ -1,59 +1,49 @@
-#include "app/translation.h"
+#include "session/translation.h"
 
 #include <gtest/gtest.h>
 
-#include "app/install_session.h"
+#include "session/reset.h"
 
 namespace {
 
-// A session whose "en" table holds Fermer = Close.
-struct EnglishSession : InstallSession {
-    EnglishSession() : InstallSession(InstallSession::noStartup) {
-        Language.assign("en");
-        ParamNode* table = Translations.findOrCreate("en");
+// The interface language "en", whose table holds Fermer = Close.
+struct English : ::testing::Test {
+    English() {
+        Language().assign("en");
+        ParamNode* table = Translations().findOrCreate("en");
         table->findOrCreate("Fermer")->setText("Close");
         table->findOrCreate("Vide")->setText("");
     }
+    ~English() override { resetSession(); }
 };
 
 }  // namespace
 
-TEST(Translate, OnlyWhileASessionExists) {
-    const char* text = "Fermer";
-    EXPECT_EQ(translate(text), text);
-    EXPECT_STREQ(sessionLanguage(), "");
-    {
-        EnglishSession session;
-        EXPECT_STREQ(translate(text), "Close");
-        EXPECT_STREQ(sessionLanguage(), "en");
-    }
-    EXPECT_EQ(translate(text), text);
-    EXPECT_STREQ(sessionLanguage(), "");
-}
-
-TEST(Translate, ExactCaseSensitiveLookupInTheSessionLanguage) {
-    EnglishSession session;
+TEST_F(English, ExactCaseSensitiveLookupInTheInterfaceLanguage) {
     EXPECT_STREQ(translate("Fermer"), "Close");
     EXPECT_STREQ(translate("fermer"), "fermer");
     EXPECT_STREQ(translate("Fermer "), "Fermer ");
     EXPECT_STREQ(translate("Vide"), "");
     // The language code names its table exactly.
-    session.Language.assign("EN");
+    Language().assign("EN");
     EXPECT_STREQ(translate("Fermer"), "Fermer");
     // French has no table of its own unless the packages supply one.
-    session.Language.assign("fr");
+    Language().assign("fr");
     EXPECT_STREQ(translate("Fermer"), "Fermer");
-    session.Translations.findOrCreate("fr")->findOrCreate("Fermer")->setText("Quitter");
+    Translations().findOrCreate("fr")->findOrCreate("Fermer")->setText("Quitter");
     EXPECT_STREQ(translate("Fermer"), "Quitter");
 }
 
-TEST(Translate, BlankLanguageTranslatesNothing) {
-    EnglishSession session;
+TEST_F(English, BlankLanguageTranslatesNothing) {
     for (const char* blank : {"", " ", " \t\r\n"}) {
-        session.Language.assign(blank);
-        session.Translations.findOrCreate(blank)->findOrCreate("Fermer")->setText("X");
+        Language().assign(blank);
+        Translations().findOrCreate(blank)->findOrCreate("Fermer")->setText("X");
         EXPECT_STREQ(translate("Fermer"), "Fermer") << '"' << blank << '"';
     }
+    // A fresh process has a blank language.
+    resetSession();
+    const char* text = "Fermer";
+    EXPECT_EQ(translate(text), text);
 }
 
 TEST(LanguageFromProgramName, TwoLettersAfterADashSevenFromTheEnd) {
