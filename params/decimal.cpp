@@ -1,6 +1,6 @@
 #include "params/decimal.h"
 
-#include "platform/real_number.h"
+#include "params/real_number.h"
 
 #include "params/text_buffer.h"
 

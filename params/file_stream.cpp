@@ -1,6 +1,6 @@
 #include "params/file_stream.h"
 
-#include "platform/open_file.h"
+#include "params/open_file.h"
 
 InFileStream::InFileStream(const char* path, FileMode mode) {
     open(path, mode);

@@ -26,10 +26,10 @@ public:
     // The single-choice list over (name, value) nodes; null when nothing was chosen.
     virtual const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                        int namesFirst, int returnWhich) = 0;
-    // The system's dialog to pick a file to open or save (see FileDialog in
-    // platform/file_dialogs.h); false when cancelled. filterIndex goes in and comes back.
+    // The system's dialog to pick a file to open or save (see FileDialog in ui/file_dialogs.h);
+    // false when cancelled. filterIndex goes in and comes back.
     virtual bool chooseFile(bool save, const char* filter, const char* defaultName,
-                            const char* defaultExtension, int& filterIndex, TextBuffer& path);
+                            const char* defaultExtension, int& filterIndex, TextBuffer& path) = 0;
 };
 
 // The responder in use; the system's windows unless a test installed another one.

@@ -1,4 +1,4 @@
-#include "platform/open_file.h"
+#include "params/open_file.h"
 
 #include "platform/posix/native_path.h"
 

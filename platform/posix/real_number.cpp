@@ -1,4 +1,4 @@
-#include "platform/real_number.h"
+#include "params/real_number.h"
 
 #include <cstdlib>
 

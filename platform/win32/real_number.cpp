@@ -1,4 +1,4 @@
-#include "platform/real_number.h"
+#include "params/real_number.h"
 
 // msvcrt's own strtod. Through the C++ headers, strtod becomes mingw's replacement, which brings
 // its whole floating-point formatting engine (tens of KB) into the stub.

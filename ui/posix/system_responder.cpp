@@ -29,6 +29,10 @@ public:
         say(title, prompt);
         return nullptr;
     }
+    // Nobody can pick, as if the dialog were cancelled.
+    bool chooseFile(bool, const char*, const char*, const char*, int&, TextBuffer&) override {
+        return false;
+    }
 
 private:
     static void say(const char* title, const char* text) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/system_file_dialog.h"
+
 namespace {
 
 HWND owner = nullptr;
@@ -29,6 +31,10 @@ public:
     // The list window comes with the dialogs; until then nothing is chosen.
     const char* chooseFromList(const char*, const char*, ParamNode*, int, int) override {
         return nullptr;
+    }
+    bool chooseFile(bool save, const char* filter, const char* defaultName,
+                    const char* defaultExtension, int& filterIndex, TextBuffer& path) override {
+        return systemFileDialog(save, filter, defaultName, defaultExtension, filterIndex, path);
     }
 };
 

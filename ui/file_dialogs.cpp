@@ -1,4 +1,4 @@
-#include "platform/file_dialogs.h"
+#include "ui/file_dialogs.h"
 
 #include <cstring>
 

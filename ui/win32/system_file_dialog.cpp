@@ -1,4 +1,4 @@
-#include "platform/system_dialogs.h"
+#include "ui/win32/system_file_dialog.h"
 
 #include <windows.h>
 #include <commdlg.h>

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_dialogs.h"
+#include "ui/file_dialogs.h"
 #include "platform/process_paths.h"
 #include "scratch_folder.h"
 #include "ui/scripted_responder.h"
