@@ -27,7 +27,7 @@ void loadLayered(const char* folder, const char* fileName, ParamNode& target,
     readTreeFile(target, path.text());
     ParamNode layer;
     readTreeFile(layer, layerPath(path, 'p').text());
-    if (layer.childCount() > 0) inherited.copyFrom(&layer, true, true);
+    if (layer.childCount() > 0) inherited.copyFrom(&layer, copyWhole);
     target.merge(inherited, true);
     readTreeFile(layer, layerPath(path, 's').text());
     target.merge(layer, true);
@@ -38,8 +38,8 @@ void loadLayered(const char* folder, const char* fileName, ParamNode& target,
 Package::Package(const char* folderPath, Package* parentPackage) {
     identity_.appendInt(++lastIdentity);
     if (parentPackage) {
-        installInherited.copyFrom(&parentPackage->installInherited, true, true);
-        varInherited.copyFrom(&parentPackage->varInherited, true, true);
+        installInherited.copyFrom(&parentPackage->installInherited, copyWhole);
+        varInherited.copyFrom(&parentPackage->varInherited, copyWhole);
     }
     if (folderPath) load(folderPath, parentPackage);
 }
@@ -102,7 +102,8 @@ void Package::readLanguage(TextBuffer& language) {
     for (ParamCell* c = locations->children(); c; c = c->next) {
         RegistryKey key;
         if (!key.openPath(c->node->name(), false) || !key.isOpen()) continue;
-        const char* stored = key.readValue(c->node->value(), false, false);
+        const char* stored =
+            key.readValue(c->node->value(), ValueListing::cached, ValueForm::plain);
         if (hasVisibleByte(stored)) {
             language.assign(stored);
             return;

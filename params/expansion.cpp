@@ -180,16 +180,18 @@ void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params) {
     text = std::move(expanded);
 }
 
-void expandTree(ParamNode& node, int scope, bool includeSelf, ParamNodeList vars,
+void expandTree(ParamNode& node, NodeTexts texts, ExpandStart start, ParamNodeList vars,
                 ParamNodeList params, int depth) {
-    if (includeSelf && node.kind() == ValueKind::text) {
+    if (start == ExpandStart::node && node.kind() == ValueKind::text) {
         TextBuffer text;
-        if ((scope & 1) && expansionOf(node.name(), text, vars, params)) node.setName(text.text());
-        if ((scope & 2) && expansionOf(node.value(), text, vars, params)) node.setText(text.text());
+        if ((texts & nodeName) && expansionOf(node.name(), text, vars, params))
+            node.setName(text.text());
+        if ((texts & nodeValue) && expansionOf(node.value(), text, vars, params))
+            node.setText(text.text());
     }
     if (depth == 0) return;
     for (ParamCell* c = node.children(); c; c = c->next)
-        expandTree(*c->node, scope, true, vars, params, depth - 1);
+        expandTree(*c->node, texts, ExpandStart::node, vars, params, depth - 1);
 }
 
 void expandPath(TextBuffer& text, const ParamNode& varsNode) {

@@ -20,10 +20,12 @@ const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList para
 // expands to itself. A text without "$" is left exactly as it is.
 void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params);
 
-// Expands names (scope bit 1) and/or values (scope bit 2): node's own with
-// includeSelf, then its children down to depth levels (negative: all
-// levels). Nodes holding an integer are left alone.
-void expandTree(ParamNode& node, int scope, bool includeSelf, ParamNodeList vars,
+// Whether expandTree expands the node's own texts or starts with its children.
+enum class ExpandStart { node, children };
+
+// Expands the chosen texts of the node (from start) and of its children down to depth levels
+// (negative: all levels). Nodes holding an integer are left alone.
+void expandTree(ParamNode& node, NodeTexts texts, ExpandStart start, ParamNodeList vars,
                 ParamNodeList params, int depth);
 
 // expandText with the children of varsNode and no parameters, then every

@@ -181,16 +181,16 @@ ParamNode* ParamNode::clone(bool deep) const {
     return copy;
 }
 
-void ParamNode::copyFrom(const ParamNode* source, bool withChildren, bool withNameAndValue) {
+void ParamNode::copyFrom(const ParamNode* source, CopyParts parts) {
     if (!source) return;
-    if (withNameAndValue) {
+    if (parts & copyNameAndValue) {
         setName(source->name_);
         if (source->kind_ == ValueKind::integer)
             setInteger(source->number_);
         else
             setText(source->value_, source->valueLength_);
     }
-    if (withChildren) setChildren(source->children_, true);
+    if (parts & copyChildren) setChildren(source->children_, true);
 }
 
 void ParamNode::merge(const ParamNode& other, bool addMissing) {
@@ -211,7 +211,7 @@ void ParamNode::merge(const ParamNode& other, bool addMissing) {
 
 void ParamNode::mergeValues(ParamNodeList list) {
     for (ParamCell* c = list; c; c = c->next)
-        listFindOrCreate(children_, c->node->name_)->copyFrom(c->node, false, true);
+        listFindOrCreate(children_, c->node->name_)->copyFrom(c->node, copyNameAndValue);
 }
 
 // --- Text operations ---
@@ -232,16 +232,17 @@ int32_t ParamNode::split(const char* text, const char* separator) {
     return childCount();
 }
 
-void ParamNode::replaceChar(int scope, char from, int to, bool recursive) {
+void ParamNode::replaceChar(NodeTexts texts, char from, int to, Reach reach) {
     char replacement = to == -1 ? '\\' : static_cast<char>(to);
     auto replaceIn = [&](char* text) {
         for (; text && *text; ++text)
             if (*text == from) *text = replacement;
     };
-    if (scope & 1) replaceIn(name_);
-    if (scope & 2) replaceIn(value_);
-    if (recursive)
-        for (ParamCell* c = children_; c; c = c->next) c->node->replaceChar(scope, from, to, true);
+    if (texts & nodeName) replaceIn(name_);
+    if (texts & nodeValue) replaceIn(value_);
+    if (reach == Reach::tree)
+        for (ParamCell* c = children_; c; c = c->next)
+            c->node->replaceChar(texts, from, to, Reach::tree);
 }
 
 // --- Operations on lists ---

@@ -18,6 +18,13 @@ using ParamNodeList = ParamCell*;
 
 enum class ValueKind { text, integer };
 
+// The texts of a node that an operation touches: its name, its value, or both.
+enum NodeTexts : int { nodeName = 1, nodeValue = 2, nameAndValue = nodeName | nodeValue };
+// Whether an operation stops at the node or goes through all its descendants.
+enum class Reach { node, tree };
+// What copyFrom takes from its source: the name and value, the children, or both.
+enum CopyParts : int { copyNameAndValue = 1, copyChildren = 2, copyWhole = 3 };
+
 // A node of the parameter tree: a name, a value (text, or an integer with its
 // decimal text) and an ordered list of owned children. Names are compared
 // byte for byte and are not unique among siblings; lookups take the first
@@ -90,8 +97,8 @@ public:
     // Same name and value text (kind text, cut at the first zero byte); deep
     // also copies the children.
     ParamNode* clone(bool deep) const;
-    // Null source does nothing.
-    void copyFrom(const ParamNode* source, bool withChildren, bool withNameAndValue);
+    // The parts of source (children deep-copied); null source does nothing.
+    void copyFrom(const ParamNode* source, CopyParts parts);
     // Overlay: other's name and value win; children merge by name into the
     // first same-named child; unmatched ones are appended when addMissing.
     void merge(const ParamNode& other, bool addMissing);
@@ -103,8 +110,8 @@ public:
     // Replaces the children by one child per piece of text cut at separator
     // (name = value = piece); returns the number of children.
     int32_t split(const char* text, const char* separator);
-    // Scope bit 1: name, bit 2: value. to == -1 means "\".
-    void replaceChar(int scope, char from, int to, bool recursive);
+    // Every byte from in the chosen texts becomes to; to == -1 means "\".
+    void replaceChar(NodeTexts texts, char from, int to, Reach reach);
 
 private:
     ParamCell* children_ = nullptr;

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-// A growable 8-bit text (Windows-1252 bytes), always zero-terminated once it
-// has storage. text() never returns null, so any TextBuffer can be read as a
-// C string. Storage comes from malloc; detach() hands it to the caller, who
-// releases it with std::free.
 // Whether the text holds a byte above the space character; an absent, empty or blank text
 // (only spaces and control bytes) does not.
 bool hasVisibleByte(const char* text);
 
+// A growable 8-bit text (Windows-1252 bytes), always zero-terminated once it
+// has storage. text() never returns null, so any TextBuffer can be read as a
+// C string. Storage comes from malloc; detach() hands it to the caller, who
+// releases it with std::free.
 class TextBuffer {
 public:
     explicit TextBuffer(const char* text = nullptr);

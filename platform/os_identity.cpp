@@ -46,7 +46,7 @@ Identity identity(const OsVersion& version) {
 
 }  // namespace
 
-int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName) {
+int32_t osIdOfVersion(const OsVersion& version, int32_t bits, TextBuffer* fullName) {
     Identity found = identity(version);
     if (fullName) {
         fullName->assign(found.name);
@@ -66,5 +66,5 @@ int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName)
 int32_t OsIdentify(TextBuffer* fullName) {
     OsVersion version;
     if (!readOsVersion(version)) version.platform = ~0u;
-    return identifyOs(version, OsBits(), fullName);
+    return osIdOfVersion(version, OsBits(), fullName);
 }

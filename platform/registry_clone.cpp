@@ -53,7 +53,7 @@ void copyBranch(const char* source, const char* destination, bool replace) {
     from.openPath(source, true);
     to.setWriteAccess(true);
     to.openPath(destination, true);
-    to.writeValues(from.listValues(true, true), true);
+    to.writeValues(from.listValues(ValueListing::reread, ValueForm::typed), true);
     for (ParamCell* c = from.listSubkeys(true, false); c; c = c->next) {
         TextBuffer subSource(source), subDestination(destination);
         subSource.appendPath(c->node->name());

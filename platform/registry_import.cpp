@@ -24,7 +24,8 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
         const ParamNode& value = *c->node;
         TextBuffer name(value.name());
         expandPath(name, variables);
-        describeOldValue(variables, key.readValue(name.text(), false, true));
+        describeOldValue(variables,
+                         key.readValue(name.text(), ValueListing::cached, ValueForm::typed));
         ParamNode* node = new ParamNode(name.text(), nullptr);
         if (value.kind() == ValueKind::integer) {
             node->setInteger(value.integerValue());

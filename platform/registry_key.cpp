@@ -123,9 +123,10 @@ bool RegistryKey::queryInfo() {
     return false;
 }
 
-ParamNodeList RegistryKey::listValues(bool reload, bool typed) {
+ParamNodeList RegistryKey::listValues(ValueListing listing, ValueForm form) {
     if (!open_) return nullptr;
-    if (values_ && !reload) return values_;
+    if (values_ && listing == ValueListing::cached) return values_;
+    bool typed = form == ValueForm::typed;
     listClear(values_);
     bool counted = queryInfo();
     std::vector<char> name((counted ? info_.maxValueName : defaultNameRoom) + 1);
@@ -160,8 +161,8 @@ ParamNodeList RegistryKey::listValues(bool reload, bool typed) {
     return values_;
 }
 
-const char* RegistryKey::readValue(const char* name, bool reload, bool typed) {
-    ParamNode* node = listFind(listValues(reload, typed), name ? name : "");
+const char* RegistryKey::readValue(const char* name, ValueListing listing, ValueForm form) {
+    ParamNode* node = listFind(listValues(listing, form), name ? name : "");
     return node ? node->value() : nullptr;
 }
 

@@ -20,6 +20,12 @@
 //
 // Every operation on a closed key does nothing and reports failure.
 // Diagnostic lines go to errorStream().
+
+// Whether a value read uses the key's cached listing or lists the values anew.
+enum class ValueListing { cached, reread };
+// Values as plain texts (untyped listing) or as typed texts.
+enum class ValueForm { plain, typed };
+
 class RegistryKey {
 public:
     RegistryKey() = default;
@@ -57,11 +63,12 @@ public:
     bool queryInfo();
     const RegKeyInfo& info() const { return info_; }
 
-    // The values, listed anew when reload is set or nothing is cached. Each
-    // name once, in reverse enumeration order. Owned by the key.
-    ParamNodeList listValues(bool reload, bool typed);
+    // The values, listed anew when asked to or when nothing is cached, as plain or typed texts
+    // (see above). Each name once, in reverse enumeration order. Owned by the
+    // key.
+    ParamNodeList listValues(ValueListing listing, ValueForm form);
     // The text of the value of that exact name, or null.
-    const char* readValue(const char* name, bool reload, bool typed);
+    const char* readValue(const char* name, ValueListing listing, ValueForm form);
     // Writes each node as a value; the text's prefix decides the type, and
     // with numbersAsDword an integer node without prefix is a DWORD. True
     // when every write succeeded.

@@ -19,14 +19,14 @@ int32_t OsBits();
 // The version record; false when the system gives none.
 bool readOsVersion(OsVersion& version);
 
-// The identifier of the running system (see identifyOs); fullName, when
+// The identifier of the running system (see osIdOfVersion); fullName, when
 // given, receives its full name text.
 int32_t OsIdentify(TextBuffer* fullName = nullptr);
 
 // The identifier of a version ("Windows XP" 800, "Windows 7" 1000, every
 // later version "Windows" 2000, "???" 0), and in fullName the text
 // "<name> (<major>.<minor> with <service pack>) - <bits>bits".
-int32_t identifyOs(const OsVersion& version, int32_t bits, TextBuffer* fullName);
+int32_t osIdOfVersion(const OsVersion& version, int32_t bits, TextBuffer* fullName);
 
 // The folder of the shell folder table by number (1 desktop, 2 start menu,
 // 3 programs, 4 startup, 5 favourites, 6 send-to, 7 templates, 8 application

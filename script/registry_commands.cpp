@@ -64,7 +64,7 @@ void runRegistryWrite(CommandRun& run) {
 void runRegistryRead(CommandRun& run) {
     RegistryKey key;
     key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
-    const char* value = key.readValue(argument(run, "Nom"), false, false);
+    const char* value = key.readValue(argument(run, "Nom"), ValueListing::cached, ValueForm::plain);
     if (!value) value = argument(run, "Defaut", nullptr);
     if (value) {
         setVariable(argument(run, "Variable"), value);

@@ -69,7 +69,8 @@ bool searchBranches(Package& package, const BranchSearch& search, TextBuffer& re
         const char* subkey = c->node->name();
         RegistryKey candidate;
         candidate.openUnder(branch, false, subkey, search.after);
-        if (const char* value = candidate.readValue(search.name, false, false)) {
+        if (const char* value =
+                candidate.readValue(search.name, ValueListing::cached, ValueForm::plain)) {
             recordHit(package, search, subkey, value, hits);
         }
     }

@@ -76,8 +76,9 @@ void RunCommand(Package& package, const ParamNode* command, ParamNodeList params
     // The depth digit is read from the name as written, before expansion.
     const char* written = command->name() ? command->name() : "";
     const int depth = isDigit(written[0]) ? written[0] - '0' : -1;
-    expandTree(*working, 3, true, VariableStore().children(), params, depth);
-    working->replaceChar(3, '\xA4', '\\', true);
+    expandTree(*working, nameAndValue, ExpandStart::node, VariableStore().children(), params,
+               depth);
+    working->replaceChar(nameAndValue, '\xA4', '\\', Reach::tree);
     if (!guardPasses(working->value() ? working->value() : "")) return;
 
     const char* keyword = working->name() ? working->name() : "";

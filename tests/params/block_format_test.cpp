@@ -376,10 +376,10 @@ TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations) {
     std::unique_ptr<ParamNode> copy(root.clone(true));
     copy->merge(root, true);
     copy->reverseChildren(true);
-    copy->replaceChar(3, 'a', '\xA4', true);
-    copy->replaceChar(3, '\xA4', 'a', true);
+    copy->replaceChar(nameAndValue, 'a', '\xA4', Reach::tree);
+    copy->replaceChar(nameAndValue, '\xA4', 'a', Reach::tree);
     ParamNode vars;
     vars.append(new ParamNode("V", "v"));
-    expandTree(*copy, 3, true, vars.children(), nullptr, -1);
+    expandTree(*copy, nameAndValue, ExpandStart::node, vars.children(), nullptr, -1);
     EXPECT_EQ(writtenChildren(*copy), text);
 }

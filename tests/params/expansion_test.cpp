@@ -164,14 +164,14 @@ TEST_F(Expansion, TreesByScopeAndDepth) {
     root.append(child);
     root.append(new ParamNode("$N", 5));
 
-    expandTree(root, 2, false, vars.children(), nullptr, 1);
+    expandTree(root, nodeValue, ExpandStart::children, vars.children(), nullptr, 1);
     EXPECT_STREQ(root.name(), "$N");
     EXPECT_STREQ(root.value(), "$V");
     EXPECT_STREQ(child->name(), "$N");
     EXPECT_STREQ(child->value(), "val");
     EXPECT_STREQ(child->child(0)->value(), "$V");
 
-    expandTree(root, 3, true, vars.children(), nullptr, -1);
+    expandTree(root, nameAndValue, ExpandStart::node, vars.children(), nullptr, -1);
     EXPECT_STREQ(root.name(), "nom");
     EXPECT_STREQ(root.value(), "val");
     EXPECT_STREQ(child->child(0)->name(), "nom");

@@ -56,7 +56,7 @@ TEST(ParamNode, ExplicitLengthValueKeepsZeroBytesUntilCloned) {
     EXPECT_EQ(std::string(node.value(), 6), std::string("ab\0cd\0", 6));
 
     ParamNode copy;
-    copy.copyFrom(&node, false, true);
+    copy.copyFrom(&node, copyNameAndValue);
     EXPECT_EQ(copy.valueLength(), 5);
     EXPECT_EQ(std::string(copy.value(), 5), std::string("ab\0cd", 5));
 
@@ -72,7 +72,7 @@ TEST(ParamNode, SettersAcceptTheirOwnTexts) {
     node.setText(node.value());
     EXPECT_STREQ(node.name(), "name");
     EXPECT_STREQ(node.value(), "value");
-    node.copyFrom(&node, true, true);
+    node.copyFrom(&node, copyWhole);
     EXPECT_STREQ(node.value(), "value");
 }
 
@@ -210,12 +210,12 @@ TEST(ParamNode, CloneCopiesTextOnly) {
 
     ParamNode target("T", "old");
     target.append(new ParamNode("gone", ""));
-    target.copyFrom(&source, true, true);
+    target.copyFrom(&source, copyWhole);
     EXPECT_STREQ(target.name(), "S");
     EXPECT_EQ(target.kind(), ValueKind::integer);
     EXPECT_EQ(target.integerValue(), 42);
     EXPECT_EQ(listed(target), "child=c");
-    target.copyFrom(nullptr, true, true);
+    target.copyFrom(nullptr, copyWhole);
     EXPECT_STREQ(target.name(), "S");
 }
 
@@ -312,13 +312,13 @@ TEST(ParamNode, ReplaceCharByScope) {
         "c\xA4"
         "d");
     node.append(new ParamNode("e\xA4", "\xA4"));
-    node.replaceChar(2, '\xA4', -1, false);
+    node.replaceChar(nodeValue, '\xA4', -1, Reach::node);
     EXPECT_STREQ(node.name(),
                  "a\xA4"
                  "b");
     EXPECT_STREQ(node.value(), "c\\d");
     EXPECT_STREQ(node.child(0)->value(), "\xA4");
-    node.replaceChar(3, '\xA4', '/', true);
+    node.replaceChar(nameAndValue, '\xA4', '/', Reach::tree);
     EXPECT_STREQ(node.name(), "a/b");
     EXPECT_STREQ(node.child(0)->name(), "e/");
     EXPECT_STREQ(node.child(0)->value(), "/");

@@ -25,7 +25,7 @@ std::string dump(const std::string& path, const std::string& indent = "") {
     key.openPath(path.c_str(), false);
     if (!key.isOpen()) return "<missing>";
     std::map<std::string, std::string> values, subkeys;
-    for (ParamCell* c = key.listValues(true, true); c; c = c->next)
+    for (ParamCell* c = key.listValues(ValueListing::reread, ValueForm::typed); c; c = c->next)
         values[c->node->name()] = c->node->value();
     for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next)
         subkeys[c->node->name()] = dump(path + "\\" + c->node->name(), indent + "  ");

@@ -43,7 +43,7 @@ TEST(RegistryPaths, SlashesAndBackslashesNameTheSameKey) {
     RegistryKey key;
     EXPECT_EQ(std::string(key.openPath(slashed.c_str(), false)), test.below + "\\A\\B");
     ASSERT_TRUE(key.isOpen());
-    EXPECT_STREQ(key.readValue("v", false, true), "x");
+    EXPECT_STREQ(key.readValue("v", ValueListing::cached, ValueForm::typed), "x");
 }
 
 TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot) {
@@ -63,9 +63,9 @@ TEST(RegistryPaths, RootNamesAreExactAndARootAloneOpensTheRoot) {
     EXPECT_EQ(key.path(), nullptr);
     EXPECT_EQ(key.openPath("HKEY_NOWHERE", true), nullptr);
     // A closed key answers nothing and fails every operation.
-    EXPECT_EQ(key.listValues(true, true), nullptr);
+    EXPECT_EQ(key.listValues(ValueListing::reread, ValueForm::typed), nullptr);
     EXPECT_EQ(key.listSubkeys(true, false), nullptr);
-    EXPECT_EQ(key.readValue("v", true, true), nullptr);
+    EXPECT_EQ(key.readValue("v", ValueListing::reread, ValueForm::typed), nullptr);
     EXPECT_FALSE(key.writeValue("v", "y", false));
     EXPECT_FALSE(key.queryInfo());
     EXPECT_FALSE(key.deleteTree());
@@ -100,7 +100,7 @@ TEST(RegistryPaths, RootAndBranchJoinUnlessTheRootIsBlank) {
     RegistryKey key;
     EXPECT_EQ(std::string(key.joinRootAndBranch("HKEY_CURRENT_USER", test.below.c_str(), false)),
               test.below);
-    EXPECT_STREQ(key.readValue("v", false, true), "x");
+    EXPECT_STREQ(key.readValue("v", ValueListing::cached, ValueForm::typed), "x");
     EXPECT_EQ(std::string(key.joinRootAndBranch(" \t", test.path.c_str(), false)), test.below);
     EXPECT_TRUE(key.isOpen());
     EXPECT_EQ(key.joinRootAndBranch("erreur", test.below.c_str(), false), nullptr);

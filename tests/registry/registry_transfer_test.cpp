@@ -20,7 +20,7 @@ void write(const std::string& path, const char* name, const char* text) {
 std::string typed(const std::string& path, const char* name) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
-    const char* text = key.readValue(name, false, true);
+    const char* text = key.readValue(name, ValueListing::cached, ValueForm::typed);
     return text ? text : "<none>";
 }
 

@@ -14,9 +14,9 @@ namespace {
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
-Texts listed(RegistryKey& key, bool typed) {
+Texts listed(RegistryKey& key, ValueForm form) {
     Texts texts;
-    for (ParamCell* c = key.listValues(true, typed); c; c = c->next)
+    for (ParamCell* c = key.listValues(ValueListing::reread, form); c; c = c->next)
         texts.emplace_back(c->node->name(), c->node->value() ? c->node->value() : "<none>");
     return texts;
 }
@@ -83,16 +83,16 @@ TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten) {
         ASSERT_TRUE(key.writeValue(name.c_str(), text.c_str(), false));
     // The cache holds the values in reverse enumeration order.
     Texts expected(written.rbegin(), written.rend());
-    EXPECT_EQ(listed(key, true), expected);
+    EXPECT_EQ(listed(key, ValueForm::typed), expected);
 
     // Writing the listing into another key gives the same values.
     TestKey copy;
     RegistryKey other;
     other.setWriteAccess(true);
     other.openPath(copy.path.c_str(), true);
-    EXPECT_TRUE(other.writeValues(key.listValues(false, true), true));
+    EXPECT_TRUE(other.writeValues(key.listValues(ValueListing::cached, ValueForm::typed), true));
     // Written in listing order, the copy may enumerate in another order.
-    Texts copied = listed(other, true);
+    Texts copied = listed(other, ValueForm::typed);
     std::sort(copied.begin(), copied.end());
     EXPECT_EQ(copied, written);
     for (auto& [name, text] : written) {
@@ -108,16 +108,16 @@ TEST_F(RegistryValues, UntypedListingKeepsStringsAndNumbersOnly) {
     key.writeValue("e", "__eval:%P%", false);
     key.writeValue("m", "__hex(7):97,0,0", false);
     key.writeValue("s", "x", false);
-    EXPECT_EQ(listed(key, false), (Texts{{"s", "x"}, {"e", "%P%"}, {"d", "5"}}));
-    ParamNode* number = listFind(key.listValues(false, false), "d");
+    EXPECT_EQ(listed(key, ValueForm::plain), (Texts{{"s", "x"}, {"e", "%P%"}, {"d", "5"}}));
+    ParamNode* number = listFind(key.listValues(ValueListing::cached, ValueForm::plain), "d");
     ASSERT_TRUE(number);
     EXPECT_EQ(number->kind(), ValueKind::integer);
     EXPECT_EQ(number->integerValue(), 5);
-    EXPECT_EQ(key.readValue("b", false, false), nullptr);
-    EXPECT_STREQ(key.readValue("b", true, true), "__hex(3):1");
-    EXPECT_STREQ(key.readValue("d", false, true), "__dword:5");
+    EXPECT_EQ(key.readValue("b", ValueListing::cached, ValueForm::plain), nullptr);
+    EXPECT_STREQ(key.readValue("b", ValueListing::reread, ValueForm::typed), "__hex(3):1");
+    EXPECT_STREQ(key.readValue("d", ValueListing::cached, ValueForm::typed), "__dword:5");
     // Names are matched exactly.
-    EXPECT_EQ(key.readValue("D", false, true), nullptr);
+    EXPECT_EQ(key.readValue("D", ValueListing::cached, ValueForm::typed), nullptr);
 }
 
 TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked) {
@@ -138,8 +138,8 @@ TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly) {
     ParamNode noText("none", nullptr), broken("broken", "__hex(3)1,2");
     ParamCell second{&broken, nullptr}, first{&noText, &second};
     EXPECT_TRUE(key.writeValues(&first, true));
-    EXPECT_EQ(key.readValue("broken", true, true), nullptr);
-    EXPECT_EQ(key.readValue("none", false, true), nullptr);
+    EXPECT_EQ(key.readValue("broken", ValueListing::reread, ValueForm::typed), nullptr);
+    EXPECT_EQ(key.readValue("none", ValueListing::cached, ValueForm::typed), nullptr);
     EXPECT_EQ(errors.text(), "");
 }
 
@@ -158,7 +158,7 @@ TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere) {
 
 TEST_F(RegistryValues, WritingRefreshesTheCache) {
     key.writeValue("a", "1", false);
-    EXPECT_STREQ(key.readValue("a", false, true), "1");
+    EXPECT_STREQ(key.readValue("a", ValueListing::cached, ValueForm::typed), "1");
     key.writeValue("a", "2", false);
-    EXPECT_STREQ(key.readValue("a", false, true), "2");
+    EXPECT_STREQ(key.readValue("a", ValueListing::cached, ValueForm::typed), "2");
 }

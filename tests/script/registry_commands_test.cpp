@@ -25,7 +25,7 @@ void writeTyped(const std::string& path, const char* name, const char* text) {
 std::string readTyped(const std::string& path, const char* name) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
-    const char* value = key.readValue(name, true, true);
+    const char* value = key.readValue(name, ValueListing::reread, ValueForm::typed);
     return value ? value : "<none>";
 }
 
@@ -40,7 +40,7 @@ void dumpBranch(const std::string& path, const std::string& below,
                 std::vector<std::string>& lines) {
     RegistryKey key;
     key.openPath(path.c_str(), false);
-    for (ParamCell* c = key.listValues(true, true); c; c = c->next) {
+    for (ParamCell* c = key.listValues(ValueListing::reread, ValueForm::typed); c; c = c->next) {
         lines.push_back(below + "|" + c->node->name() + "=" + c->node->value());
     }
     for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next) {

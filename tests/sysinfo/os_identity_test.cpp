@@ -18,7 +18,7 @@ OsVersion version(uint32_t platform, uint32_t major, uint32_t minor, const char*
 
 std::string name(const OsVersion& v, int32_t bits = 32) {
     TextBuffer text;
-    identifyOs(v, bits, &text);
+    osIdOfVersion(v, bits, &text);
     return text.text();
 }
 
@@ -43,7 +43,7 @@ TEST(OsIdentity, TheVersionTable) {
     for (const Case& c : cases) {
         OsVersion v = version(c.platform, c.major, c.minor);
         TextBuffer text;
-        EXPECT_EQ(identifyOs(v, 32, &text), c.id) << c.name;
+        EXPECT_EQ(osIdOfVersion(v, 32, &text), c.id) << c.name;
         EXPECT_EQ(std::string(text.text()).find(std::string(c.name) + " ("), 0u) << text.text();
     }
 }
@@ -52,5 +52,5 @@ TEST(OsIdentity, TheFullNameText) {
     EXPECT_EQ(name(version(2, 6, 1, "Service Pack 1"), 64),
               "Windows 7 (6.1 with Service Pack 1) - 64bits");
     EXPECT_EQ(name(version(2, 6, 2)), "Windows (6.2 with ) - 32bits");
-    EXPECT_EQ(identifyOs(version(2, 5, 1), 32, nullptr), 800);
+    EXPECT_EQ(osIdOfVersion(version(2, 5, 1), 32, nullptr), 800);
 }

@@ -29,7 +29,7 @@ struct ShellFolderValues {
     void set(const char* key, const char* name, const char* folder) {
         RegistryKey reader;
         reader.openPath(key, false);
-        const char* old = reader.readValue(name, false, true);
+        const char* old = reader.readValue(name, ValueListing::cached, ValueForm::typed);
         saved.push_back({key, name, old ? old : ""});
         write(key, name, folder);
     }
