@@ -1,10 +1,9 @@
 #include "ui/choice_items.h"
 
-#include <algorithm>
 #include <cstring>
-#include <utility>
 
 #include "params/param_node.h"
+#include "params/text_buffer.h"
 
 namespace {
 
@@ -14,18 +13,10 @@ const char* orEmpty(const char* text) {
 
 }  // namespace
 
-std::vector<ChoiceItem> choiceItems(const ParamNode* items, int namesFirst) {
-    std::vector<ChoiceItem> rows;
-    for (ParamCell* c = items ? items->children() : nullptr; c; c = c->next) {
-        const ParamNode* node = c->node;
-        ChoiceItem row{TextBuffer(orEmpty(namesFirst ? node->name() : node->value())), node};
-        row.display.append(" : ");
-        row.display.append(orEmpty(namesFirst ? node->value() : node->name()));
-        rows.push_back(std::move(row));
-    }
-    // Each item goes to the front of the list as it is built.
-    std::reverse(rows.begin(), rows.end());
-    return rows;
+void displayText(const ParamNode& node, int namesFirst, TextBuffer& text) {
+    text.assign(orEmpty(namesFirst ? node.name() : node.value()));
+    text.append(" : ");
+    text.append(orEmpty(namesFirst ? node.value() : node.name()));
 }
 
 void foldFilter(const char* filter, TextBuffer& folded) {

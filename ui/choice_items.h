@@ -1,21 +1,12 @@
 #pragma once
 
-#include <vector>
-
-#include "params/text_buffer.h"
-
 class ParamNode;
+class TextBuffer;
 
-// One row the single-choice list can show: its display text and the (name, value) node it stands
-// for.
-struct ChoiceItem {
-    TextBuffer display;
-    const ParamNode* node;
-};
-
-// The rows for the children of `items` (null: none), in the order the list is filled: the last
-// child first. The display text is name " : " value with namesFirst, value " : " name without.
-std::vector<ChoiceItem> choiceItems(const ParamNode* items, int namesFirst);
+// How the single-choice list shows a (name, value) node: name " : " value with namesFirst,
+// value " : " name without. Rows are sorted by this text, so equal texts return equal results
+// whichever node stands behind them.
+void displayText(const ParamNode& node, int namesFirst, TextBuffer& text);
 
 // The filter as rows are compared with it: folded with FoldUpper (small letters and the small
 // accented vowels to plain capitals; capital accented letters stay as they are).

@@ -8,7 +8,8 @@ void DialogLayout::setMargins(int m1, int m2, int m3, int m4) {
 }
 
 void DialogLayout::addAnchor(int control, int flags, int dx, int dy) {
-    anchors.push_back({control, flags, dx, dy});
+    if (anchorCount < static_cast<int>(sizeof anchors / sizeof anchors[0]))
+        anchors[anchorCount++] = {control, flags, dx, dy};
 }
 
 bool layoutFrame(DialogLayout& layout, const LayoutRect& client, LayoutFrame& frame) {

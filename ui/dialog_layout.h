@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 // Keeps the controls of a resizable window in place: each anchor ties edges of one control to
 // the window's client edges. The arithmetic here works on rectangles; the platform's window code
 // measures the window and moves the controls.
@@ -29,10 +27,13 @@ struct DialogLayout {
     int margins[4] = {50, 50, 10, 10};
     // The client size at the first layout; nothing is ever laid out smaller.
     int minWidth = -1, minHeight = -1;
-    std::vector<LayoutAnchor> anchors;
+    // In order; the prompt windows need five at most.
+    LayoutAnchor anchors[5];
+    int anchorCount = 0;
 
     // A margin given as -1 keeps its default.
     void setMargins(int m1, int m2, int m3, int m4);
+    // Appended at the end; beyond the table's room an anchor is ignored.
     void addAnchor(int control, int flags, int dx, int dy);
 };
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "params/param_node.h"
+#include "params/text_buffer.h"
 #include "ui/choice_items.h"
 #include "ui/wrap_text.h"
 
@@ -22,12 +24,20 @@ std::string repeat(const std::string& piece, int times) {
     return text;
 }
 
+std::string shown(const ParamNode& node, int namesFirst) {
+    TextBuffer text;
+    displayText(node, namesFirst, text);
+    return text.text();
+}
+
+// The display texts of the children of `items` that pass the filter, in list order.
 std::vector<std::string> shownRows(const ParamNode& items, int namesFirst, const char* filter) {
     TextBuffer folded;
     foldFilter(filter, folded);
     std::vector<std::string> rows;
-    for (const ChoiceItem& item : choiceItems(&items, namesFirst)) {
-        if (passesFilter(item.display.text(), folded.text())) rows.push_back(item.display.text());
+    for (ParamCell* c = items.children(); c; c = c->next) {
+        std::string row = shown(*c->node, namesFirst);
+        if (passesFilter(row.c_str(), folded.text())) rows.push_back(row);
     }
     return rows;
 }
@@ -57,22 +67,14 @@ TEST(WrapText, LineEndsBecomeCrLfAndRestartTheLine) {
     EXPECT_EQ(line + "\r\n" + line, wrapped(line + "\n" + line));
 }
 
-TEST(ChoiceItems, DisplayOrderAndReturnedText) {
-    ParamNode items;
-    items.append(new ParamNode("B", "2"));
-    items.append(new ParamNode("A", "1"));
-    std::vector<ChoiceItem> byName = choiceItems(&items, 1);
-    ASSERT_EQ(2u, byName.size());
-    EXPECT_STREQ("A : 1", byName[0].display.text());
-    EXPECT_STREQ("B : 2", byName[1].display.text());
-    EXPECT_STREQ("A", returnedText(*byName[0].node, 1, -1));
-    EXPECT_STREQ("1", returnedText(*byName[0].node, 1, 0));
-    EXPECT_STREQ("A", returnedText(*byName[0].node, 0, 7));
-
-    std::vector<ChoiceItem> byValue = choiceItems(&items, 0);
-    EXPECT_STREQ("1 : A", byValue[0].display.text());
-    EXPECT_STREQ("1", returnedText(*byValue[0].node, 0, -1));
-    EXPECT_TRUE(choiceItems(nullptr, 1).empty());
+TEST(ChoiceItems, DisplayAndReturnedText) {
+    ParamNode a("A", "1");
+    EXPECT_EQ("A : 1", shown(a, 1));
+    EXPECT_EQ("1 : A", shown(a, 0));
+    EXPECT_STREQ("A", returnedText(a, 1, -1));
+    EXPECT_STREQ("1", returnedText(a, 0, -1));
+    EXPECT_STREQ("1", returnedText(a, 1, 0));
+    EXPECT_STREQ("A", returnedText(a, 0, 7));
 }
 
 TEST(ChoiceItems, FilterFoldsSmallLettersAndSmallAccentedVowelsOnly) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/win32/prompt_windows.h"
 #include "ui/win32/system_file_dialog.h"
 
 namespace {
@@ -19,18 +20,19 @@ public:
     void showMessage(const char* title, const char* message, bool warning) override {
         MessageBoxA(owner, message, title, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
     }
-    // The notice window comes with the dialogs; until then a message box says the same.
     void notify(const char* title, const char* text) override {
-        MessageBoxA(owner, text, title, MB_OK | MB_ICONINFORMATION);
+        runNoticeWindow(owner, title, text, true);
     }
     bool confirm(const char* title, const char* text) override {
-        return MessageBoxA(owner, text, title, MB_OKCANCEL | MB_ICONINFORMATION) == IDOK;
+        return runNoticeWindow(owner, title, text, false);
     }
-    // The text input comes with the dialogs; until then nothing is typed.
-    bool askText(const char*, const char*, const char*, TextBuffer&) override { return false; }
-    // The list window comes with the dialogs; until then nothing is chosen.
-    const char* chooseFromList(const char*, const char*, ParamNode*, int, int) override {
-        return nullptr;
+    bool askText(const char* title, const char* prompt, const char* initial,
+                 TextBuffer& answer) override {
+        return runInputWindow(owner, title, prompt, initial, answer);
+    }
+    const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
+                               int namesFirst, int returnWhich) override {
+        return runChoiceWindow(owner, title, prompt, items, namesFirst, returnWhich);
     }
     bool chooseFile(bool save, const char* filter, const char* defaultName,
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override {

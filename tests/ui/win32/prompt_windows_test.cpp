@@ -1,0 +1,181 @@
+// The real prompt windows, opened from a second thread while a main window exists, as a script
+// does during an installation; the test thread plays the user through the control ids.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "params/param_node.h"
+#include "params/text_buffer.h"
+#include "ui/system_responder.h"
+
+namespace {
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+std::string itemText(HWND window, int id) {
+    char text[512] = "";
+    GetDlgItemTextA(window, id, text, sizeof text);
+    return text;
+}
+
+RECT clientRectOf(HWND window, int id) {
+    HWND parent = window;
+    HWND control = GetDlgItem(window, id);
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void press(HWND window, int id) {
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+struct PromptWindows : ::testing::Test {
+    HWND mainWindow = nullptr;
+    ParamNode items;
+
+    void SetUp() override {
+        mainWindow = CreateWindowExA(0, "STATIC", "Installation", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                     0, 0, 500, 400, nullptr, nullptr, nullptr, nullptr);
+        setMainWindow(mainWindow);
+        items.append(new ParamNode("B", "2"));
+        items.append(new ParamNode("A", "1"));
+        items.append(new ParamNode("\xE9t\xE9", "x"));
+    }
+    void TearDown() override {
+        setMainWindow(nullptr);
+        DestroyWindow(mainWindow);
+    }
+
+    // Runs `ask` on a worker thread; once its window titled `title` shows, `user` answers it.
+    void ask(std::function<void()> ask, const char* title, std::function<void(HWND)> user) {
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            ask();
+            done = true;
+        });
+        HWND prompt = nullptr;
+        for (int waited = 0; !prompt && waited < 20000; waited += 10) {
+            pumpMessages();
+            HWND found = FindWindowA("#32770", title);
+            if (found && IsWindowVisible(found)) prompt = found;
+            Sleep(10);
+        }
+        EXPECT_NE(nullptr, prompt) << "no window titled " << title;
+        if (prompt) {
+            EXPECT_EQ(mainWindow, GetWindow(prompt, GW_OWNER));
+            user(prompt);
+        }
+        while (!done) {
+            pumpMessages();
+            Sleep(10);
+        }
+        worker.join();
+    }
+
+    const char* choose(int namesFirst, int returnWhich, std::function<void(HWND)> user) {
+        const char* chosen = "not asked";
+        ask([&] { chosen = systemResponder().chooseFromList("S\xE9lection", "Lequel ?", &items,
+                                                            namesFirst, returnWhich); },
+            "S\xE9lection", user);
+        return chosen;
+    }
+};
+
+}  // namespace
+
+TEST_F(PromptWindows, ChoiceListFiltersAndReturnsTheChosenText) {
+    const char* chosen = choose(1, -1, [](HWND window) {
+        EXPECT_EQ("Lequel ?", itemText(window, 1033));
+        EXPECT_EQ(3, SendDlgItemMessageA(window, 1013, LB_GETCOUNT, 0, 0));
+        char first[64] = "";
+        SendDlgItemMessageA(window, 1013, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+        EXPECT_STREQ("A : 1", first);  // sorted
+        SetDlgItemTextA(window, 1112, "ete");
+        EXPECT_EQ(1, SendDlgItemMessageA(window, 1013, LB_GETCOUNT, 0, 0));
+        press(window, IDOK);
+    });
+    EXPECT_STREQ("\xE9t\xE9", chosen);
+    EXPECT_STREQ("2", choose(1, 0, [](HWND window) {
+        SendDlgItemMessageA(window, 1013, LB_SETCURSEL, 1, 0);
+        press(window, IDOK);
+    }));
+}
+
+TEST_F(PromptWindows, ChoiceListCancelledOrEmptiedReturnsNothing) {
+    EXPECT_EQ(nullptr, choose(1, -1, [](HWND window) { press(window, IDCANCEL); }));
+    EXPECT_EQ(nullptr, choose(1, -1, [](HWND window) {
+        SetDlgItemTextA(window, 1112, "zz");
+        EXPECT_EQ(0, SendDlgItemMessageA(window, 1013, LB_GETCOUNT, 0, 0));
+        press(window, IDOK);
+    }));
+}
+
+TEST_F(PromptWindows, ChoiceListKeepsItsControlsInPlaceWhenResized) {
+    choose(1, -1, [](HWND window) {
+        RECT before = clientRectOf(window, IDOK), window0;
+        GetWindowRect(window, &window0);
+        int width = window0.right - window0.left, height = window0.bottom - window0.top;
+        SetWindowPos(window, nullptr, 0, 0, width + 120, height + 80, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client, ok = clientRectOf(window, IDOK), cancel = clientRectOf(window, IDCANCEL),
+                     list = clientRectOf(window, 1013), filter = clientRectOf(window, 1112);
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right - 5, ok.right);
+        EXPECT_EQ(client.bottom - 5, ok.bottom);
+        EXPECT_EQ(before.right - before.left, ok.right - ok.left);
+        EXPECT_EQ(ok.left - 5, cancel.right);
+        EXPECT_EQ(client.right - 5, list.right);
+        EXPECT_EQ(ok.top - 5, list.bottom);
+        EXPECT_EQ(client.right - 5, filter.right);
+
+        SetWindowPos(window, nullptr, 0, 0, width - 60, height - 40, SWP_NOMOVE | SWP_NOZORDER);
+        RECT small = clientRectOf(window, IDOK);
+        EXPECT_EQ(before.right, small.right);
+        EXPECT_EQ(before.bottom, small.bottom);
+        press(window, IDCANCEL);
+    });
+}
+
+TEST_F(PromptWindows, NoticeAndConfirmation) {
+    ask([] { systemResponder().notify("Op\xE9ration annul\xE9" "e", "Vous ne poss\xE9" "dez pas d'objets"); },
+        "Op\xE9ration annul\xE9" "e", [](HWND window) {
+            EXPECT_EQ("Vous ne poss\xE9" "dez pas d'objets", itemText(window, 1162));
+            EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDCANCEL)));
+            press(window, IDOK);
+        });
+    bool confirmed = true;
+    std::string text = std::string(60, 'a') + ". " + std::string(10, 'b');
+    ask([&] { confirmed = systemResponder().confirm("Confirmation", text.c_str()); },
+        "Confirmation", [&](HWND window) {
+            EXPECT_EQ(std::string(60, 'a') + ".\r\n" + std::string(10, 'b'), itemText(window, 1162));
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDCANCEL)));
+            press(window, IDCANCEL);
+        });
+    EXPECT_FALSE(confirmed);
+}
+
+TEST_F(PromptWindows, TextInputStartsFromTheCurrentValue) {
+    TextBuffer answer("avant");
+    bool typed = false;
+    ask([&] { typed = systemResponder().askText("Saisissez votre valeur", "Dossier", "C:\\App", answer); },
+        "Saisissez votre valeur", [](HWND window) {
+            EXPECT_EQ("Dossier", itemText(window, 1162));
+            EXPECT_EQ("C:\\App", itemText(window, 1168));
+            SetDlgItemTextA(window, 1168, "D:\\Nouveau");
+            press(window, IDOK);
+        });
+    EXPECT_TRUE(typed);
+    EXPECT_STREQ("D:\\Nouveau", answer.text());
+}
