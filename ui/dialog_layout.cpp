@@ -30,28 +30,35 @@ bool layoutFrame(DialogLayout& layout, const LayoutRect& client, LayoutFrame& fr
     return frame.client.left < frame.usableRight && frame.client.top < frame.usableBottom;
 }
 
+namespace {
+
+// One axis of an anchor, from `low` to `high` (left and right, or top and bottom): the far edge
+// follows the usable far edge, the near edge the client's near edge; with `keep` the control
+// moves instead of stretching. A control stretched to the far edge that starts at or beyond it
+// keeps its own edge (shifted by delta) so that it never turns inside out; a moved control always
+// follows the edge, also back from far away after a large shrink.
+void anchorAxis(int& low, int& high, bool followFar, bool followNear, bool keep, int usableFar,
+                int clientNear, int delta) {
+    if (followFar) {
+        int newHigh = !keep && low >= usableFar ? high + delta : usableFar + delta;
+        if (keep) low += newHigh - high;
+        high = newHigh;
+    }
+    if (followNear) {
+        int size = high - low;
+        low = clientNear < high ? clientNear + delta : low + delta;
+        if (keep) high = low + size;
+    }
+}
+
+}  // namespace
+
 LayoutRect anchoredRect(const LayoutFrame& frame, const LayoutAnchor& anchor, LayoutRect r) {
     bool keep = anchor.flags & keepSize;
-    if (anchor.flags & followRight) {
-        int right = r.left >= frame.usableRight ? r.right + anchor.dx : frame.usableRight + anchor.dx;
-        if (keep) r.left += right - r.right;
-        r.right = right;
-    }
-    if (anchor.flags & followLeft) {
-        int width = r.right - r.left;
-        r.left = frame.client.left < r.right ? frame.client.left + anchor.dx : r.left + anchor.dx;
-        if (keep) r.right = r.left + width;
-    }
-    if (anchor.flags & followBottom) {
-        int bottom = r.top >= frame.usableBottom ? r.bottom + anchor.dy : frame.usableBottom + anchor.dy;
-        if (keep) r.top += bottom - r.bottom;
-        r.bottom = bottom;
-    }
-    if (anchor.flags & followTop) {
-        int height = r.bottom - r.top;
-        r.top = frame.client.top < r.bottom ? frame.client.top + anchor.dy : r.top + anchor.dy;
-        if (keep) r.bottom = r.top + height;
-    }
+    anchorAxis(r.left, r.right, anchor.flags & followRight, anchor.flags & followLeft, keep,
+               frame.usableRight, frame.client.left, anchor.dx);
+    anchorAxis(r.top, r.bottom, anchor.flags & followBottom, anchor.flags & followTop, keep,
+               frame.usableBottom, frame.client.top, anchor.dy);
     return r;
 }
 

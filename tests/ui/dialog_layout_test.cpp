@@ -45,6 +45,11 @@ TEST_F(ChoiceWindow, GrowingStretchesTheListAndMovesTheButtons) {
     EXPECT_EQ((LayoutRect{105, 140, 495, 370}), list);
     EXPECT_EQ((LayoutRect{435, 375, 495, 395}), ok);
     EXPECT_EQ((LayoutRect{370, 375, 430, 395}), cancel);
+    // Back to the first size in one step: the buttons come back from beyond the new edges.
+    ASSERT_TRUE(resize({100, 100, 400, 300}));
+    EXPECT_EQ((LayoutRect{105, 140, 395, 270}), list);
+    EXPECT_EQ((LayoutRect{335, 275, 395, 295}), ok);
+    EXPECT_EQ((LayoutRect{270, 275, 330, 295}), cancel);
 }
 
 TEST_F(ChoiceWindow, NeverLaysOutBelowTheFirstSize) {
@@ -66,10 +71,11 @@ TEST(DialogLayout, LeftAndTopAnchorsMoveOrStretch) {
               anchoredRect(frame, {0, followLeft | followTop | keepSize, 3, 4}, control));
     EXPECT_EQ((LayoutRect{13, 24, 90, 80}),
               anchoredRect(frame, {0, followLeft | followTop, 3, 4}, control));
-    // A control already at or past the usable edges moves by the offsets from where it is.
+    // A control stretched to the edges that already lies beyond them keeps its own edges,
+    // shifted by the offsets, instead of turning inside out.
     LayoutRect outside{205, 215, 240, 230};
-    EXPECT_EQ((LayoutRect{207, 218, 242, 233}),
-              anchoredRect(frame, {0, followRight | followBottom | keepSize, 2, 3}, outside));
+    EXPECT_EQ((LayoutRect{205, 215, 242, 233}),
+              anchoredRect(frame, {0, followRight | followBottom, 2, 3}, outside));
 }
 
 TEST(DialogLayout, MarginsDefaultAndLeaveRoom) {

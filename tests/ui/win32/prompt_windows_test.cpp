@@ -1,5 +1,5 @@
-// The real prompt windows, opened from a second thread while a main window exists, as a script
-// does during an installation; the test thread plays the user through the control ids.
+// The real prompt windows, opened from a second thread over the main window as a script does
+// during an installation; the test thread plays the user through the control ids.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -28,12 +28,11 @@ std::string itemText(HWND window, int id) {
     return text;
 }
 
+// A control's rectangle in its window's client coordinates.
 RECT clientRectOf(HWND window, int id) {
-    HWND parent = window;
-    HWND control = GetDlgItem(window, id);
     RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    GetWindowRect(GetDlgItem(window, id), &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
@@ -59,11 +58,12 @@ struct PromptWindows : ::testing::Test {
         DestroyWindow(mainWindow);
     }
 
-    // Runs `ask` on a worker thread; once its window titled `title` shows, `user` answers it.
-    void ask(std::function<void()> ask, const char* title, std::function<void(HWND)> user) {
+    // Runs `question` on a second thread, as a script does during an installation, while this
+    // thread owns the main window and, once the window titled `title` shows, answers it by `user`.
+    void ask(std::function<void()> question, const char* title, std::function<void(HWND)> user) {
         std::atomic<bool> done{false};
         std::thread worker([&] {
-            ask();
+            question();
             done = true;
         });
         HWND prompt = nullptr;
@@ -140,6 +140,9 @@ TEST_F(PromptWindows, ChoiceListKeepsItsControlsInPlaceWhenResized) {
         EXPECT_EQ(ok.top - 5, list.bottom);
         EXPECT_EQ(client.right - 5, filter.right);
 
+        // Back to the first size, then below it: the controls stay where the first size has them.
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(before.right, clientRectOf(window, IDOK).right);
         SetWindowPos(window, nullptr, 0, 0, width - 60, height - 40, SWP_NOMOVE | SWP_NOZORDER);
         RECT small = clientRectOf(window, IDOK);
         EXPECT_EQ(before.right, small.right);
