@@ -1,4 +1,8 @@
 #include "ui/interface_startup.h"
 
+#include "ui/bitmap.h"
+
 void initInterfaceLibraries() {}
-void releaseInterfaceResources() {}
+void releaseInterfaceResources() {
+    releaseAllBitmaps();
+}

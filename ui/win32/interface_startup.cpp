@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/bitmap.h"
+
 namespace {
 
 // An installer is often started from a download folder: DLLs planted beside it must never be
@@ -47,4 +49,6 @@ void initInterfaceLibraries() {
     loadSystemLibrary("riched20.dll");
 }
 
-void releaseInterfaceResources() {}
+void releaseInterfaceResources() {
+    releaseAllBitmaps();
+}
