@@ -79,9 +79,15 @@ void TextBuffer::assign(const char* text) {
     append(text);
 }
 
-// Makes room for n more characters and the zero byte. The first storage is
-// n + 201 bytes; later growth triples the needed size so that appending one
-// character at a time stays cheap.
+int64_t grownTextCapacity(int32_t length, int32_t n) {
+    // Computed in 64 bits: the 32-bit product overflows past about 7 MB.
+    int64_t grown = (int64_t{length} + n + 201) * 300 / 100;
+    // Clamped rather than cut back to the bytes needed: growing by the needed bytes only would
+    // copy the whole text again at every later append.
+    return grown < INT32_MAX ? grown : INT32_MAX;
+}
+
+// Makes room for n more characters and the zero byte. The first storage is n + 201 bytes.
 void TextBuffer::reserveFor(int32_t n) {
     if (!data_) {
         capacity_ = static_cast<int32_t>(int64_t{n} + 201 <= INT32_MAX ? n + 201 : INT32_MAX);
@@ -91,9 +97,8 @@ void TextBuffer::reserveFor(int32_t n) {
     }
     int64_t needed = int64_t{length_} + n + 1;
     if (needed <= capacity_) return;
-    // Computed in 64 bits: the 32-bit product overflows past about 7 MB.
-    int64_t grown = (int64_t{length_} + n + 201) * 300 / 100;
-    if (grown > INT32_MAX) grown = needed;
+    // Past the maximum, allocate() ends the process as for any exhausted memory.
+    int64_t grown = needed > INT32_MAX ? needed : grownTextCapacity(length_, n);
     char* bigger = allocate(grown);
     std::memcpy(bigger, data_, static_cast<size_t>(length_) + 1);
     std::free(data_);

@@ -6,6 +6,11 @@
 // (only spaces and control bytes) does not.
 bool hasVisibleByte(const char* text);
 
+// The storage (characters and the zero byte) a text of length characters grows to when n more
+// must fit: three times what is needed plus a margin, at most the 32-bit maximum, so that
+// appending one character at a time stays cheap even near the limit.
+int64_t grownTextCapacity(int32_t length, int32_t n);
+
 // A growable 8-bit text (Windows-1252 bytes), always zero-terminated once it
 // has storage. text() never returns null, so any TextBuffer can be read as a
 // C string. Storage comes from malloc; detach() hands it to the caller, who

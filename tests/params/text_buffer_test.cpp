@@ -37,6 +37,15 @@ TEST(TextBuffer, GrowthPolicy) {
     EXPECT_EQ(c.charAt(10), 'z');
 }
 
+// Near the 32-bit limit growth stops at the maximum instead of shrinking to the bytes needed,
+// which made every later append copy the whole text.
+TEST(TextBuffer, GrowthClampsAtTheMaximum) {
+    EXPECT_EQ(grownTextCapacity(210, 1), (210 + 1 + 201) * 3);
+    EXPECT_EQ(grownTextCapacity(400000000, 1), 1200000606);
+    EXPECT_EQ(grownTextCapacity(800000000, 1), INT32_MAX);
+    EXPECT_EQ(grownTextCapacity(INT32_MAX - 2, 1), INT32_MAX);
+}
+
 TEST(TextBuffer, AppendCountsAndNulls) {
     TextBuffer b("ab");
     b.append("cdef", 2);
