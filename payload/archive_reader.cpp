@@ -44,6 +44,9 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
     TextBuffer name;
     for (int c = in.get(); c >= 0; c = in.get()) {
         if (c >= archiveFirstNameByte) {
+            // A name too long for any file is damage; reading on would only grow it.
+            if (name.length() == maxArchiveNameLength)
+                return fail(error, "Erreur d'analyse de la librairie");
             name.appendChar(static_cast<char>(c));
             continue;
         }
@@ -77,8 +80,10 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
                             target.text());
             if (counter) *counter += size;
         } else {
-            // A folder that cannot be made shows up when a file inside cannot be created.
-            MakeFolder(target.text(), true);
+            // Reading on past a folder that cannot be made would try again for every folder
+            // nested in it.
+            if (!MakeFolder(target.text(), true))
+                return fail(error, "Erreur d'analyse de la librairie");
             parentLengths.push_back(path.length());
             path = std::move(target);
         }

@@ -43,6 +43,8 @@ enum ArchiveRecordType : unsigned char {
     archiveBeginFolderRecord = 1,  // followed by the folder's records up to its end record
     archiveEndFolderRecord = 2,
 };
+// Longer record names cannot be file names on Windows (nor on most other systems).
+constexpr int32_t maxArchiveNameLength = 255;
 // Bytes below this one are type bytes (3 to 10 are invalid); from it on they belong to a name.
 constexpr unsigned char archiveFirstNameByte = 11;
 

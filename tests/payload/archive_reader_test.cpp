@@ -119,6 +119,8 @@ TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
              inDest("\xE0t\xE9.txt")},
         {std::string("big") + '\0' + bigEndian(0x80000000u) + "x",
          "Erreur d'analyse de la librairie"},
+        // A name longer than any file name fails at once, not when the record ends.
+        {beginFolder("") + std::string(256, 'n'), "Erreur d'analyse de la librairie"},
         // The input ends inside a folder: a failure without a text of its own.
         {beginFolder("") + beginFolder("a") + fileRecord("f", "x") + endFolder("a"), ""},
     };
@@ -193,6 +195,13 @@ TEST_F(Unpacking, ATargetThatCannotBeWrittenNamesItsPath) {
               "Erreur de d\xE9"
               "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : " +
                   inDest("taken"));
+}
+
+// The first folder that cannot be made ends the unpacking: nothing nested in it can be written.
+TEST_F(Unpacking, AFolderThatCannotBeMadeFails) {
+    scratch.write("dest/file", "a file, not a folder");
+    EXPECT_FALSE(unpack(beginFolder("file") + beginFolder("a") + endFolder("a") + endFolder()));
+    EXPECT_STREQ(error.text(), "Erreur d'analyse de la librairie");
 }
 
 // Folders nest as deep as the stream says; blank names keep the path short, so only the reader's
