@@ -19,7 +19,7 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
     }
     // Library names become file and folder names in the model: one that would lead out of it
     // is refused, as archive records are.
-    if (!staysInFolder(name, static_cast<int32_t>(std::strlen(name)))) {
+    if (!isSafeName(name)) {
         error.assign(translate("Nom de fichier encapsul\xE9 refus\xE9 : "));
         error.append(name);
         return false;

@@ -63,7 +63,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             return fail(error, "Erreur d'analyse de la librairie");
         TextBuffer target(path);
         if (!isBlankName(name.text(), name.length())) {
-            if (!staysInFolder(name.text(), name.length()))
+            if (!isSafeName(name.text()))
                 return fail(error, "Nom de fichier encapsul\xE9 refus\xE9 : ", name.text());
             target.appendPath(name.text());
         }

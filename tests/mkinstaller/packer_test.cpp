@@ -242,6 +242,8 @@ TEST_F(Packer, BadInputsAreRefusedBeforeAnythingIsWritten) {
         {{"--library", "MY DATA=" + data}, "\"MY DATA\" holds a blank"},
         {{"--library", "sub/DATA=" + data}, "\"sub/DATA\" is no plain file name"},
         {{"--library", "..=" + data}, "\"..\" is no plain file name"},
+        {{"--library", "Lpt1.dat=" + data}, "\"Lpt1.dat\" is a device name on Windows"},
+        {{"--library", "DATA.=" + data}, "\"DATA.\" ends in a dot"},
         {{"--library", "Data=" + data, "--library", "DATA=" + data}, "\"DATA\" repeats \"Data\""},
         {{"--library", "crc=" + data}, "\"crc\" is taken"},
         {{"--library", "Installe=" + data}, "\"Installe\" is taken"},

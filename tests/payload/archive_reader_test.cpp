@@ -137,7 +137,8 @@ TEST_F(Unpacking, MalformedStreamsFailWithTheirTexts) {
 TEST_F(Unpacking, NamesThatWouldLeaveTheDestinationAreRefused) {
     scratch.makeFolder("dest/inner");
     for (const std::string name :
-         {"..", ".", "...", ".. ", " ..", "..\\x", "a\\b", "a/b", "/tmp", "c:x", ":"}) {
+         {"..", ".", "...", ".. ", " ..", "..\\x", "a\\b", "a/b", "/tmp", "c:x", ":", "a.", "b ",
+          "CON", "nul", "Aux.log", "con .txt", "COM1", "lpt9.x", "com\xB9"}) {
         for (const std::string& stream :
              {fileRecord(name, "evil"),
               beginFolder(name) + fileRecord("f", "evil") + endFolder(name)}) {

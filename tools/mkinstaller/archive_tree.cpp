@@ -33,6 +33,10 @@ void checkName(const fs::path& path, const std::string& name) {
     if (!staysInFolder(name.data(), length))
         refuse(path,
                "the installer refuses this name (it holds \\, / or :, or is made of dots only)");
+    if (isDeviceName(name.data(), length))
+        refuse(path, "the name is a device name on Windows (CON, NUL, COM1, ...)");
+    if (!windowsKeepsName(name.data(), length))
+        refuse(path, "the name ends in a dot or blank, which Windows drops");
 }
 
 void checkDistinct(const std::vector<ArchiveNode>& children) {

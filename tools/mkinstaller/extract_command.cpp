@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstring>
 
 #include "params/file_stream.h"
 #include "params/fold_upper.h"
@@ -111,9 +110,10 @@ int extractCommand(Arguments& args, Console& console) {
             const char* library = cell->node->name();
             if (foldEquals(library, checksumLibraryName)) continue;
             // The packer writes no such name, but an installer from elsewhere may hold one.
-            if (!staysInFolder(library, static_cast<int32_t>(std::strlen(library)))) {
+            if (!isSafeName(library)) {
                 console.err << "mkinstaller: library " << utf8FromWindows1252(library).text()
-                            << " skipped: its name would lead out of " << destination << '\n';
+                            << " skipped: its name would lead out of " << destination
+                            << " or is no file name on Windows\n";
                 done = false;
                 continue;
             }

@@ -22,6 +22,10 @@ void checkOne(const std::string& name) {
     if (!staysInFolder(name.data(), static_cast<int32_t>(name.size())))
         throw PackError(quoted +
                         " is no plain file name (it holds \\, / or :, or is made of dots only)");
+    if (isDeviceName(name.data(), static_cast<int32_t>(name.size())))
+        throw PackError(quoted + " is a device name on Windows (CON, NUL, COM1, ...)");
+    if (!windowsKeepsName(name.data(), static_cast<int32_t>(name.size())))
+        throw PackError(quoted + " ends in a dot, which Windows drops");
     for (const char* taken :
          {checksumLibraryName, descriptionLibraryName, extraVariablesLibraryName})
         if (foldEquals(name.c_str(), taken))

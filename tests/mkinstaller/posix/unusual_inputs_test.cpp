@@ -47,6 +47,24 @@ TEST_F(UnusualInputs, NamesWindowsCannotTellApart) {
     scratch.write("product/Readme.txt", "1");
     scratch.write("product/README.TXT", "2");
     expectRefused("Windows cannot tell this name from");
+    fs::remove(scratch / "product/README.TXT");
+    // Windows drops a trailing dot or blank: "a." and "b " would be the files "a" and "b".
+    scratch.write("product/a.", "x");
+    expectRefused("a.: the name ends in a dot or blank");
+    fs::remove(scratch / "product/a.");
+    scratch.write("product/b ", "x");
+    expectRefused("b : the name ends in a dot or blank");
+    fs::remove(scratch / "product/b ");
+    for (const char* device : {"CON", "nul", "COM1", "AUX.log", "con.txt"}) {
+        scratch.write(std::string("product/") + device, "x");
+        expectRefused(std::string(device) + ": the name is a device name on Windows");
+        fs::remove(scratch / (std::string("product/") + device));
+    }
+    // Names that only begin like a device are ordinary.
+    scratch.write("product/CONSOLE.txt", "x");
+    scratch.write("product/COM10", "x");
+    scratch.write("product/nul_.txt", "x");
+    EXPECT_EQ(build().code, 0);
 }
 
 TEST_F(UnusualInputs, FilesOfTwoGibibytes) {
