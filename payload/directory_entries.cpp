@@ -6,12 +6,14 @@
 namespace {
 
 // Skips white space, then takes up to maxLibraryNameLength bytes up to the next white space
-// (left unread); false when the input ends before a name starts.
+// (left unread); false when the input ends before a name starts or the name holds a zero byte.
 bool readName(InFileStream& in, TextBuffer& name) {
     int c;
     do c = in.get();
     while (c >= 0 && isDirectorySpace(static_cast<unsigned char>(c)));
     for (; c >= 0 && !isDirectorySpace(static_cast<unsigned char>(c)); c = in.get()) {
+        // The name is used as a C text: a zero byte would cut it to another name.
+        if (c == 0) return false;
         name.appendChar(static_cast<char>(c));
         if (name.length() == maxLibraryNameLength) return true;
     }

@@ -99,6 +99,10 @@ TEST_F(Container, UnreadableDirectories) {
         installerFile({{longName, "x"}}),
         tab.substr(0, stubSize + 10),
         installerFile({{"HUGE", ""}}).replace(stubSize + 5, 4, bigEndian(0x80000000u)),
+        // A zero byte would cut the name: "x" for "x\0../../y", the checksum entry for "CRC\0x".
+        installerFile({{std::string("x\0../../y", 9), "x"}}),
+        installerFile({{std::string("\0..", 3), "x"}}),
+        installerFile({{std::string("CRC\0x", 5), "x"}, {"DATA", "y"}}),
     };
     for (const std::string& file : files) {
         ContainerDirectory().reset(true);
