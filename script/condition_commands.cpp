@@ -5,10 +5,13 @@
 #include "params/decimal.h"
 #include "params/fold_upper.h"
 #include "platform/file_ops.h"
+#include "script/run_limits.h"
 #include "script/script_engine.h"
 
 void runBranchOf(CommandRun& run, bool yes) {
-    RunBranch(run.package, yes ? "Oui" : "Non", run.command);
+    const char* branch = yes ? "Oui" : "Non";
+    if (!RunBranch(run.package, branch, run.command))
+        reportLimit(run, "Blocs trop imbriqu\xE9s : ", branch);
 }
 
 void runIfEqual(CommandRun& run) {

@@ -8,6 +8,7 @@
 #include "params/expansion.h"
 #include "params/variable_store.h"
 #include "script/command_table.h"
+#include "script/run_limits.h"
 #include "session/run_state.h"
 #include "session/stores.h"
 
@@ -51,42 +52,23 @@ void runItems(CommandRun& run, ItemCommand command) {
     }
 }
 
-}  // namespace
-
-void RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress) {
-    if (!block) return;
-    // A command may remove the node that holds the block (VARKILL of the variable whose script
-    // runs), so the block runs from its own copy.
-    std::unique_ptr<ParamNode> script(block->clone(true));
-    int32_t index = 0;
-    if (progress) {
-        ScriptProgress().count.store(script->childCount());
-        ScriptProgress().index.store(0);
-    }
-    for (ParamCell* c = script->children(); c && !stopRequested(); c = c->next, ++index) {
-        if (progress) ScriptProgress().index.store(index);
-        RunCommand(package, c->node, params);
-    }
-}
-
-void RunCommand(Package& package, const ParamNode* command, ParamNodeList params) {
-    if (!command) return;
+// Runs command, which is its own working copy: it is expanded and changed in place.
+void runWorking(Package& package, ParamNode& command, ParamNodeList params) {
     setVariable("INSTALLE", package.folder.text());
-    std::unique_ptr<ParamNode> working(command->clone(true));
     // The depth digit is read from the name as written, before expansion.
-    const char* written = command->name() ? command->name() : "";
+    const char* written = command.name() ? command.name() : "";
     const int depth = isDigit(written[0]) ? written[0] - '0' : -1;
-    expandTree(*working, nameAndValue, ExpandStart::node, VariableStore().children(), params,
+    expandTree(command, nameAndValue, ExpandStart::node, VariableStore().children(), params,
                depth);
-    working->replaceChar(nameAndValue, '\xA4', '\\', Reach::tree);
-    if (!guardPasses(working->value() ? working->value() : "")) return;
+    command.replaceChar(nameAndValue, '\xA4', '\\', Reach::tree);
+    if (!guardPasses(command.value() ? command.value() : "")) return;
 
-    const char* keyword = working->name() ? working->name() : "";
+    const char* keyword = command.name() ? command.name() : "";
     if (isDigit(*keyword)) ++keyword;
     const bool silent = *keyword == '-';
     if (silent) ++keyword;
 
-    CommandRun run{package, *working, keyword, !silent, TextBuffer()};
+    CommandRun run{package, command, keyword, !silent, TextBuffer()};
     if (KeyedCommand keyed = findKeyedCommand(keyword)) {
         keyed(run);
     } else {
@@ -94,13 +76,48 @@ void RunCommand(Package& package, const ParamNode* command, ParamNodeList params
     }
 }
 
-void RunBranch(Package& package, const char* branch, const ParamNode& working) {
-    const ParamNode* chosen = working.find(branch);
-    if (!chosen) return;
+// Runs every child of block as a command, unless blocks already nest too deep. The block is a copy
+// owned by the caller, which nothing else reaches: its commands are their own working copies, so
+// nesting costs no copy of the subtree at every level.
+bool runNested(Package& package, ParamNode& block, ParamNodeList params, bool progress) {
+    if (!enterBlock()) return false;
+    int32_t index = 0;
+    if (progress) {
+        ScriptProgress().count.store(block.childCount());
+        ScriptProgress().index.store(0);
+    }
+    for (ParamCell* c = block.children(); c && !stopRequested(); c = c->next, ++index) {
+        if (progress) ScriptProgress().index.store(index);
+        runWorking(package, *c->node, params);
+    }
+    leaveBlock();
+    return true;
+}
+
+}  // namespace
+
+bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress) {
+    if (!block) return true;
+    // A command may remove the node that holds the block (VARKILL of the variable whose script
+    // runs), so the block runs from its own copy.
+    std::unique_ptr<ParamNode> script(block->clone(true));
+    return runNested(package, *script, params, progress);
+}
+
+void RunCommand(Package& package, const ParamNode* command, ParamNodeList params) {
+    if (!command) return;
+    std::unique_ptr<ParamNode> working(command->clone(true));
+    runWorking(package, *working, params);
+}
+
+bool RunBranch(Package& package, const char* branch, ParamNode& working) {
+    ParamNode* chosen = working.find(branch);
+    if (!chosen) return true;
     if (chosen->children()) {
-        RunBlock(package, chosen, nullptr, false);
-        return;
+        // The branch is part of the command's working copy: it runs without a copy of its own.
+        return runNested(package, *chosen, nullptr, false);
     }
     const char* flag = chosen->value() ? chosen->value() : "";
     if (!isDefined(flag)) setVariable(flag, "");
+    return true;
 }

@@ -12,8 +12,9 @@ struct Package;
 
 // Runs every child of block as a command, in order, handing params (the positional parameters
 // read by "${0}", "${1}", ...) to each. With progress, ScriptProgress follows the commands. A
-// null block does nothing; a stop request ends the block before its next command.
-void RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress);
+// null block does nothing; a stop request ends the block before its next command. False, with
+// nothing run, when blocks already nest maxRunNesting deep.
+bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress);
 
 // Prepares one command on a working copy (variables expanded, 0xA4 turned into "\"), tests its
 // guard and runs it. The script tree itself is never changed.
@@ -21,5 +22,6 @@ void RunCommand(Package& package, const ParamNode* command, ParamNodeList params
 
 // The branch named branch ("Oui" or "Non") of a condition command's working copy: a branch with
 // children is run as a block; a branch without children defines the variable its value names.
-// A missing branch does nothing.
-void RunBranch(Package& package, const char* branch, const ParamNode& working);
+// A missing branch does nothing. False, with nothing run, when blocks already nest maxRunNesting
+// deep.
+bool RunBranch(Package& package, const char* branch, ParamNode& working);

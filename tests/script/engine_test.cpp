@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "params/variable_store.h"
+#include "script/run_limits.h"
 #include "script/script_engine.h"
 #include "script_fixture.h"
 #include "session/run_state.h"
@@ -209,6 +210,67 @@ SSFct
     EXPECT_EQ(errors()[0].first, "SSFCT");
     EXPECT_EQ(errors()[0].second, "Appels de sous-fonctions trop imbriqu\xE9s : Boucle");
     EXPECT_EQ(variable("after"), "done");
+}
+
+// A function that calls itself twice would make 2^200 calls: the run spends its call budget,
+// refused calls included, reports the first limit it meets once, and goes on after the call.
+TEST_F(EngineTest, CallsOfOneRunAreBoundedAndReportedOnce) {
+    run(R"(
+Installe
++
+    SSFCT  +  F  -
+    AFFECTE  +  after = "done"  -
+-
+SSFct
++
+    F
+    +
+        SSFCT  +  F  F  -
+    -
+-
+)");
+    Entries expected = {{"SSFCT", "Appels de sous-fonctions trop imbriqu\xE9s : F"}};
+    EXPECT_EQ(errors(), expected);
+    EXPECT_EQ(variable("after"), "done");
+
+    // 2^15 - 1 calls, none of them nested deeply; each call that runs leaves a mark.
+    std::string ini = "Installe\n+\n    SSFCT  +  F0  -\n-\nSSFct\n+\n";
+    for (int i = 0; i < 15; ++i) {
+        const std::string next = "F" + std::to_string(i + 1);
+        ini += "    F" + std::to_string(i) + "  +  AFFECTE  +  trail = \"${trail}x\"  -";
+        if (i < 14) ini += "  SSFCT  +  " + next + "  " + next + "  -";
+        ini += "  -\n";
+    }
+    ini += "-\n";
+    ErrorList().reset(true);
+    setVariable("trail", "");
+    run(ini);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_EQ(errors()[0].second.rfind("Trop d'appels de sous-fonctions : F", 0), 0u);
+    EXPECT_EQ(variable("trail").size(), size_t(maxSubFunctionCalls));
+}
+
+// Condition branches and calls nest together: each costs the worker's stack alike.
+TEST_F(EngineTest, BranchesAndCallsShareTheNestingLimit) {
+    setVariable("trail", "");
+    run(R"(
+Installe
++
+    SSFCT  +  G  -
+-
+SSFct
++
+    G
+    +
+        AFFECTE  +  trail = "${trail}x"  -
+        SI_EGAL  +  Oui  +  SSFCT  +  G  -  -  -
+    -
+-
+)");
+    Entries expected = {{"SI_EGAL", "Blocs trop imbriqu\xE9s : Oui"}};
+    EXPECT_EQ(errors(), expected);
+    // Installe, then G and its branch in turn up to maxRunNesting blocks.
+    EXPECT_EQ(variable("trail").size(), size_t(maxRunNesting / 2));
 }
 
 TEST_F(EngineTest, BranchInsideSubFunctionSeesParametersOnlyThroughTheConditionsExpansion) {
