@@ -15,11 +15,13 @@ const int maxNesting = 32;
 // the nesting limit; past this many resolved references, the rest stand for their names too.
 const int32_t maxResolutions = 1 << 18;
 
-// What one expansion reads, and how many references it may still resolve.
+// What one expansion reads, how many references it may still resolve and how many bytes of
+// values it may still read.
 struct Expansion {
     ParamNodeList vars;
     ParamNodeList params;
     int32_t resolutionsLeft;
+    int32_t bytesLeft;
 };
 
 // The parts of one reference: "${name@modifier(arguments)}".
@@ -82,20 +84,19 @@ void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth);
 // its name, expanded; for an undefined name, and at the nesting limit, its
 // name as written.
 void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int depth) {
-    if (depth >= maxNesting || ex.resolutionsLeft <= 0) {
+    if (depth >= maxNesting || ex.resolutionsLeft <= 0 || ex.bytesLeft <= 0) {
         out.append(ref.name);
         return;
     }
     --ex.resolutionsLeft;
-    if (ref.call) {
-        expandInto(out, ref.name.text(), ex, depth + 1);
+    const char* value = ref.call ? ref.name.text() : lookupValue(ref.name.text(), ex.vars, ex.params);
+    if (!value) {
+        out.append(ref.name);
         return;
     }
-    const char* value = lookupValue(ref.name.text(), ex.vars, ex.params);
-    if (value)
-        expandInto(out, value, ex, depth + 1);
-    else
-        out.append(ref.name);
+    // What a value adds to the text beyond its references is at most its own length.
+    ex.bytesLeft -= static_cast<int32_t>(std::strlen(value));
+    expandInto(out, value, ex, depth + 1);
 }
 
 // Modifiers transform the replacement as it is appended: 1 doubles every
@@ -175,7 +176,7 @@ const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList para
 void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params) {
     if (!std::strchr(text.text(), '$')) return;
     TextBuffer expanded;
-    Expansion ex = {vars, params, maxResolutions};
+    Expansion ex = {vars, params, maxResolutions, maxExpansionBytes};
     expandInto(expanded, text.text(), ex, 0);
     text = std::move(expanded);
 }

@@ -14,6 +14,12 @@
 // variable A). Null when nothing is found or the node found has no value.
 const char* lookupValue(const char* name, ParamNodeList vars, ParamNodeList params);
 
+// One expansion reads at most about this many bytes of values: once it has
+// read them, every further reference is replaced by its name, as at the
+// nesting limit, so that values that refer to themselves more than once
+// cannot grow the text without end.
+constexpr int32_t maxExpansionBytes = 4 << 20;
+
 // Replaces every reference in text by its value, in place. Values are
 // expanded in turn; a reference met at a nesting depth of 32 is replaced by
 // its name, so values that refer to themselves still end. An undefined name

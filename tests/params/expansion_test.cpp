@@ -144,6 +144,17 @@ TEST_F(Expansion, ValuesThatDoubleThemselvesStillEndQuickly) {
     }
 }
 
+// A long value that refers to itself twice reaches the bound on the bytes read long before the
+// bound on references; past it, references stand for their names.
+TEST_F(Expansion, OneExpansionReadsABoundedAmountOfValues) {
+    const std::string filler(1000, 'x');
+    set("A", (filler + "${A}${A}").c_str());
+    std::string result = expanded("${A}");
+    EXPECT_GT(result.size(), size_t(maxExpansionBytes) / 2);
+    EXPECT_LE(result.size(), size_t(maxExpansionBytes) + filler.size());
+    EXPECT_EQ(result.substr(result.size() - 2), "AA");
+}
+
 TEST_F(Expansion, NestingUpTo32LevelsIsResolved) {
     // V0 -> V1 -> ... -> V32 = "end": the reference to V32 sits at depth 32.
     for (int i = 0; i <= 32; ++i) {
