@@ -63,9 +63,11 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             return fail(error, "Erreur d'analyse de la librairie");
         TextBuffer target(path);
         if (!isBlankName(name.text(), name.length())) {
-            if (!isSafeName(name.text()))
-                return fail(error, "Nom de fichier encapsul\xE9 refus\xE9 : ", name.text());
             target.appendPath(name.text());
+            // A link already in the destination could lead anywhere: nothing is written
+            // through one.
+            if (!isSafeName(name.text()) || IsLink(target.text()))
+                return fail(error, "Nom de fichier encapsul\xE9 refus\xE9 : ", name.text());
         }
         if (c == archiveFileRecord) {
             if (stop && stop->load(std::memory_order_relaxed)) return ArchiveResult::Failed;

@@ -13,9 +13,10 @@ enum class ArchiveResult {
 
 // Unpacks the archive records read from `in` into `folder`: folders are created before their
 // content, files are created or overwritten, files the archive does not name are left alone.
-// Record names that would leave the destination are refused. The size of each file unpacked is
-// added to `counter` when given. Files written before a failure stay on disk. Once `stop` is set
-// (from another thread), no further file is unpacked: the result is Failed with an empty error.
+// Record names that would leave the destination, and names of links already there, are refused.
+// The size of each file unpacked is added to `counter` when given. Files written before a failure
+// stay on disk. Once `stop` is set (from another thread), no further file is unpacked: the result
+// is Failed with an empty error.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
                                 ByteCounter* counter, const std::atomic<bool>* stop = nullptr);
 

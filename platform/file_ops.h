@@ -26,6 +26,9 @@ struct FileInfo {
 
 // Whether the file or folder is there.
 bool PathExists(const char* path);
+// Whether path is itself a symbolic link or, on Windows, any reparse point (a
+// junction, a mount point), whatever it leads to.
+bool IsLink(const char* path);
 // Whether path is a folder that can be listed. When it cannot, a diagnostic
 // line goes to the error stream (the test is also used on paths expected to
 // be absent, so the line is not an error).

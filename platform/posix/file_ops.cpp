@@ -33,6 +33,11 @@ bool PathExists(const char* path) {
     return access(nativePath(path).text(), F_OK) == 0;
 }
 
+bool IsLink(const char* path) {
+    struct stat status;
+    return path && lstat(nativePath(path).text(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
 bool RenamePath(const char* from, const char* to) {
     if (!from || !to || SameFile(from, to)) return false;
     TextBuffer source = nativePath(from), target = nativePath(to);

@@ -27,6 +27,12 @@ bool PathExists(const char* path) {
     return path && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsLink(const char* path) {
+    DWORD attributes = path ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 bool RenamePath(const char* from, const char* to) {
     // Without flags the move stays within one volume and never replaces.
     return from && to && !SameFile(from, to) && MoveFileExA(from, to, 0) != 0;
