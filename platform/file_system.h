@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "params/text_buffer.h"
+
 // The system calls the file and folder operations are built from; each
 // platform defines them.
 
@@ -14,5 +16,9 @@ bool systemMakeNormal(const char* path);
 int64_t systemFileSize(const char* path);
 // Creates one folder; false when anything is already there.
 bool systemCreateFolder(const char* path);
+// The system's own absolute form of an existing path: relative parts, ".",
+// "..", doubled separators and (on Windows) short names resolved, and on
+// POSIX links too; false when nothing is there.
+bool systemResolvePath(const char* path, TextBuffer& resolved);
 // Removes an empty folder, or a link to a folder.
 bool systemRemoveFolder(const char* path);

@@ -31,11 +31,35 @@ bool isInsideFolder(const char* path, const char* folder) {
     return i > 0 && (isSeparator(folder[i - 1]) || isSeparator(path[i]));
 }
 
+// The absolute form of path, so that two texts for one folder compare equal:
+// the longest part that exists is resolved by the system, the rest is appended
+// with "." and ".." applied. A path of which nothing resolves stays as it is.
+TextBuffer resolvedPath(const char* path) {
+    std::vector<TextBuffer> rest;  // the components below the resolved part, innermost first
+    TextBuffer current(path), resolved;
+    while (!systemResolvePath(current.text(), resolved)) {
+        TextBuffer parent = ParentPath(current.text());
+        if (parent.empty() || std::strcmp(parent.text(), current.text()) == 0)
+            return TextBuffer(path);
+        rest.push_back(BaseName(current.text()));
+        current = std::move(parent);
+    }
+    for (auto name = rest.rbegin(); name != rest.rend(); ++name) {
+        if (std::strcmp(name->text(), "..") == 0)
+            resolved = ParentPath(resolved.text());
+        else if (!name->empty() && std::strcmp(name->text(), ".") != 0)
+            resolved.appendPath(name->text());
+    }
+    return resolved;
+}
+
 // A copy onto itself, or into its own subtree, would never end (or would
-// read what it is writing).
+// read what it is writing). The paths are compared resolved: "a\.\b",
+// "a\\b" or a short name would otherwise pass for another folder than "a\b".
 bool copyAllowed(const char* source, const char* destination) {
-    return source && destination && !SameFile(source, destination) &&
-           !isInsideFolder(destination, source);
+    if (!source || !destination) return false;
+    TextBuffer from = resolvedPath(source), to = resolvedPath(destination);
+    return !SameFile(from.text(), to.text()) && !isInsideFolder(to.text(), from.text());
 }
 
 }  // namespace

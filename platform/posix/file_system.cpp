@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 #include "platform/posix/native_path.h"
 
@@ -77,6 +78,14 @@ bool systemMakeNormal(const char* path) {
 int64_t systemFileSize(const char* path) {
     struct stat status;
     return stat(nativePath(path).text(), &status) == 0 ? status.st_size : -1;
+}
+
+bool systemResolvePath(const char* path, TextBuffer& resolved) {
+    char* real = realpath(nativePath(path).text(), nullptr);
+    if (!real) return false;
+    resolved.assign(real);
+    std::free(real);
+    return true;
 }
 
 bool systemCreateFolder(const char* path) {

@@ -126,5 +126,14 @@ TEST(CopyFolder, MissingEndsAndCopiesIntoItself) {
     EXPECT_FALSE(
         CopySubfolder((dir / "src").c_str(), (dir.path + "\\Src\\sub\\copy").c_str(), nullptr));
     EXPECT_FALSE(dir.exists("src/sub/copy"));
+    // Other texts for the same subtree.
+    for (const char* inside : {"/./src/sub/copy", "//src//copy", "/src/sub/../copy", "/x/../src/c"})
+        EXPECT_FALSE(CopySubfolder((dir / "src").c_str(), (dir.path + inside).c_str(), nullptr))
+            << inside;
+    EXPECT_FALSE(dir.exists("src/sub/copy"));
+    EXPECT_FALSE(dir.exists("src/copy"));
+    EXPECT_FALSE(dir.exists("src/c"));
     EXPECT_TRUE(CopySubfolder((dir / "src").c_str(), (dir / "src2").c_str(), nullptr));
+    EXPECT_TRUE(CopySubfolder((dir / "src").c_str(), (dir.path + "/src/../src3").c_str(), nullptr));
+    EXPECT_EQ(dir.read("src3/a.txt"), "aaa");
 }
