@@ -27,39 +27,31 @@ protected:
         EXPECT_NE(run.err.find(culprit), std::string::npos) << run.err;
         EXPECT_FALSE(scratch.exists("setup.exe"));
     }
+    // A product holding one file of that name is refused for culprit.
+    void expectNameRefused(const std::string& name, const std::string& culprit) {
+        scratch.write("product/" + name, "x");
+        expectRefused(culprit);
+        fs::remove(scratch / ("product/" + name));
+    }
     ScratchFolder scratch;
 };
 
 }  // namespace
 
 TEST_F(UnusualInputs, NamesWithBytesBelowElevenOrThatTheInstallerRefuses) {
-    scratch.write("product/tab\there.txt", "x");
-    expectRefused("the byte 0x09");
-    fs::remove(scratch / "product/tab\there.txt");
-    scratch.write("product/back\\slash.txt", "x");
-    expectRefused("back\\slash.txt: the installer refuses this name");
-    fs::remove(scratch / "product/back\\slash.txt");
-    scratch.write("product/ ", "x");
-    expectRefused("the name is blank");
+    expectNameRefused("tab\there.txt", "the byte 0x09");
+    expectNameRefused("back\\slash.txt", "back\\slash.txt: the installer refuses this name");
+    expectNameRefused(" ", "the name is blank");
 }
 
 TEST_F(UnusualInputs, NamesWindowsCannotTellApart) {
     scratch.write("product/Readme.txt", "1");
-    scratch.write("product/README.TXT", "2");
-    expectRefused("Windows cannot tell this name from");
-    fs::remove(scratch / "product/README.TXT");
+    expectNameRefused("README.TXT", "Windows cannot tell this name from");
     // Windows drops a trailing dot or blank: "a." and "b " would be the files "a" and "b".
-    scratch.write("product/a.", "x");
-    expectRefused("a.: the name ends in a dot or blank");
-    fs::remove(scratch / "product/a.");
-    scratch.write("product/b ", "x");
-    expectRefused("b : the name ends in a dot or blank");
-    fs::remove(scratch / "product/b ");
-    for (const char* device : {"CON", "nul", "COM1", "AUX.log", "con.txt"}) {
-        scratch.write(std::string("product/") + device, "x");
-        expectRefused(std::string(device) + ": the name is a device name on Windows");
-        fs::remove(scratch / (std::string("product/") + device));
-    }
+    expectNameRefused("a.", "a.: the name ends in a dot or blank");
+    expectNameRefused("b ", "b : the name ends in a dot or blank");
+    for (const std::string device : {"CON", "nul", "COM1", "AUX.log", "con.txt"})
+        expectNameRefused(device, device + ": the name is a device name on Windows");
     // Names that only begin like a device are ordinary.
     scratch.write("product/CONSOLE.txt", "x");
     scratch.write("product/COM10", "x");
