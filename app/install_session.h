@@ -2,12 +2,23 @@
 
 #include <memory>
 
+#include "params/text_buffer.h"
+#include "ui/data_list.h"
+
 struct Package;
+class WizardView;
 
-// The start value of the process-wide shortcut mode, used when the root package sets no "MdeInst".
-const int defaultShortcutMode = 1;
+// The wizard's pages, in the order Next walks them.
+enum WizardPage {
+    pageLicence = 0,
+    pageProducts = 1,
+    pageComponents = 2,
+    pageParameters = 3,
+    pageInstalling = 4,
+    pageState = 5,
+};
 
-// The owner of one run: start-up in the constructor, then the wizard as a modal dialog.
+// The owner of one run: start-up in the constructor, then the wizard over its window.
 struct InstallSession {
     InstallSession(int mode, void* parentWindow);
     ~InstallSession();
@@ -18,9 +29,23 @@ struct InstallSession {
     // -1 until a temporary folder is found, 0 when the wizard may run, 1 when the run must stop.
     int startupStatus = -1;
     std::unique_ptr<Package> rootPackage;
+    // The shortcut radios of the products page: 0, 1 or 2, -1 when none is set.
     int shortcutMode = -1;
     // 1 when registry scripts use the 64-bit view (a 64-bit system).
     int use64BitView = 0;
+
+    // The wizard's window, attached while it exists.
+    WizardView* view = nullptr;
+    int currentPage = pageLicence;
+    // The licence radios: 0 accept, 1 refuse, -1 neither.
+    int acceptChoice = -1;
+    // The products, components or parameters of the page shown.
+    CONTROLE_LISTE list;
+    // Whether the user asked for the queued documents and folders to be opened on closing.
+    bool openFoldersChosen = false;
+    bool installSucceeded = false;
+    // The plain text of the last report, which the state page exports.
+    TextBuffer reportText;
 };
 
 // Runs the wizard until the user closes it.

@@ -94,6 +94,10 @@ void CONTROLE_LISTE::selectRow(int row) {
     view_->selectRow(row);
 }
 
+bool CONTROLE_LISTE::rowSelected(int row) {
+    return view_->rowSelected(row);
+}
+
 int CONTROLE_LISTE::hitTest(int& column) {
     int x, y;
     view_->cursor(x, y);

@@ -38,6 +38,7 @@ public:
     const char* getCellText(int row, int column);
     void setCellText(int row, int column, const char* text);
     void selectRow(int row);
+    bool rowSelected(int row);
     // The row under the mouse cursor (or -1); `column` receives the column under it, -1 right of
     // the last one.
     int hitTest(int& column);

@@ -24,6 +24,7 @@ public:
     virtual const char* rowData(int row) = 0;
     // A negative row selects every row.
     virtual void selectRow(int row) = 0;
+    virtual bool rowSelected(int row) = 0;
     // The mouse cursor in the list's client coordinates.
     virtual void cursor(int& x, int& y) = 0;
     // The row at a point, or -1.

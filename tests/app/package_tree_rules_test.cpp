@@ -4,6 +4,7 @@
 #include "app/session_startup.h"
 #include "packages/package.h"
 #include "scratch_folder.h"
+#include "session/stores.h"
 #include "session/translation.h"
 
 TEST(PackageTreeRules, TranslationsMergeSubPackagesFirstAndTheRootLast) {

@@ -90,6 +90,10 @@ void ReportListView::selectRow(int row) {
     send(LVM_SETITEMSTATE, row, &item);  // row -1: every row
 }
 
+bool ReportListView::rowSelected(int row) {
+    return SendMessageA(control_, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0;
+}
+
 void ReportListView::cursor(int& x, int& y) {
     POINT point;
     GetCursorPos(&point);

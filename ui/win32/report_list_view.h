@@ -22,6 +22,7 @@ public:
     void readCell(int row, int column, TextBuffer& text) override;
     const char* rowData(int row) override;
     void selectRow(int row) override;
+    bool rowSelected(int row) override;
     void cursor(int& x, int& y) override;
     int rowAt(int x, int y) override;
 

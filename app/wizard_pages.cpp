@@ -1,0 +1,269 @@
+#include "app/wizard_pages.h"
+
+#include <cstring>
+
+#include "app/install_session.h"
+#include "app/product_list.h"
+#include "app/report.h"
+#include "app/work_folder.h"
+#include "packages/package.h"
+#include "params/file_stream.h"
+#include "params/variable_store.h"
+#include "platform/programs.h"
+#include "platform/registry_key.h"
+#include "platform/system_info.h"
+#include "script/program_commands.h"
+#include "session/stores.h"
+#include "session/translation.h"
+#include "ui/file_dialogs.h"
+#include "ui/wizard_view.h"
+
+namespace {
+
+const int shortcutRadios[] = {controlSharedShortcuts, controlPrivateShortcuts, controlPrivateAll};
+// What every page starts from: the controls that only some pages show.
+const int pageControls[] = {controlList,     controlInstruction, controlRichText,
+                            controlAccept,   controlRefuse,      controlPrevious,
+                            controlProgress, controlSharedShortcuts, controlPrivateShortcuts,
+                            controlPrivateAll, controlOpenFolders};
+
+// The position of the checked radio of a group, -1 when none is.
+int checkedRadio(WizardView& view, const int* ids, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (view.isChecked(ids[i])) return i;
+    }
+    return -1;
+}
+
+void setRadios(WizardView& view, const int* ids, int count, int choice) {
+    for (int i = 0; i < count; ++i) view.setChecked(ids[i], i == choice);
+}
+
+void readControls(InstallSession& session) {
+    WizardView& view = *session.view;
+    const int licenceRadios[] = {controlAccept, controlRefuse};
+    session.acceptChoice = checkedRadio(view, licenceRadios, 2);
+    session.shortcutMode = checkedRadio(view, shortcutRadios, 3);
+    session.use64BitView = view.isChecked(control64Bit) ? 1 : 0;
+    session.openFoldersChosen = view.isChecked(controlOpenFolders);
+}
+
+void show(WizardView& view, int id, const char* text) {
+    view.setControlText(id, translate(text));
+    view.showControl(id, true);
+}
+
+// A refused change leaves the package as it was; the list then shows the package's real state
+// the next time the page is laid out.
+void applyRowSelections(InstallSession& session) {
+    for (int row = 0; row < session.list.rowCount(); ++row) {
+        Package* package = findPackage(*session.rootPackage, session.list.getRowData(row));
+        if (package) package->setSelected(session.list.rowSelected(row) ? 1 : 0);
+    }
+}
+
+void leavePage(InstallSession& session) {
+    if (session.currentPage == pageProducts) ShortcutMode() = session.shortcutMode;
+    if (session.currentPage == pageProducts || session.currentPage == pageComponents) {
+        applyRowSelections(session);
+    }
+}
+
+// A "FIGE64BITS" of 32 or 64 fixes the registry view whatever the check box says.
+void apply64BitMode(InstallSession& session) {
+    ParamNode* fixed = session.rootPackage->varTree.find("FIGE64BITS");
+    if (fixed) {
+        int bits = session.rootPackage->varTree.integerOf("FIGE64BITS");
+        if (bits == 32) session.use64BitView = 0;
+        if (bits == 64) session.use64BitView = 1;
+    }
+    setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
+    setRegistryView64(session.use64BitView != 0);
+    session.view->showControl(control64Bit, false);
+}
+
+void showLicencePage(InstallSession& session) {
+    WizardView& view = *session.view;
+    view.setCaption(translate("Contrat de licence"));
+    view.showControl(controlRichText, true);
+    show(view, controlAccept, "J'accepte le contrat");
+    show(view, controlRefuse, "Je n'accepte pas le contrat");
+    bool fixed = session.rootPackage->varTree.find("FIGE64BITS") != nullptr;
+    if (!fixed && OsBits() == 64) view.showControl(control64Bit, true);
+}
+
+void showListPage(InstallSession& session, int step, int& skip) {
+    WizardView& view = *session.view;
+    bool products = session.currentPage == pageProducts;
+    if (products && session.rootPackage->varTree.integerOf("MdeInst") >= 0 &&
+        HasAllUsersFolders()) {
+        for (int id : shortcutRadios) view.showControl(id, true);
+    }
+    view.setCaption(translate(products ? "Produits \xE0 installer"
+                                       : "Composants des produits s\xE9lectionn\xE9s"));
+    show(view, controlInstruction,
+         products ? "S\xE9lectionnez les produits \xE0 installer"
+                  : "S\xE9lectionnez les composants \xE0 installer");
+    view.showControl(controlList, true);
+    view.showControl(controlPrevious, true);
+    fillProductList(session.list, *session.rootPackage, session.currentPage);
+    if (step != 0 && session.list.rowCount() == 0) skip = step;
+}
+
+void showParameterPage(InstallSession& session) {
+    WizardView& view = *session.view;
+    view.setCaption(translate("Environnement d'installation"));
+    show(view, controlInstruction,
+         "Renseignez les param\xE8tres d'installation; clic droit sur un chemin pour une saisie "
+         "manuelle\nAvant de valider, il est conseill\xE9 de fermer les applications ouvertes");
+    view.showControl(controlList, true);
+    view.showControl(controlPrevious, true);
+    view.setControlText(controlNext, translate("Installer..."));
+    session.list.clear(true);
+}
+
+void showInstallingPage(InstallSession& session) {
+    WizardView& view = *session.view;
+    view.setCaption(translate("Installation en cours..."));
+    view.showControl(controlNext, false);
+    view.showControl(controlProgress, true);
+}
+
+void showStatePage(InstallSession& session) {
+    WizardView& view = *session.view;
+    view.setCaption(translate("Etat de l'installation"));
+    view.enableControl(controlNext, true);
+    view.setControlText(controlNext, translate("Exporter..."));
+    view.showControl(controlNext, !session.installSucceeded);
+    view.setControlText(controlCancel, translate("Fermer"));
+    view.showControl(controlRichText, true);
+    int queued = OpenList().childCount();
+    if (queued > 0) {
+        TextBuffer text(translate("Ouvrir les "));
+        text.appendInt(queued);
+        text.append(translate(" dossier(s) demand\xE9(s)"));
+        show(view, controlOpenFolders, text.text());
+        view.setChecked(controlOpenFolders, session.installSucceeded);
+    }
+}
+
+// The report as a text file of the user's choice, opened once written.
+void exportReport(InstallSession& session) {
+    TextBuffer path;
+    if (!FileDialog(FileDialogKind::save, "TXT (*.txt)|*.txt||", "buginstall.txt", nullptr,
+                    nullptr, path)) {
+        return;
+    }
+    OutFileStream file(path.text());
+    file << session.reportText;
+    if (file.close()) ShellOpen(path.text(), nullptr);
+}
+
+void stopReport(InstallSession& session) {
+    if (ErrorList().children()) {
+        showReport(session, translate("ARRET SCRIPT"),
+                   translate("L'installation ne peut pas s'effectuer sur votre poste"), true);
+    } else {
+        showReport(session, translate("ARRET UTILISATEUR"),
+                   translate("L'installation a \xE9t\xE9 interrompue"), true);
+    }
+}
+
+// Closing from the state page: the queued items open when asked for, and the work folder goes
+// through the one removal that checks this run created it.
+void closeWizard(InstallSession& session) {
+    readControls(session);
+    if (session.openFoldersChosen) openQueuedItems();
+    if (session.startupStatus >= 0) removeWorkFolder();
+    session.view->close();
+}
+
+}  // namespace
+
+void startWizard(InstallSession& session, WizardView& view) {
+    session.view = &view;
+    session.list.attach(&view.list());
+    const int licenceRadios[] = {controlAccept, controlRefuse};
+    setRadios(view, licenceRadios, 2, session.acceptChoice);
+    setRadios(view, shortcutRadios, 3, session.shortcutMode);
+    view.setChecked(control64Bit, session.use64BitView != 0);
+    navigate(session, 0);
+    updateNextButton(session);
+}
+
+void navigate(InstallSession& session, int step) {
+    int skip;
+    showPage(session, step, skip);
+    TextBuffer recorded;
+    bool anyRecorded = false;
+    while (skip != 0) {
+        if (!anyRecorded || std::strcmp(recorded.text(), Language().text()) != 0) {
+            session.rootPackage->writeLanguage(Language().text());
+            recorded = Language();
+            anyRecorded = true;
+        }
+        showPage(session, skip, skip);
+    }
+}
+
+void showPage(InstallSession& session, int step, int& skip) {
+    skip = 0;
+    readControls(session);
+    leavePage(session);
+    int page = session.currentPage + step;
+    session.currentPage = page < pageLicence ? pageLicence : page > pageState ? pageState : page;
+
+    WizardView& view = *session.view;
+    for (int id : pageControls) view.showControl(id, false);
+    view.setControlText(controlNext, translate("Suite >>"));
+    view.setControlText(controlCancel, translate("Annuler"));
+    view.setControlText(controlPrevious, translate("<< Pr\xE9" "c\xE9" "dent"));
+    apply64BitMode(session);
+
+    switch (session.currentPage) {
+    case pageLicence: showLicencePage(session); break;
+    case pageProducts:
+    case pageComponents: showListPage(session, step, skip); break;
+    case pageParameters: showParameterPage(session); break;
+    case pageInstalling: showInstallingPage(session); break;
+    default: showStatePage(session); break;
+    }
+}
+
+void updateNextButton(InstallSession& session) {
+    readControls(session);
+    bool enabled = true;
+    if (session.currentPage == pageLicence) enabled = session.acceptChoice == 0;
+    if (session.currentPage == pageProducts) {
+        enabled = false;
+        for (int row = 0; row < session.list.rowCount(); ++row) {
+            if (session.list.rowSelected(row)) enabled = true;
+        }
+    }
+    session.view->enableControl(controlNext, enabled);
+}
+
+void onNext(InstallSession& session) {
+    if (session.currentPage == pageState) {
+        exportReport(session);
+        return;
+    }
+    navigate(session, 1);
+    // Errors of the parameters' initial scripts end the run before it starts.
+    if (ErrorList().children() && session.currentPage == pageParameters) {
+        showReport(session, "ARRET SCRIPT",
+                   translate("L'installation ne peut pas s'effectuer sur votre poste"), true);
+    }
+}
+
+void onPrevious(InstallSession& session) {
+    navigate(session, -1);
+}
+
+void onCancel(InstallSession& session) {
+    if (session.currentPage == pageState) {
+        closeWizard(session);
+    } else {
+        stopReport(session);
+    }
+}
