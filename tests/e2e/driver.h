@@ -16,12 +16,16 @@ struct RunningProgram {
 bool startProgram(RunningProgram& program, const std::string& commandLine,
                   const std::string& folder = "");
 
+// The timeouts only stop a program that hangs: a 32-bit program started through an emulated Wine
+// loader takes tens of seconds to show its first window.
+const int hangTimeoutMs = 300000;
+
 // The visible top-level windows of the program (message boxes and dialogs included).
 std::vector<HWND> programWindows(const RunningProgram& program);
 
 // Waits for a visible window of the program with exactly this caption; null after the timeout.
 HWND waitForWindow(const RunningProgram& program, const std::string& caption,
-                   int timeoutMs = 20000);
+                   int timeoutMs = hangTimeoutMs);
 
 std::string windowText(HWND window);
 // The message text of a standard message box.
@@ -31,12 +35,12 @@ void pressButton(HWND window, int controlId);
 
 // Waits for the end of the program and returns its exit code (0xFFFFFFFF after the timeout,
 // when the program is killed).
-DWORD waitForExit(RunningProgram& program, int timeoutMs = 60000);
+DWORD waitForExit(RunningProgram& program, int timeoutMs = hangTimeoutMs);
 
 // Waits for the end of the program like waitForExit, noting the largest number of visible windows
 // it had at any one time.
 DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows,
-                                 int timeoutMs = 60000);
+                                 int timeoutMs = hangTimeoutMs);
 
 // Runs a command line to its end and returns its exit code.
 DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");

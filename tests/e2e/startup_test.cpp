@@ -30,7 +30,7 @@ std::vector<StartupMessage> runThroughMessages(const std::string& program,
         seen.push_back({windowText(box), messageBoxText(box), programWindows(run).size()});
         pressButton(box, IDOK);
     }
-    EXPECT_NE(0xFFFFFFFFu, waitForExit(run, 20000));
+    EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
     seen.resize(captions.size());
     return seen;
 }

@@ -21,8 +21,9 @@ std::string sleeper(int milliseconds, const std::string& marker) {
     return "\"" SLEEPER_PATH "\" " + std::to_string(milliseconds) + " \"" + marker + "\"";
 }
 
+// Generous: a program start may take seconds on a slow or emulated machine.
 bool appears(const ScratchFolder& dir, const std::string& name) {
-    for (int i = 0; i < 200 && !dir.exists(name); ++i)
+    for (int i = 0; i < 1200 && !dir.exists(name); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return dir.exists(name);
 }
@@ -37,13 +38,18 @@ TEST(StartProgram, WaitsForTheEndOfTheProgram) {
     EXPECT_EQ(dir.read("done.txt"), "done");
 }
 
-TEST(StartProgram, WithoutWaitingReturnsAtOnceAndRunsInItsFolder) {
+// "At once" is measured against the child's own run time, never against a fixed bound: starting a
+// process may take seconds on a slow machine.
+TEST(StartProgram, WithoutWaitingReturnsBeforeTheProgramEnds) {
     ScratchFolder dir("start-nowait");
-    Clock::time_point start = Clock::now();
-    EXPECT_TRUE(StartProgram(sleeper(1500, "later.txt").c_str(), false, dir.path.c_str()));
-    EXPECT_LT(millisecondsSince(start), 1000);
+    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "later.txt").c_str(), false, ""));
     EXPECT_FALSE(dir.exists("later.txt"));
-    EXPECT_TRUE(appears(dir, "later.txt"));
+}
+
+TEST(StartProgram, RunsInItsStartFolder) {
+    ScratchFolder dir("start-folder");
+    EXPECT_TRUE(StartProgram(sleeper(0, "here.txt").c_str(), false, dir.path.c_str()));
+    EXPECT_TRUE(appears(dir, "here.txt"));
 }
 
 TEST(StartProgram, WaitEndsWhenStopped) {
@@ -54,9 +60,9 @@ TEST(StartProgram, WaitEndsWhenStopped) {
         stop = true;
     });
     Clock::time_point start = Clock::now();
-    EXPECT_TRUE(StartProgram(sleeper(2500, dir / "never.txt").c_str(), true, "  ", &stop));
+    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "never.txt").c_str(), true, "  ", &stop));
     canceller.join();
-    EXPECT_LT(millisecondsSince(start), 1500);
+    EXPECT_LT(millisecondsSince(start), 6000);
     EXPECT_FALSE(dir.exists("never.txt"));
 }
 

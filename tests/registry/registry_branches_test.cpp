@@ -5,6 +5,7 @@
 #include <string>
 
 #include "captured_diagnostics.h"
+#include "process_bits.h"
 #include "platform/registry_key.h"
 #include "platform/system_info.h"
 #include "test_keys.h"
@@ -100,7 +101,8 @@ TEST(RegistryBranches, CloneRefusesOverlappingBranches) {
     EXPECT_EQ(dump(test / "AB"), dump(test / "A"));
 }
 
-TEST(RegistryBranches, TheSwitchChoosesTheViewForWritingAndDeleting) {
+TEST(RegistryBranches, Wow64SwitchChoosesTheViewForWritingAndDeleting) {
+    SKIP_UNLESS_32BIT_PROCESS();
     TestKey test("HKEY_LOCAL_MACHINE\\Software");
     uint32_t type;
     std::string bytes;

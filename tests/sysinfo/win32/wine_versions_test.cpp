@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/system_info.h"
+#include "process_bits.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -83,6 +84,7 @@ TEST(WineVersionChild, DISABLED_Report) {
 }
 
 TEST(WineVersions, AWow64ProcessReports64Bits) {
+    SKIP_UNLESS_32BIT_PROCESS();
     char folder[MAX_PATH];
     bool wow64 = GetSystemWow64DirectoryA(folder, MAX_PATH) != 0;
     EXPECT_EQ(OsBits(), wow64 ? 64 : 32);
