@@ -1,8 +1,30 @@
 #include "app/install_session.h"
 
 #include "app/session_startup.h"
+#include "app/wizard_pages.h"
 #include "app/work_folder.h"
 #include "packages/package.h"
+#include "ui/wizard_view.h"
+#include "ui/wizard_window.h"
+
+namespace {
+
+// The window's events, each to its handler of the page logic.
+struct SessionEvents : WizardEvents {
+    explicit SessionEvents(InstallSession& session) : session(session) {}
+    void opened(WizardView& view) override { startWizard(session, view); }
+    void clicked(int id) override {
+        if (id == controlNext) onNext(session);
+        if (id == controlCancel) onCancel(session);
+        if (id == controlPrevious) onPrevious(session);
+        if (id == controlAccept || id == controlRefuse) updateNextButton(session);
+    }
+    void listSelectionChanged() override { updateNextButton(session); }
+
+    InstallSession& session;
+};
+
+}  // namespace
 
 InstallSession::InstallSession(int mode, void* parentWindow) : mode(mode) {
     startSession(*this);
@@ -10,7 +32,12 @@ InstallSession::InstallSession(int mode, void* parentWindow) : mode(mode) {
 
 InstallSession::~InstallSession() = default;
 
-// The wizard's window comes later; until then a successful start-up only tidies up after itself.
-void runWizard(InstallSession&) {
+// Closing from the state page removes the work folder; however else the window ended (the
+// system's session ending, for one), the run leaves no work folder behind either.
+void runWizard(InstallSession& session) {
+    SessionEvents events(session);
+    runWizardWindow(events);
+    session.list.attach(nullptr);
+    session.view = nullptr;
     removeWorkFolder();
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+class WizardView;
+
+// What the wizard's window reports to the page logic that drives it.
+class WizardEvents {
+public:
+    virtual ~WizardEvents() = default;
+    // The window exists; its controls can be laid out for the first page.
+    virtual void opened(WizardView& view) = 0;
+    // A click on a button or radio button, by control id; Cancel (2) also for the close box and
+    // Escape.
+    virtual void clicked(int id) = 0;
+    virtual void listSelectionChanged() = 0;
+};
+
+// Shows the wizard's window (dialog 102) until the page logic closes it. Where there is no
+// window system (the native builds) it returns at once.
+void runWizardWindow(WizardEvents& events);
