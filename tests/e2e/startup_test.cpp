@@ -39,6 +39,18 @@ StartupMessage runToMessage(const std::string& program, const std::string& capti
     return runThroughMessages(program, {caption})[0];
 }
 
+// Leaves the wizard the only way its window allows: Cancel leads to the state page, whose
+// "Fermer" ends the run.
+void closeWizard(RunningProgram& run) {
+    HWND wizard = waitForWindow(run, "Contrat de licence");
+    ASSERT_NE(nullptr, wizard);
+    pressButton(wizard, IDCANCEL);
+    EXPECT_EQ("Etat de l'installation", windowText(wizard));
+    EXPECT_EQ("Fermer", windowText(GetDlgItem(wizard, IDCANCEL)));
+    pressButton(wizard, IDCANCEL);
+    EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
+}
+
 struct Startup : ::testing::Test {
     TestFolder temp{"startup-temp"};
     TestFolder programs{"startup-programs"};
@@ -91,18 +103,29 @@ TEST_F(Startup, MissingInstallDescription) {
     EXPECT_EQ("Erreur, librairie introuvable : INSTALLE", seen.text);
 }
 
-TEST_F(Startup, ProgramWithoutPayloadRemovesItsWorkFolder) {
+// The wizard opens on the licence; Cancel leads to the state page, whose "Fermer" ends the run
+// and takes the work folder away.
+TEST_F(Startup, ProgramWithoutPayloadRunsTheWizardAndRemovesItsWorkFolder) {
     std::string stub = program(fileBytes(STUB_PATH));
     RunningProgram run;
     ASSERT_TRUE(startProgram(run, quotedPath(stub)));
-    EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
+    HWND wizard = waitForWindow(run, "Contrat de licence");
+    ASSERT_NE(nullptr, wizard);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(wizard, IDOK)));
+    pressButton(wizard, 1001);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(wizard, IDOK)));
+    EXPECT_FALSE(temp.isEmpty());
+    closeWizard(run);
     EXPECT_TRUE(temp.isEmpty());
 }
 
+// Without payload there is no model to write: the model modes run the wizard too.
 TEST_F(Startup, ProgramWithoutPayloadInAModelModeLeavesItsFolderAlone) {
     std::string stub = program(fileBytes(STUB_PATH));
     writeFile(programs.path + "\\precious.txt", "keep me");
-    EXPECT_NE(0xFFFFFFFFu, runToEnd(quotedPath(stub) + " /1", programs.path));
+    RunningProgram run;
+    ASSERT_TRUE(startProgram(run, quotedPath(stub) + " /1", programs.path));
+    closeWizard(run);
     EXPECT_EQ("keep me", fileBytes(programs.path + "\\precious.txt"));
 }
 
