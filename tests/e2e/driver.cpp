@@ -101,3 +101,12 @@ DWORD runToEnd(const std::string& commandLine, const std::string& folder) {
     if (!startProgram(program, commandLine, folder)) return 0xFFFFFFFF;
     return waitForExit(program);
 }
+
+DWORD closeWizard(RunningProgram& program) {
+    HWND wizard = waitForWindow(program, "Contrat de licence");
+    if (!wizard) return 0xFFFFFFFF;
+    pressButton(wizard, IDCANCEL);
+    if (windowText(wizard) != "Etat de l'installation") return 0xFFFFFFFF;
+    pressButton(wizard, IDCANCEL);
+    return waitForExit(program);
+}

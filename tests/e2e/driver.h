@@ -42,5 +42,10 @@ DWORD waitForExit(RunningProgram& program, int timeoutMs = hangTimeoutMs);
 DWORD waitForExitWatchingWindows(RunningProgram& program, size_t& mostWindows,
                                  int timeoutMs = hangTimeoutMs);
 
+// Leaves the wizard the only way its window allows, Cancel to the state page and then "Fermer",
+// and waits for the end of the program; its exit code as waitForExit gives it (0xFFFFFFFF when the
+// wizard did not show as expected).
+DWORD closeWizard(RunningProgram& program);
+
 // Runs a command line to its end and returns its exit code.
 DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");

@@ -24,7 +24,10 @@ TEST(Stub, OtherCommandLinesAreNotTheSizeQuery) {
     TestFolder temp("notsizequery");
     temp.useAsTemporaryFolder();
     for (const char* arguments : {" /S", " /3", " -x", "", " /0"}) {
-        EXPECT_NE(static_cast<DWORD>(STUB_SIZE), runToEnd(quotedPath(STUB_PATH) + arguments))
-            << "arguments:" << arguments;
+        RunningProgram run;
+        ASSERT_TRUE(startProgram(run, quotedPath(STUB_PATH) + arguments));
+        DWORD code = closeWizard(run);
+        EXPECT_NE(0xFFFFFFFFu, code) << "arguments:" << arguments;
+        EXPECT_NE(static_cast<DWORD>(STUB_SIZE), code) << "arguments:" << arguments;
     }
 }
