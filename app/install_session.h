@@ -5,6 +5,7 @@
 #include "params/text_buffer.h"
 #include "ui/data_list.h"
 
+struct Bitmap;
 struct Package;
 class WizardView;
 
@@ -39,6 +40,8 @@ struct InstallSession {
     int currentPage = pageLicence;
     // The licence radios: 0 accept, 1 refuse, -1 neither.
     int acceptChoice = -1;
+    // The logo drawn at the top of the window: the page's own, else the common one (cached).
+    Bitmap* logoPicture = nullptr;
     // The products, components or parameters of the page shown.
     CONTROLE_LISTE list;
     // Whether the user asked for the queued documents and folders to be opened on closing.

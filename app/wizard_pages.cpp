@@ -3,22 +3,31 @@
 #include <cstring>
 
 #include "app/install_session.h"
+#include "app/install_variables.h"
+#include "app/parameter_list.h"
 #include "app/product_list.h"
 #include "app/report.h"
 #include "app/work_folder.h"
 #include "packages/package.h"
 #include "params/file_stream.h"
 #include "params/variable_store.h"
+#include "platform/file_ops.h"
+#include "platform/path_names.h"
 #include "platform/programs.h"
 #include "platform/registry_key.h"
 #include "platform/system_info.h"
 #include "script/program_commands.h"
 #include "session/stores.h"
 #include "session/translation.h"
+#include "ui/bitmap.h"
 #include "ui/file_dialogs.h"
+#include "ui/licence_text.h"
 #include "ui/wizard_view.h"
 
 namespace {
+
+// The brand that the built-in licence names where it says "${SOCIETE}".
+const char brandName[] = "Korvane";
 
 const int shortcutRadios[] = {controlSharedShortcuts, controlPrivateShortcuts, controlPrivateAll};
 // What every page starts from: the controls that only some pages show.
@@ -64,9 +73,28 @@ void applyRowSelections(InstallSession& session) {
 
 void leavePage(InstallSession& session) {
     if (session.currentPage == pageProducts) ShortcutMode() = session.shortcutMode;
+    if (session.currentPage == pageParameters) storeParameterValues(session.list);
     if (session.currentPage == pageProducts || session.currentPage == pageComponents) {
         applyRowSelections(session);
     }
+}
+
+// The page's own logo, else the common one, else the logo shown so far.
+void chooseLogo(InstallSession& session) {
+    TextBuffer name("logosct");
+    name.appendInt(session.currentPage);
+    name.append(".bmp");
+    TextBuffer path = JoinPath(InstallFolder().text(), name.text());
+    if (!PathExists(path.text())) path = JoinPath(InstallFolder().text(), "logosct.bmp");
+    if (!PathExists(path.text())) return;
+    session.logoPicture = getBitmap(path.text(), true);
+    session.view->redraw();
+}
+
+// The registry view that scripts see. The licence and parameter pages rebuild the variables after
+// the view is chosen, so they set it again: the rebuilt store would otherwise lack it.
+void setRegistryBits(InstallSession& session) {
+    setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
 }
 
 // A "FIGE64BITS" of 32 or 64 fixes the registry view whatever the check box says.
@@ -77,14 +105,20 @@ void apply64BitMode(InstallSession& session) {
         if (bits == 32) session.use64BitView = 0;
         if (bits == 64) session.use64BitView = 1;
     }
-    setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
+    setRegistryBits(session);
     setRegistryView64(session.use64BitView != 0);
     session.view->showControl(control64Bit, false);
 }
 
 void showLicencePage(InstallSession& session) {
     WizardView& view = *session.view;
+    TextBuffer licence;
+    builtInLicence(licence);
+    licence.replaceAll("${SOCIETE}", brandName);
+    view.setControlText(controlRichText, licence.text());
     view.setCaption(translate("Contrat de licence"));
+    prepareSystemVariables(*session.rootPackage, true);
+    setRegistryBits(session);
     view.showControl(controlRichText, true);
     show(view, controlAccept, "J'accepte le contrat");
     show(view, controlRefuse, "Je n'accepte pas le contrat");
@@ -112,6 +146,9 @@ void showListPage(InstallSession& session, int step, int& skip) {
 
 void showParameterPage(InstallSession& session) {
     WizardView& view = *session.view;
+    prepareProductVariables(*session.rootPackage, true);
+    setRegistryBits(session);
+    runInitialScripts(*session.rootPackage);
     view.setCaption(translate("Environnement d'installation"));
     show(view, controlInstruction,
          "Renseignez les param\xE8tres d'installation; clic droit sur un chemin pour une saisie "
@@ -119,7 +156,7 @@ void showParameterPage(InstallSession& session) {
     view.showControl(controlList, true);
     view.showControl(controlPrevious, true);
     view.setControlText(controlNext, translate("Installer..."));
-    session.list.clear(true);
+    fillParameterList(session.list);
 }
 
 void showInstallingPage(InstallSession& session) {
@@ -212,6 +249,7 @@ void showPage(InstallSession& session, int step, int& skip) {
     leavePage(session);
     int page = session.currentPage + step;
     session.currentPage = page < pageLicence ? pageLicence : page > pageState ? pageState : page;
+    chooseLogo(session);
 
     WizardView& view = *session.view;
     for (int id : pageControls) view.showControl(id, false);

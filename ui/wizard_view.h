@@ -36,6 +36,8 @@ public:
     virtual void setChecked(int id, bool checked) = 0;
     // The product, component and parameter list (control 1013).
     virtual ListView& list() = 0;
+    // Draws the whole window again at once (a new logo).
+    virtual void redraw() = 0;
     // Ends the modal run of the window.
     virtual void close() = 0;
 };

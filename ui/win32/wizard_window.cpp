@@ -28,6 +28,10 @@ public:
         CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
     ListView& list() override { return list_; }
+    void redraw() override {
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
     void close() override { EndDialog(window_, 0); }
 
 private:

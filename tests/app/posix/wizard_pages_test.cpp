@@ -9,13 +9,20 @@
 #include <string>
 
 #include "app/install_session.h"
+#include "app/install_variables.h"
+#include "app/parameter_list.h"
+#include "app/product_list.h"
 #include "folder_tree.h"
+#include "packages/package.h"
 #include "params/variable_store.h"
+#include "platform/path_names.h"
 #include "platform/posix/fixed_module_path.h"
+#include "platform/registry_key.h"
 #include "recording_list.h"
 #include "scratch_folder.h"
 #include "session/reset.h"
 #include "session/stores.h"
+#include "ui/bitmap.h"
 #include "ui/scripted_responder.h"
 #include "ui/wizard_view.h"
 
@@ -33,6 +40,7 @@ struct RecordingView : WizardView {
     std::string caption;
     RecordingList rows;
     bool closed = false;
+    int redraws = 0;
 
     void setCaption(const char* text) override { caption = text; }
     void showControl(int id, bool shown) override { controls[id].shown = shown; }
@@ -41,6 +49,7 @@ struct RecordingView : WizardView {
     bool isChecked(int id) override { return controls[id].checked; }
     void setChecked(int id, bool checked) override { controls[id].checked = checked; }
     ListView& list() override { return rows; }
+    void redraw() override { ++redraws; }
     void close() override { closed = true; }
 
     // A click on a radio: the others of its group go off.
@@ -181,4 +190,146 @@ TEST_F(Wizard, CancelReportsThenCloseRemovesTheWorkFolder) {
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(treeOf(temp.path).empty());
     EXPECT_TRUE(treeOf(folder.path).count("install.ini"));
+}
+
+namespace {
+
+// A parameter of each kind; the action copies CLICUSR and the text parameter into variables.
+const char parameters[] =
+    "Variable\n+\n"
+    "DOSSIER = \"Dossier\"\n"
+    "TEXTE = \"&Nom\"\n"
+    "CHOIX = \"<un|deux|trois>Choix\"\n"
+    "ACTION = \"*Action\"\n+\nAFFECTE\n+\nVU = \"${CLICUSR}\"\nCOPIE = \"${TEXTE}\"\n-\n-\n"
+    "CASSE = \"<sans fin\"\n"
+    "-\n";
+
+}  // namespace
+
+TEST_F(Wizard, ParameterClicksByKind) {
+    folder.write("install.ini", parameters);
+    folder.write("var.ini", "DOSSIER = \"c:\\\\avant\"\n");
+    auto session = start();
+    onNext(*session);
+    ASSERT_EQ(pageParameters, session->currentPage);
+    auto& rows = view.rows.rows;
+    auto row = [&](const char* name) {
+        for (size_t r = 0; r < rows.size(); ++r) {
+            if (std::string(view.rows.data[r]) == name) return static_cast<int>(r);
+        }
+        return -1;
+    };
+    auto click = [&](const char* name, bool right) {
+        view.rows.cursorX = 1;
+        view.rows.cursorY = 10 * row(name) + 5;
+        parameterClick(*session, right);
+    };
+    ASSERT_EQ(5u, rows.size());
+    EXPECT_EQ("c:\\avant", rows[row("DOSSIER")][0]);
+    EXPECT_EQ("un", rows[row("CHOIX")][0]);
+    EXPECT_EQ("???", rows[row("CASSE")][1]);
+
+    shown.answerChoice("c:\\choisi\\default");
+    click("DOSSIER", false);
+    EXPECT_EQ("c:\\choisi", rows[row("DOSSIER")][0]);
+    shown.answerChoice("d:\\tape");
+    click("DOSSIER", true);
+    EXPECT_EQ("d:\\tape", rows[row("DOSSIER")][0]);
+    // A typed value is kept whole, however long.
+    std::string longValue(300, 'x');
+    shown.answerChoice(longValue.c_str());
+    click("TEXTE", false);
+    EXPECT_STREQ("Saisissez votre valeur", shown.asked.child(2)->value());
+    EXPECT_STREQ("Nom", shown.asked.child(2)->valueOf("text"));
+    for (const char* expected : {"deux", "trois", "un"}) {
+        click("CHOIX", false);
+        EXPECT_EQ(expected, rows[row("CHOIX")][0]);
+    }
+    rows[row("CHOIX")][0] = "DEUX";
+    click("CHOIX", true);
+    EXPECT_EQ("trois", rows[row("CHOIX")][0]);
+
+    click("ACTION", false);
+    EXPECT_STREQ("Oui", VariableStore().valueOf("VU"));
+    EXPECT_EQ(longValue, VariableStore().valueOf("COPIE"));
+    EXPECT_FALSE(isDefined("CLICUSR"));
+    EXPECT_EQ(5u, rows.size());
+
+    // Going back rebuilds the variables: the page shows the defaults again.
+    onPrevious(*session);
+    onNext(*session);
+    EXPECT_EQ("c:\\avant", rows[row("DOSSIER")][0]);
+    EXPECT_EQ("un", rows[row("CHOIX")][0]);
+}
+
+// A product left unselected brings nothing to the later pages: no component, no variable, no
+// picture, no initial script; once selected, its failing initial script stops the run.
+TEST_F(Wizard, OnlySelectedProductsArePrepared) {
+    product("a.cpx", "A");
+    folder.write("a.cpx/c.cpx/install.ini",
+                 "Produit\n+\nTitre = \"C\"\n-\nAttente\n+\nc.bmp = 500\n-\n"
+                 "Variable\n+\nVC = \"&C\"\n-\n");
+    folder.write("b.cpx/install.ini", "Produit\n+\nTitre = \"B\"\nEtatDef = 0\n-\n");
+    folder.write("b.cpx/d.cpx/install.ini",
+                 "Produit\n+\nTitre = \"D\"\n-\nAttente\n+\nd.bmp = 500\n-\n"
+                 "Variable\n+\nVD = \"&D\"\n+\nBIDON\n+\nx = y\n-\n-\n-\n");
+    auto session = start();
+    onNext(*session);
+    onNext(*session);
+    EXPECT_EQ(1, view.rows.rowCount());
+    EXPECT_EQ(0, view.rowTitled("C"));
+    onNext(*session);
+    EXPECT_EQ(pageParameters, session->currentPage);
+    ASSERT_TRUE(isDefined("VC"));
+    EXPECT_FALSE(isDefined("VD"));
+    EXPECT_EQ(1, SlideShowList().childCount());
+    Package* declaring =
+        findPackage(*session->rootPackage, VariableStore().find("VC")->valueOf("IDProd"));
+    EXPECT_STREQ("C", declaring->title.text());
+    EXPECT_EQ(nullptr, ErrorList().children());
+
+    onPrevious(*session);
+    onPrevious(*session);
+    view.rows.selected[view.rowTitled("B")] = true;
+    onNext(*session);
+    onNext(*session);
+    EXPECT_EQ(pageState, session->currentPage);
+    EXPECT_EQ(0u, std::string(session->reportText.text()).find("ARRET SCRIPT"));
+}
+
+TEST_F(Wizard, LogoOfThePageElseTheCommonOne) {
+    folder.write("logosct.bmp", "not a picture");
+    folder.write("logosct3.bmp", "not a picture");
+    auto session = start();
+    ASSERT_NE(nullptr, session->logoPicture);
+    EXPECT_STREQ("logosct.bmp", BaseName(session->logoPicture->path.text()).text());
+    EXPECT_EQ(1, view.redraws);
+    onNext(*session);
+    EXPECT_STREQ("logosct3.bmp", BaseName(session->logoPicture->path.text()).text());
+}
+
+// Shared shortcuts name the all-users folders; the private modes the user's own.
+TEST_F(Wizard, ShortcutModeChoosesTheDesktop) {
+    const char* keys[] = {
+        "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+    const char* names[] = {"Common Desktop", "Desktop"};
+    for (int i = 0; i < 2; ++i) {
+        RegistryKey key;
+        key.setWriteAccess(true);
+        key.openPath(keys[i], true);
+        key.writeValue(names[i], i == 0 ? "c:\\tous" : "c:\\moi", false);
+    }
+    auto session = start();
+    for (int mode : {0, 1, 2}) {
+        ShortcutMode() = mode;
+        prepareSystemVariables(*session->rootPackage, true);
+        EXPECT_STREQ(mode == 0 ? "c:\\tous" : "c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
+    }
+    for (int i = 0; i < 2; ++i) {
+        RegistryKey key;
+        key.setWriteAccess(true);
+        key.openPath(keys[i], true);
+        key.writeValue(names[i], "", false);
+    }
 }
