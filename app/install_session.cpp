@@ -1,5 +1,8 @@
 #include "app/install_session.h"
 
+#include "app/about_box.h"
+#include "app/install_worker.h"
+#include "app/progress_display.h"
 #include "app/session_startup.h"
 #include "app/wizard_pages.h"
 #include "app/work_folder.h"
@@ -20,6 +23,9 @@ struct SessionEvents : WizardEvents {
         if (id == controlAccept || id == controlRefuse) updateNextButton(session);
     }
     void listSelectionChanged() override { updateNextButton(session); }
+    void timerTicked() override { onProgressTimer(session); }
+    void painting() override { paintPictures(session); }
+    void aboutChosen() override { showAboutBox(); }
 
     InstallSession& session;
 };
@@ -33,10 +39,12 @@ InstallSession::InstallSession(int mode, void* parentWindow) : mode(mode) {
 InstallSession::~InstallSession() = default;
 
 // Closing from the state page removes the work folder; however else the window ended (the
-// system's session ending, for one), the run leaves no work folder behind either.
+// system's session ending, for one), the worker is halted first and the run leaves no work
+// folder behind either.
 void runWizard(InstallSession& session) {
     SessionEvents events(session);
     runWizardWindow(events);
+    stopInstallWorker(session);
     session.list.attach(nullptr);
     session.view = nullptr;
     removeWorkFolder();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 
 #include "params/text_buffer.h"
@@ -7,6 +8,8 @@
 
 struct Bitmap;
 struct Package;
+struct ParamCell;
+struct WorkerThread;
 class WizardView;
 
 // The wizard's pages, in the order Next walks them.
@@ -49,6 +52,22 @@ struct InstallSession {
     bool installSucceeded = false;
     // The plain text of the last report, which the state page exports.
     TextBuffer reportText;
+
+    // The installation worker while it exists, and the flag it sets once the scripts have run.
+    WorkerThread* worker = nullptr;
+    std::atomic<bool> workerDone{false};
+    // The pictures drawn over the window: the page's logo, and on the installation page the
+    // slide of slidePosition (an entry of SlideShowList, null before the first).
+    Bitmap* logoPicture = nullptr;
+    Bitmap* slidePicture = nullptr;
+    ParamCell* slidePosition = nullptr;
+    // The progress display's clocks in milliseconds, advanced by 200 at every tick of the
+    // installation page. The first slide starts one tick early, so it stays one tick longer.
+    int32_t slideElapsed = -200;
+    int32_t textElapsed = 0;
+    // When the status line is next due: 2000 after a progress text, 1000 after a data text.
+    int32_t textInterval = 0;
+    bool showDataNext = false;
 };
 
 // Runs the wizard until the user closes it.

@@ -5,6 +5,7 @@
 #include "app/install_session.h"
 #include "app/install_variables.h"
 #include "app/parameter_list.h"
+#include "app/install_worker.h"
 #include "app/product_list.h"
 #include "app/report.h"
 #include "app/work_folder.h"
@@ -164,6 +165,8 @@ void showInstallingPage(InstallSession& session) {
     view.setCaption(translate("Installation en cours..."));
     view.showControl(controlNext, false);
     view.showControl(controlProgress, true);
+    session.slidePosition = SlideShowList().children();
+    startInstallWorker(session);
 }
 
 void showStatePage(InstallSession& session) {
@@ -299,6 +302,7 @@ void onPrevious(InstallSession& session) {
 }
 
 void onCancel(InstallSession& session) {
+    stopInstallWorker(session);
     if (session.currentPage == pageState) {
         closeWizard(session);
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+struct Bitmap;
 class ListView;
 
 // The controls of the wizard's window (dialog 102) by id.
@@ -38,6 +39,9 @@ public:
     virtual ListView& list() = 0;
     // Draws the whole window again at once (a new logo).
     virtual void redraw() = 0;
+    // Draws the picture stretched over the rectangle of control areaId (which the picture
+    // covers, shown or not).
+    virtual void drawPicture(int areaId, const Bitmap& picture) = 0;
     // Ends the modal run of the window.
     virtual void close() = 0;
 };

@@ -12,6 +12,12 @@ public:
     // Escape.
     virtual void clicked(int id) = 0;
     virtual void listSelectionChanged() = 0;
+    // Timer 1, every 200 ms from the window's start.
+    virtual void timerTicked() = 0;
+    // The window is being painted; pictures drawn through the view now go into that painting.
+    virtual void painting() = 0;
+    // The "A propos" item of the system menu.
+    virtual void aboutChosen() = 0;
 };
 
 // Shows the wizard's window (dialog 102) until the page logic closes it. Where there is no

@@ -2,8 +2,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
+
+#include <cstring>
 
 #include "ui/system_responder.h"
+#include "ui/win32/bitmap_drawing.h"
 #include "ui/win32/dialog_state.h"
 #include "ui/win32/report_list_view.h"
 #include "ui/wizard_view.h"
@@ -22,7 +26,13 @@ public:
     void enableControl(int id, bool enabled) override {
         EnableWindow(GetDlgItem(window_, id), enabled);
     }
-    void setControlText(int id, const char* text) override { SetDlgItemTextA(window_, id, text); }
+    void setControlText(int id, const char* text) override {
+        if (id == controlRichText) {
+            streamRichText(text);
+        } else {
+            SetDlgItemTextA(window_, id, text);
+        }
+    }
     bool isChecked(int id) override { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
     void setChecked(int id, bool checked) override {
         CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
@@ -33,11 +43,61 @@ public:
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     void close() override { EndDialog(window_, 0); }
+    void drawPicture(int areaId, const Bitmap& picture) override {
+        RECT area;
+        GetWindowRect(GetDlgItem(window_, areaId), &area);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
+        HDC dc = paintDc ? paintDc : GetDC(window_);
+        SetBkMode(dc, TRANSPARENT);
+        drawBitmap(picture, dc, area.left, area.top, area.right - 1, area.bottom - 1);
+        if (!paintDc) ReleaseDC(window_, dc);
+    }
+
+    // The device context of the painting under way, null between paintings.
+    HDC paintDc = nullptr;
 
 private:
+    struct StreamSource {
+        const char* next;
+        size_t left;
+    };
+    static DWORD CALLBACK readSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+        StreamSource& source = *reinterpret_cast<StreamSource*>(cookie);
+        size_t n = source.left < static_cast<size_t>(wanted) ? source.left : wanted;
+        std::memcpy(buffer, source.next, n);
+        source.next += n;
+        source.left -= n;
+        *given = static_cast<LONG>(n);
+        return 0;
+    }
+    // The rich-text control takes its whole content as a stream: rich text when the text starts
+    // as rich text does, plain text otherwise.
+    void streamRichText(const char* text) {
+        StreamSource source = {text, std::strlen(text)};
+        EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, readSource};
+        WPARAM format = std::strncmp(text, "{\\rtf", 5) == 0 ? SF_RTF : SF_TEXT;
+        SendDlgItemMessageA(window_, controlRichText, EM_STREAMIN, format,
+                            reinterpret_cast<LPARAM>(&stream));
+    }
+
     HWND window_;
     ReportListView list_;
 };
+
+const int programIcon = 128;
+const UINT_PTR progressTimer = 1;
+// The system menu's item that opens the about box; the system keeps the low four bits of a
+// command id for itself, so ids 16 to 31 all mean it.
+const UINT aboutItem = 16;
+const UINT aboutText = 101;
+
+void addAboutItem(HWND window) {
+    char text[64];
+    LoadStringA(GetModuleHandleA(nullptr), aboutText, text, sizeof text);
+    HMENU menu = GetSystemMenu(window, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, aboutItem, text);
+}
 
 struct WizardDialog {
     WizardEvents& events;
@@ -50,7 +110,25 @@ void opened(HWND window, WizardDialog& dialog) {
                         LVS_EX_FULLROWSELECT);
     // The prompts that scripts open belong over the wizard.
     setMainWindow(window);
+    addAboutItem(window);
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    SendMessageA(window, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadImageA(module, MAKEINTRESOURCEA(programIcon),
+                                                     IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    SendMessageA(window, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageA(module, MAKEINTRESOURCEA(programIcon),
+                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0)));
     dialog.events.opened(*dialog.view);
+    SetTimer(window, progressTimer, 200, nullptr);
+}
+
+void painted(HWND window, WizardDialog& dialog) {
+    PAINTSTRUCT paint;
+    dialog.view->paintDc = BeginPaint(window, &paint);
+    dialog.events.painting();
+    EndPaint(window, &paint);
+    dialog.view->paintDc = nullptr;
 }
 
 bool isSelectionChange(const NMHDR& header) {
@@ -72,7 +150,18 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             dialog->events.listSelectionChanged();
         }
         return TRUE;
-    case WM_DESTROY: setMainWindow(nullptr); return FALSE;
+    case WM_TIMER:
+        if (wParam == progressTimer) dialog->events.timerTicked();
+        return TRUE;
+    case WM_PAINT: painted(window, *dialog); return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != aboutItem) return FALSE;
+        dialog->events.aboutChosen();
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(window, progressTimer);
+        setMainWindow(nullptr);
+        return FALSE;
     }
     return FALSE;
 }

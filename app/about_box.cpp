@@ -1,0 +1,17 @@
+#include "app/about_box.h"
+
+#include "app/brand.h"
+#include "params/text_buffer.h"
+#include "session/stores.h"
+#include "session/translation.h"
+#include "ui/responder.h"
+
+void showAboutBox() {
+    TextBuffer text(translate("Installateur "));
+    text.append(brandName);
+    text.append("\r\n");
+    text.append(translate("Installe les produits de son \xE9" "diteur : fichiers, r\xE9glages et raccourcis"));
+    text.append("\r\n\r\n");
+    text.append(ProgramPath());
+    responder().showMessage(translate("A propos de l'installateur"), text.text(), false);
+}

@@ -1,0 +1,32 @@
+#include "app/install_worker.h"
+
+#include "app/install_session.h"
+#include "packages/package.h"
+#include "platform/worker_thread.h"
+#include "script/installation_walk.h"
+#include "session/run_state.h"
+
+int installThreadProc(void* argument) {
+    InstallSession& session = *static_cast<InstallSession*>(argument);
+    runInstallation(*session.rootPackage);
+    session.workerDone.store(true);
+    return 1;
+}
+
+void startInstallWorker(InstallSession& session) {
+    session.workerDone.store(false);
+    session.worker = startWorkerThread(installThreadProc, &session);
+    if (!session.worker) session.workerDone.store(true);
+}
+
+void stopInstallWorker(InstallSession& session) {
+    if (!session.worker) return;
+    StopFlag().store(true);
+    releaseInstallWorker(session);
+}
+
+void releaseInstallWorker(InstallSession& session) {
+    if (!session.worker) return;
+    joinWorkerThread(session.worker);
+    session.worker = nullptr;
+}

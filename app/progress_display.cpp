@@ -1,0 +1,125 @@
+#include "app/progress_display.h"
+
+#include "app/brand.h"
+#include "app/install_session.h"
+#include "app/install_worker.h"
+#include "app/report.h"
+#include "packages/package.h"
+#include "params/param_node.h"
+#include "session/run_state.h"
+#include "session/stores.h"
+#include "session/translation.h"
+#include "ui/bitmap.h"
+#include "ui/wizard_view.h"
+
+namespace {
+
+const int32_t tickMs = 200;
+
+void endRun(InstallSession& session) {
+    releaseInstallWorker(session);
+    if (ErrorList().children()) {
+        showReport(session, translate("ERREUR D'INSTALLATION"), "", true);
+        return;
+    }
+    session.installSucceeded = true;
+    TextBuffer thanks(translate("Merci d'avoir choisi "));
+    thanks.append(brandName);
+    showReport(session, translate("INSTALLATION TERMINEE AVEC SUCCES"), thanks.text(), false);
+}
+
+// Commands of the running package already finished, in whole per cent.
+int32_t percentDone() {
+    int64_t count = ScriptProgress().count.load();
+    if (count <= 0) return 0;
+    return static_cast<int32_t>(ScriptProgress().index.load() * 10000 / count / 100);
+}
+
+void composeStatus(InstallSession& session, TextBuffer& text) {
+    if (session.showDataNext) {
+        text.append(translate("Veuillez patienter..."));
+        text.append(" [");
+        appendMegabytes(text, CopiedBytes().load());
+        text.append(translate("Mo"));
+        text.append("]");
+        session.textInterval = 1000;
+        return;
+    }
+    Package* running = RunningPackage().load();
+    if (running) {
+        text.append(translate("Installation de "));
+        text.append(running->title);
+        text.append(translate(" en cours..."));
+    } else {
+        text.append(translate("Installation en cours..."));
+    }
+    text.append(" [");
+    text.appendInt(percentDone());
+    text.append("%]");
+    session.textInterval = 2000;
+}
+
+void showSlide(InstallSession& session) {
+    Bitmap* picture = getBitmap(session.slidePosition->node->name(), true);
+    if (picture == session.slidePicture) return;
+    session.slidePicture = picture;
+    paintPictures(session);
+}
+
+}  // namespace
+
+void onProgressTimer(InstallSession& session) {
+    if (session.currentPage != pageInstalling) return;
+    if (session.workerDone.load()) {
+        endRun(session);
+        return;
+    }
+    if (!session.slidePosition) session.slidePosition = SlideShowList().children();
+    // Without slides the status line stays empty too.
+    if (!session.slidePosition) return;
+    session.slideElapsed += tickMs;
+    session.textElapsed += tickMs;
+    showSlide(session);
+    if (session.textElapsed >= session.textInterval) {
+        session.textElapsed = 0;
+        TextBuffer text;
+        composeStatus(session, text);
+        session.view->setControlText(controlProgress, text.text());
+        session.showDataNext = !session.showDataNext;
+    }
+    // After the last slide the next tick starts again from the first.
+    if (session.slideElapsed >= session.slidePosition->node->integerValue()) {
+        session.slidePosition = session.slidePosition->next;
+        session.slideElapsed = 0;
+    }
+}
+
+void paintPictures(InstallSession& session) {
+    if (!session.logoPicture) return;
+    session.view->drawPicture(controlLogo, *session.logoPicture);
+    if (session.currentPage == pageInstalling && session.slidePicture) {
+        session.view->drawPicture(controlRichText, *session.slidePicture);
+    }
+}
+
+void appendMegabytes(TextBuffer& text, int64_t bytes) {
+    int64_t thousandths = bytes * 1000 / 1048576;
+    int64_t whole = thousandths / 1000;
+    // Six significant digits: as many decimals as the whole part leaves, three at most.
+    int digits = 1;
+    for (int64_t rest = whole; rest >= 10; rest /= 10) ++digits;
+    int decimals = digits >= 6 ? 0 : 6 - digits < 3 ? 6 - digits : 3;
+    int64_t unit = 1;
+    for (int i = decimals; i < 3; ++i) unit *= 10;
+    // Rounded half up to the last digit kept.
+    int64_t kept = (thousandths + unit / 2) / unit;
+    int64_t scale = 1000 / unit;
+    text.appendInt64(kept / scale);
+    int64_t fraction = kept % scale;
+    if (fraction == 0) return;
+    text.appendChar('.');
+    for (int64_t place = scale / 10; place > 0 && fraction > 0; place /= 10) {
+        text.appendChar(static_cast<char>('0' + fraction / place));
+        fraction %= place;
+    }
+}
