@@ -187,14 +187,15 @@ void showStatePage(InstallSession& session) {
     }
 }
 
-// The report as a text file of the user's choice, opened once written.
+// The report as a text file of the user's choice, opened once written. Its line ends are
+// already "\r\n": written as text they would double their "\r".
 void exportReport(InstallSession& session) {
     TextBuffer path;
     if (!FileDialog(FileDialogKind::save, "TXT (*.txt)|*.txt||", "buginstall.txt", nullptr,
                     nullptr, path)) {
         return;
     }
-    OutFileStream file(path.text());
+    OutFileStream file(path.text(), FileMode::binary);
     file << session.reportText;
     if (file.close()) ShellOpen(path.text(), nullptr);
 }

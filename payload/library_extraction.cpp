@@ -8,11 +8,12 @@
 namespace {
 
 // The library's stored bytes into the scratch file. A short copy is not checked here: it shows
-// up as an unpacking error.
-void copyToScratchFile(const char* programPath, const ParamNode& entry) {
+// up as an unpacking error, or, when the run was stopped, as the stopped unpacking.
+void copyToScratchFile(const char* programPath, const ParamNode& entry,
+                       const std::atomic<bool>* stop) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
     InFileStream in(programPath, FileMode::binary);
-    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
+    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"), stop);
 }
 
 }  // namespace
@@ -25,7 +26,7 @@ bool extractLibrary(const char* programPath, const char* name, TextBuffer& error
         error.append(name);
         return false;
     }
-    copyToScratchFile(programPath, *entry);
+    copyToScratchFile(programPath, *entry, stop);
     if (!destination ||
         unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
         return true;

@@ -1,6 +1,7 @@
 #include "platform/stream_copy.h"
 
-int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count) {
+int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count,
+                        const std::atomic<bool>* stop) {
     const int32_t pieceSize = 1 << 16;
     // Allocated once and kept for the life of the process.
     static char* piece = new char[pieceSize];
@@ -13,6 +14,7 @@ int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count) {
         if (n <= 0) break;
         output.write(piece, n);
         copied += n;
+        if (stop && stop->load(std::memory_order_relaxed)) break;
     }
     return copied;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "params/text_stream.h"
@@ -9,5 +10,6 @@
 // bytes copied. The copies are large (whole libraries out of the program
 // file, installed files), so they go through one process-wide 64 KiB buffer:
 // in 2048-byte pieces every few kilobytes would cost a system call. One
-// caller at a time.
-int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count);
+// caller at a time. Once *stop turns true the copy ends after the piece under way.
+int64_t CopyStreamBytes(InStream& input, OutStream& output, int64_t count,
+                        const std::atomic<bool>* stop = nullptr);

@@ -22,3 +22,11 @@ TEST(CopyStreamBytes, CountedAndWholeCopiesAcrossPieces) {
     EXPECT_EQ(CopyStreamBytes(in, none, 100), 0);  // stops at the end
     EXPECT_EQ(none.buffer().length(), 0);
 }
+
+TEST(CopyStreamBytes, StopEndsTheCopyAfterThePieceUnderWay) {
+    std::string bytes(200000, 'x');
+    TextInStream in(bytes.data(), static_cast<int32_t>(bytes.size()));
+    std::atomic<bool> stop{true};
+    TextOutStream out;
+    EXPECT_EQ(CopyStreamBytes(in, out, -1, &stop), 65536);
+}

@@ -1,0 +1,240 @@
+// Whole installations by the real stub: a product packed by the packer, installed through every
+// page of the wizard, then the files, registry values and links it left checked from outside.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "driver.h"
+#include "e2e_paths.h"
+
+namespace {
+
+// The byte that install scripts write for a path separator.
+std::string scriptPath(std::string path) {
+    for (char& c : path) {
+        if (c == '\\') c = '\xA4';
+    }
+    return path;
+}
+
+std::string controlText(HWND window, int id) {
+    HWND control = GetDlgItem(window, id);
+    int length = static_cast<int>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(lstrlenA(text.c_str()));
+    return text;
+}
+
+// The text of a window of another process, asked of the window itself.
+std::string sentText(HWND window) {
+    char text[1024] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+struct TitleSearch {
+    const char* part;
+    int closed;
+};
+
+BOOL CALLBACK closeIfTitled(HWND window, LPARAM data) {
+    TitleSearch& search = *reinterpret_cast<TitleSearch*>(data);
+    if (IsWindowVisible(window) && windowText(window).find(search.part) != std::string::npos) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        ++search.closed;
+    }
+    return TRUE;
+}
+
+// Closes the window that the shell opened a document in, if one shows (a prefix without a
+// program for the document shows none).
+void closeWindowsTitled(const char* part) {
+    TitleSearch search = {part, 0};
+    for (int waited = 0; !search.closed && waited < 5000; waited += 100) {
+        EnumWindows(closeIfTitled, reinterpret_cast<LPARAM>(&search));
+        Sleep(100);
+    }
+}
+
+bool shown(HWND window, int id) {
+    return IsWindowVisible(GetDlgItem(window, id)) != FALSE;
+}
+
+// Bytes that do not compress, so that a library is as large on disk as its files.
+std::string noise(size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i + 4 <= size; i += 4) {
+        uint32_t word = generator();
+        memcpy(&bytes[i], &word, 4);
+    }
+    return bytes;
+}
+
+struct Installation : ::testing::Test {
+    TestFolder temp{"install-temp"};
+    TestFolder folder{"install-program"};
+    std::string product = folder.path + "\\product";
+    std::string data = folder.path + "\\data";
+    std::string target = folder.path + "\\installed";
+    std::string setup = folder.path + "\\setup.exe";
+    RunningProgram run;
+
+    void SetUp() override {
+        temp.useAsTemporaryFolder();
+        CreateDirectoryA(product.c_str(), nullptr);
+        CreateDirectoryA(data.c_str(), nullptr);
+    }
+    // Packs the product whose "Installe" block holds these commands, with the data folder as
+    // library PAYLOAD (named in scripts as is: the library variables come with the
+    // installation variables).
+    void pack(const std::string& commands) {
+        writeFile(product + "\\install.ini",
+                  "Produit\r\n+\r\n\tID = \"E2E\"\r\n\tTitre = \"Produit d'essai\"\r\n-\r\n"
+                  "Installe\r\n+\r\n" + commands + "-\r\n");
+        ASSERT_EQ(0u, runToEnd(quotedPath(MKINSTALLER_PATH) + " build --description " +
+                               quotedPath(product) + " --library PAYLOAD=" + quotedPath(data) +
+                               " --stub " + quotedPath(STUB_PATH) + " -o " + quotedPath(setup)));
+    }
+    // Starts the installer and walks it from the licence to the installation page.
+    HWND startInstalling() {
+        EXPECT_TRUE(startProgram(run, quotedPath(setup), folder.path));
+        HWND wizard = waitForWindow(run, "Contrat de licence");
+        if (!wizard) return nullptr;
+        pressButton(wizard, 1001);
+        pressButton(wizard, IDOK);
+        EXPECT_EQ("Environnement d'installation", windowText(wizard));
+        pressButton(wizard, IDOK);
+        return wizard;
+    }
+    HWND waitForReport() { return waitForWindow(run, "Etat de l'installation"); }
+    // "Fermer", then the end of the program with its work folder gone.
+    void close(HWND wizard) {
+        pressButton(wizard, IDCANCEL);
+        EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
+        EXPECT_TRUE(temp.isEmpty());
+    }
+};
+
+}  // namespace
+
+TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
+    std::string key = "Software\\E2E-" + std::to_string(GetCurrentProcessId());
+    writeFile(data + "\\readme.txt", "Lisez-moi\r\n");
+    CreateDirectoryA((data + "\\bin").c_str(), nullptr);
+    writeFile(data + "\\bin\\tool.dat", noise(300000, 1));
+    std::string to = scriptPath(target);
+    pack("\tMKDIR + \"" + to + "\" -\r\n"
+         "\tCPLIB + \"PAYLOAD\" = \"" + to + "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
+         "\" Nom = \"Dossier\" Valeur = \"" + to + "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
+         "\" Nom = \"Version\" Valeur = \"__dword:5\" -\r\n"
+         "\tRACCOURCI + PosLien = \"" + to + "\xA4Lisez-moi.lnk\" ExeLien = \"" + to +
+         "\xA4readme.txt\" -\r\n"
+         "\tOUVRE + \"" + to + "\xA4readme.txt\" -\r\n");
+
+    HWND wizard = startInstalling();
+    ASSERT_NE(nullptr, wizard);
+    ASSERT_EQ(wizard, waitForReport());
+    std::string report = controlText(wizard, 1000);
+    EXPECT_NE(std::string::npos, report.find("INSTALLATION TERMINEE AVEC SUCCES")) << report;
+    EXPECT_NE(std::string::npos, report.find("Merci d'avoir choisi Korvane")) << report;
+    EXPECT_FALSE(shown(wizard, IDOK));
+    EXPECT_EQ("Ouvrir les 1 dossier(s) demand\xE9(s)", controlText(wizard, 1012));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(wizard, 1012), BM_GETCHECK, 0, 0));
+    // Nothing is to be opened by the test's run.
+    pressButton(wizard, 1012);
+    close(wizard);
+
+    EXPECT_EQ(fileBytes(data + "\\readme.txt"), fileBytes(target + "\\readme.txt"));
+    EXPECT_TRUE(fileBytes(data + "\\bin\\tool.dat") == fileBytes(target + "\\bin\\tool.dat"));
+    EXPECT_EQ(std::string("L\0\0\0", 4), fileBytes(target + "\\Lisez-moi.lnk").substr(0, 4));
+    char text[MAX_PATH] = "";
+    DWORD size = sizeof text;
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Dossier",
+                                          RRF_RT_REG_SZ, nullptr, text, &size));
+    EXPECT_EQ(target, text);
+    DWORD version = 0;
+    size = sizeof version;
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Version",
+                                          RRF_RT_REG_DWORD, nullptr, &version, &size));
+    EXPECT_EQ(5u, version);
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+}
+
+// Two failing commands: the red report lists them newest first, and the export writes it.
+TEST_F(Installation, FailuresAreReportedAndExported) {
+    std::string missing = scriptPath(folder.path + "\\absent");
+    pack("\tFCOPY + \"" + missing + "\xA4one.txt\" = \"" + missing + "\xA4two.txt\" -\r\n"
+         "\tFAPPEND + \"" + missing + "\xA4log.txt\" = \"x\" -\r\n");
+    HWND wizard = startInstalling();
+    ASSERT_NE(nullptr, wizard);
+    ASSERT_EQ(wizard, waitForReport());
+    std::string report = controlText(wizard, 1000);
+    size_t title = report.find(" !!!!! ERREUR D'INSTALLATION !!!!! ");
+    size_t newest = report.find("FAPPEND : "), oldest = report.find("FCOPY : ");
+    EXPECT_NE(std::string::npos, title) << report;
+    EXPECT_LT(title, newest);
+    EXPECT_LT(newest, oldest);
+    EXPECT_NE(std::string::npos, oldest) << report;
+    ASSERT_EQ("Exporter...", controlText(wizard, IDOK));
+
+    // The save dialog runs inside the click, so the click is posted, not sent.
+    PostMessageA(wizard, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(wizard, IDOK)));
+    HWND dialog = nullptr;
+    for (int waited = 0; !dialog && waited < hangTimeoutMs; waited += 50) {
+        for (HWND window : programWindows(run)) {
+            if (window != wizard) dialog = window;
+        }
+        Sleep(50);
+    }
+    ASSERT_NE(nullptr, dialog);
+    HWND name = GetDlgItem(dialog, 0x47C) ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+    EXPECT_EQ("buginstall.txt", sentText(name));
+    std::string exported = folder.path + "\\rapport.txt";
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exported.c_str()));
+    pressButton(dialog, IDOK);
+    std::string plain;
+    for (int waited = 0; plain.empty() && waited < hangTimeoutMs; waited += 50) {
+        Sleep(50);
+        plain = fileBytes(exported);
+    }
+    EXPECT_EQ(0u, plain.find("ERREUR D'INSTALLATION\r\n\r\nDes erreurs ont \xE9t\xE9 rencontr\xE9"
+                             "es durant l'installation\r\nContactez le support\r\n\r\n"));
+    EXPECT_NE(std::string::npos, plain.find("\r\n\r\nFAPPEND : "));
+    closeWindowsTitled("rapport");
+    close(wizard);
+}
+
+// Cancel while a large library is being unpacked: the worker stops after the file under way and
+// the state page follows.
+TEST_F(Installation, CancelDuringALongCopyStopsTheWorker) {
+    for (int i = 0; i < 100; ++i) {
+        writeFile(data + "\\part" + std::to_string(i) + ".bin", noise(1 << 20, i));
+    }
+    pack("\tCPLIB + \"PAYLOAD\" = \"" + scriptPath(target) + "\" -\r\n");
+    HWND wizard = startInstalling();
+    ASSERT_NE(nullptr, wizard);
+    ASSERT_EQ("Installation en cours...", windowText(wizard));
+    // Once the unpacking has begun.
+    while (GetFileAttributesA((target + "\\part0.bin").c_str()) == INVALID_FILE_ATTRIBUTES &&
+           windowText(wizard) == "Installation en cours...") {
+        Sleep(20);
+    }
+    auto cancelled = std::chrono::steady_clock::now();
+    pressButton(wizard, IDCANCEL);
+    ASSERT_EQ(wizard, waitForReport());
+    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - cancelled);
+    std::printf("cancel to the state page: %lld ms\n", static_cast<long long>(waited.count()));
+    // The file under way is a megabyte: well under this even through an emulated loader.
+    EXPECT_LT(waited.count(), 10000);
+    EXPECT_NE(std::string::npos, controlText(wizard, 1000).find("ARRET UTILISATEUR"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((target + "\\part99.bin").c_str()));
+    close(wizard);
+}
