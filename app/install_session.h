@@ -56,9 +56,8 @@ struct InstallSession {
     // The installation worker while it exists, and the flag it sets once the scripts have run.
     WorkerThread* worker = nullptr;
     std::atomic<bool> workerDone{false};
-    // The pictures drawn over the window: the page's logo, and on the installation page the
-    // slide of slidePosition (an entry of SlideShowList, null before the first).
-    Bitmap* logoPicture = nullptr;
+    // The slide drawn on the installation page: the picture of slidePosition, an entry of
+    // SlideShowList (null before the first).
     Bitmap* slidePicture = nullptr;
     ParamCell* slidePosition = nullptr;
     // The progress display's clocks in milliseconds, advanced by 200 at every tick of the

@@ -1,8 +1,9 @@
 // The two check values the inflater computes, in place of zlib's own: its CRC-32 carries about
 // 8 KB of tables and code and its Adler-32 nearly 2 KB, a large share of the stub's budget. The
 // stub reads gzip data only (CRC-32); Adler-32 guards zlib-wrapped data, which it never meets,
-// but the inflater refers to it. This CRC-32 reads four bytes per step through 4 KB of tables
-// built at compile time, close to zlib's speed on long copies.
+// but the inflater refers to it. This CRC-32 reads four bytes per step, close to zlib's speed on
+// long copies, through 4 KB of tables that are computed at the first call, on the heap (kept
+// for the life of the process), so that they take no room in the program file.
 #include <zlib.h>
 
 #include <cstdint>
@@ -10,34 +11,32 @@
 
 namespace {
 
-struct CrcTables {
-    uint32_t t[4][256];
-};
+uint32_t (*crcTables)[256] = nullptr;
 
-constexpr CrcTables makeCrcTables() {
-    CrcTables tables{};
+// Only one thread inflates at a time (start-up, then the installation worker it starts), so the
+// first call fills the tables before any other thread can read them.
+void fillCrcTables() {
+    crcTables = new uint32_t[4][256];
     for (uint32_t n = 0; n < 256; ++n) {
         uint32_t c = n;
         for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        tables.t[0][n] = c;
+        crcTables[0][n] = c;
     }
     for (int k = 1; k < 4; ++k) {
         for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t previous = tables.t[k - 1][n];
-            tables.t[k][n] = (previous >> 8) ^ tables.t[0][previous & 0xFF];
+            uint32_t previous = crcTables[k - 1][n];
+            crcTables[k][n] = (previous >> 8) ^ crcTables[0][previous & 0xFF];
         }
     }
-    return tables;
 }
-
-constexpr CrcTables crcTables = makeCrcTables();
 
 }  // namespace
 
 // Little-endian words, as on every processor the stub runs on.
 uLong ZEXPORT crc32(uLong crc, const Bytef* buf, uInt len) {
     if (!buf) return 0;
-    const auto& t = crcTables.t;
+    if (!crcTables) fillCrcTables();
+    const auto t = crcTables;
     uint32_t c = ~static_cast<uint32_t>(crc);
     for (; len >= 4; buf += 4, len -= 4) {
         uint32_t word;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/brand.h"
 #include "app/install_session.h"
 #include "app/install_variables.h"
 #include "app/parameter_list.h"
@@ -26,9 +27,6 @@
 #include "ui/wizard_view.h"
 
 namespace {
-
-// The brand that the built-in licence names where it says "${SOCIETE}".
-const char brandName[] = "Korvane";
 
 const int shortcutRadios[] = {controlSharedShortcuts, controlPrivateShortcuts, controlPrivateAll};
 // What every page starts from: the controls that only some pages show.

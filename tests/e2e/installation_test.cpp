@@ -89,8 +89,7 @@ struct Installation : ::testing::Test {
         CreateDirectoryA(data.c_str(), nullptr);
     }
     // Packs the product whose "Installe" block holds these commands, with the data folder as
-    // library PAYLOAD (named in scripts as is: the library variables come with the
-    // installation variables).
+    // library PAYLOAD.
     void pack(const std::string& commands) {
         writeFile(product + "\\install.ini",
                   "Produit\r\n+\r\n\tID = \"E2E\"\r\n\tTitre = \"Produit d'essai\"\r\n-\r\n"
@@ -128,7 +127,7 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     writeFile(data + "\\bin\\tool.dat", noise(300000, 1));
     std::string to = scriptPath(target);
     pack("\tMKDIR + \"" + to + "\" -\r\n"
-         "\tCPLIB + \"PAYLOAD\" = \"" + to + "\" -\r\n"
+         "\tCPLIB + \"${lib_PAYLOAD}\" = \"" + to + "\" -\r\n"
          "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
          "\" Nom = \"Dossier\" Valeur = \"" + to + "\" -\r\n"
          "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
@@ -217,7 +216,7 @@ TEST_F(Installation, CancelDuringALongCopyStopsTheWorker) {
     for (int i = 0; i < 100; ++i) {
         writeFile(data + "\\part" + std::to_string(i) + ".bin", noise(1 << 20, i));
     }
-    pack("\tCPLIB + \"PAYLOAD\" = \"" + scriptPath(target) + "\" -\r\n");
+    pack("\tCPLIB + \"${lib_PAYLOAD}\" = \"" + scriptPath(target) + "\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
     ASSERT_EQ("Installation en cours...", windowText(wizard));
