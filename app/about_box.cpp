@@ -10,7 +10,7 @@ void showAboutBox() {
     TextBuffer text(translate("Installateur "));
     text.append(brandName);
     text.append("\r\n");
-    text.append(translate("Installe les produits de son \xE9" "diteur : fichiers, r\xE9glages et raccourcis"));
+    text.append(translate("Installe les produits de son \xE9" "diteur"));
     text.append("\r\n\r\n");
     text.append(ProgramPath());
     responder().showMessage(translate("A propos de l'installateur"), text.text(), false);

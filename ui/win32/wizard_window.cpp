@@ -121,6 +121,8 @@ void opened(HWND window, WizardDialog& dialog) {
                                                      GetSystemMetrics(SM_CYSMICON), 0)));
     dialog.events.opened(*dialog.view);
     SetTimer(window, progressTimer, 200, nullptr);
+    // Given the focus by the dialog manager, the text would show all selected.
+    SetFocus(GetDlgItem(window, controlRichText));
 }
 
 void painted(HWND window, WizardDialog& dialog) {
@@ -141,7 +143,7 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     WizardDialog* dialog = dialogState<WizardDialog>(window, message, lParam);
     if (!dialog) return FALSE;
     switch (message) {
-    case WM_INITDIALOG: opened(window, *dialog); return TRUE;
+    case WM_INITDIALOG: opened(window, *dialog); return FALSE;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) dialog->events.clicked(LOWORD(wParam));
         return TRUE;
