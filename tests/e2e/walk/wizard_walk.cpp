@@ -1,14 +1,17 @@
-// Walks an installer through its whole wizard as its user would, for scripts/demo: accepts the
-// licence, takes the proposed products, components and parameters, installs, opens the about box
-// and closes. On each page it asks for a photograph: it writes NAME.ready into the shots folder,
-// holding the window's place on the screen as WIDTHxHEIGHT+LEFT+TOP, and waits for the caller to
-// write NAME.png and NAME.done there.
-//   wizard_walk SETUP SHOTS_FOLDER
+// Walks an installer through its whole wizard as its user would, for scripts/demo and for
+// measuring installations by hand: accepts the licence, takes the proposed products, components
+// and parameters, installs, opens the about box and closes. With a shots folder it asks for a
+// photograph on each page: it writes NAME.ready there, holding the window's place on the screen
+// as WIDTHxHEIGHT+LEFT+TOP, and waits for the caller to write NAME.png and NAME.done. It prints
+// how long the installation took and the installer's peak working set.
+//   wizard_walk SETUP [SHOTS_FOLDER]
 // Exit code 0 when the installation reported success and the installer ended.
 #include <cstdio>
 #include <string>
 
 #include "../driver.h"
+
+#include <psapi.h>
 
 namespace {
 
@@ -19,6 +22,7 @@ bool exists(const std::string& path) {
 }
 
 void photograph(const std::string& name, HWND window) {
+    if (shots.empty()) return;
     RECT place;
     GetWindowRect(window, &place);
     char geometry[64];
@@ -64,11 +68,11 @@ HWND otherWindow(const RunningProgram& run, HWND wizard) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: wizard_walk SETUP SHOTS_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: wizard_walk SETUP [SHOTS_FOLDER]\n");
         return 2;
     }
-    shots = argv[2];
+    if (argc == 3) shots = argv[2];
     RunningProgram run;
     if (!startProgram(run, "\"" + std::string(argv[1]) + "\"")) return 1;
     HWND wizard = waitForWindow(run, "Contrat de licence");
@@ -79,9 +83,11 @@ int main(int argc, char** argv) {
     const char* pages[][2] = {{"Produits \xE0 installer", "2-products"},
                               {"Composants des produits s\xE9lectionn\xE9s", "3-components"},
                               {"Environnement d'installation", "4-parameters"}};
+    DWORD started = GetTickCount();
     for (auto& page : pages) {
         if (windowText(wizard) != page[0]) continue;
         photograph(page[1], wizard);
+        started = GetTickCount();
         pressButton(wizard, IDOK);
     }
     if (windowText(wizard) == "Installation en cours...") {
@@ -93,6 +99,12 @@ int main(int argc, char** argv) {
         }
     }
     if (nextCaption(run, wizard, "Installation en cours...") != "Etat de l'installation") return 1;
+    DWORD took = GetTickCount() - started;
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(run.process.hProcess, &memory, sizeof memory);
+    std::printf("installation: %lu ms; peak working set of the installer: %lu KB\n",
+                static_cast<unsigned long>(took),
+                static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
     bool succeeded =
         controlText(wizard, 1000).find("INSTALLATION TERMINEE AVEC SUCCES") != std::string::npos;
     // The demo opens nothing on the machine it runs on.
