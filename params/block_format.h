@@ -10,13 +10,29 @@
 // writes deeper trees built in memory too, without indenting them further.
 const int maxBlockNesting = 359;
 
+// Told where the reader met each entry and each mistake, for tools that
+// point a publisher at a line. Lines count from 1; an entry's line is the
+// line of the last character of its key.
+class BlockObserver {
+public:
+    enum Mistake { missingValue, nestedTooDeep, unclosedBlock, dashBeforeWord };
+    virtual ~BlockObserver() = default;
+    // Every entry read, after its key; quotedKey when the key stood in quotes.
+    virtual void entryRead(const ParamNode& entry, int line, bool quotedKey) = 0;
+    // A syntax error; a block whose "-" never came (line: where its "+" stood); a "-" that ends
+    // a block although a word follows it (a bare "-KEYWORD" inside a block ends the block).
+    virtual void mistake(Mistake kind, int line) = 0;
+};
+
 // Replaces the children of node by the entries read from in, in file order.
 // False after a reported syntax error (the entries read before it remain);
-// a block nested deeper than maxBlockNesting is one.
-bool readTree(ParamNode& node, InStream& in);
+// a block nested deeper than maxBlockNesting is one. An observer, when
+// given, learns the line of every entry and mistake; it changes nothing in
+// what is read.
+bool readTree(ParamNode& node, InStream& in, BlockObserver* observer = nullptr);
 // The same from a text-mode file; a file that cannot be opened gives no
 // children and true.
-bool readTreeFile(ParamNode& node, const char* path);
+bool readTreeFile(ParamNode& node, const char* path, BlockObserver* observer = nullptr);
 
 // Writes node and its subtree, one entry per line, children indented with
 // tabs between "+" and "-" lines.

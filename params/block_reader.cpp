@@ -6,9 +6,36 @@
 
 namespace {
 
+// Counts lines for an observer: line() is the line of the last character read that is not white
+// space, so a word ended by its line feed still belongs to its own line.
+class LineCounter : public InStream {
+public:
+    explicit LineCounter(InStream& in) : in_(in) {}
+    int get() override {
+        int c = in_.get();
+        if (c == '\n')
+            ++current_;
+        else if (c >= 0 && !isBlankChar(c))
+            marked_ = current_;
+        return c;
+    }
+    void unget(int c) override {
+        if (c == '\n') --current_;
+        in_.unget(c);
+    }
+    int line() const { return marked_; }
+
+private:
+    InStream& in_;
+    int current_ = 1;
+    int marked_ = 1;
+};
+
 class BlockReader {
 public:
-    explicit BlockReader(InStream& in) : in_(in), tokens_("#", "") {}
+    // lines and observer are both given or both null.
+    BlockReader(InStream& in, const LineCounter* lines, BlockObserver* observer)
+        : in_(in), tokens_("#", ""), lines_(lines), observer_(observer) {}
 
     enum Outcome { complete, noEntry, failed };
 
@@ -20,6 +47,8 @@ public:
             return noEntry;
         }
         entry.setName(tokens_.text.text());
+        if (observer_)
+            observer_->entryRead(entry, lines_->line(), tokens_.type == BlockTokenizer::quoted);
         int c = nextNonBlank(in_);
         if (c == '=') {
             if (!readValue(entry)) return failed;
@@ -38,6 +67,7 @@ private:
     bool readValue(ParamNode& entry) {
         if (!tokens_.next(in_)) {
             errorStream() << "Erreur de lecture de la valeur de " << entry.name() << "\n";
+            tell(BlockObserver::missingValue);
             entry.reset(false);
             return false;
         }
@@ -56,13 +86,17 @@ private:
         if (nextNonBlank(in_) != '+') return;
         if (depth_ == maxBlockNesting) {
             errorStream() << "Erreur : imbrication trop profonde\n";
+            tell(BlockObserver::nestedTooDeep);
             tooDeep_ = true;
             return;
         }
+        const int opened = observer_ ? lines_->line() : 0;
         ++depth_;
         ParamNodeList block = nullptr;
         while (!tooDeep_) {
             int c = nextNonBlank(in_);
+            if (c < 0 && observer_) observer_->mistake(BlockObserver::unclosedBlock, opened);
+            if (c == '-' && observer_) noteWordAfterDash();
             if (c < 0 || c == '-') break;
             in_.unget(c);
             ParamNode* entry = new ParamNode();
@@ -74,17 +108,27 @@ private:
         --depth_;
     }
 
+    void noteWordAfterDash() {
+        int next = in_.get();
+        if (next >= 0) in_.unget(next);
+        if (next >= 0 && !isBlankChar(next)) tell(BlockObserver::dashBeforeWord);
+    }
+
+    void tell(BlockObserver::Mistake kind) {
+        if (observer_) observer_->mistake(kind, lines_->line());
+    }
+
     InStream& in_;
     BlockTokenizer tokens_;
+    const LineCounter* lines_;
+    BlockObserver* observer_;
     int depth_ = 0;  // blocks open around the entry being read
     bool tooDeep_ = false;
 };
 
-}  // namespace
-
-bool readTree(ParamNode& node, InStream& in) {
+bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockObserver* observer) {
     node.setChildren(nullptr, false);
-    BlockReader reader(in);
+    BlockReader reader(in, lines, observer);
     ParamNodeList entries = nullptr;  // newest first while reading
     BlockReader::Outcome outcome;
     for (;;) {
@@ -111,7 +155,15 @@ bool readTree(ParamNode& node, InStream& in) {
     return !reader.tooDeep();
 }
 
-bool readTreeFile(ParamNode& node, const char* path) {
+}  // namespace
+
+bool readTree(ParamNode& node, InStream& in, BlockObserver* observer) {
+    if (!observer) return readEntries(node, in, nullptr, nullptr);
+    LineCounter lines(in);
+    return readEntries(node, lines, &lines, observer);
+}
+
+bool readTreeFile(ParamNode& node, const char* path, BlockObserver* observer) {
     InFileStream in(path);
-    return readTree(node, in);
+    return readTree(node, in, observer);
 }

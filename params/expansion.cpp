@@ -80,6 +80,24 @@ int32_t position(const char* name) {
 
 void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth);
 
+// Copies the bytes of text from p up to the next reference to out, when given, with escapes
+// resolved, and reads that reference into ref; returns the position after it, or null at the end
+// of the text.
+const char* nextReference(const char* p, TextBuffer* out, Reference& ref) {
+    while (*p) {
+        if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
+            if (out) out->appendChar(p[1]);
+            p += 2;
+        } else if (*p != '$') {
+            if (out) out->appendChar(*p);
+            ++p;
+        } else {
+            return p[1] == '{' ? readBraced(p + 2, ref) : readBare(p + 1, ref);
+        }
+    }
+    return nullptr;
+}
+
 // Appends the replacement of ref: its value, expanded in turn; for a call,
 // its name, expanded; for an undefined name, and at the nesting limit, its
 // name as written.
@@ -89,7 +107,8 @@ void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int de
         return;
     }
     --ex.resolutionsLeft;
-    const char* value = ref.call ? ref.name.text() : lookupValue(ref.name.text(), ex.vars, ex.params);
+    const char* value =
+        ref.call ? ref.name.text() : lookupValue(ref.name.text(), ex.vars, ex.params);
     if (!value) {
         out.append(ref.name);
         return;
@@ -129,17 +148,11 @@ void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth) {
         out.append(text);
         return;
     }
-    for (const char* p = text; *p;) {
-        if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
-            out.appendChar(p[1]);
-            p += 2;
-        } else if (*p != '$') {
-            out.appendChar(*p++);
-        } else {
-            Reference ref;
-            p = p[1] == '{' ? readBraced(p + 2, ref) : readBare(p + 1, ref);
-            appendReplacement(out, ref, ex, depth);
-        }
+    for (const char* p = text;;) {
+        Reference ref;
+        p = nextReference(p, &out, ref);
+        if (!p) return;
+        appendReplacement(out, ref, ex, depth);
     }
 }
 
@@ -179,6 +192,14 @@ void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params) {
     Expansion ex = {vars, params, maxResolutions, maxExpansionBytes};
     expandInto(expanded, text.text(), ex, 0);
     text = std::move(expanded);
+}
+
+void forEachReference(const char* text, ReferenceVisitor visit, void* context) {
+    for (const char* p = text; p;) {
+        Reference ref;
+        p = nextReference(p, nullptr, ref);
+        if (p) visit(context, ref.name.text(), ref.call);
+    }
 }
 
 void expandTree(ParamNode& node, NodeTexts texts, ExpandStart start, ParamNodeList vars,

@@ -26,6 +26,12 @@ constexpr int32_t maxExpansionBytes = 4 << 20;
 // expands to itself. A text without "$" is left exactly as it is.
 void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params);
 
+// Calls visit with the name of every reference of text that expansion would
+// replace, in order: escaped dollars are skipped, a modifier is dropped, and
+// call is true for "${NAME(...)}", which stands for its own name.
+using ReferenceVisitor = void (*)(void* context, const char* name, bool call);
+void forEachReference(const char* text, ReferenceVisitor visit, void* context);
+
 // Whether expandTree expands the node's own texts or starts with its children.
 enum class ExpandStart { node, children };
 

@@ -46,6 +46,10 @@ bool currentView64() {
 
 }  // namespace
 
+int32_t rootOfPath(const char* path) {
+    return findRoot(path, std::strcspn(path, "\\/"));
+}
+
 bool RegistryKey::setWriteAccess(bool on) {
     bool previous = writeAccess_;
     writeAccess_ = on;
@@ -56,7 +60,7 @@ const char* RegistryKey::openPath(const char* path, bool create) {
     closeAndClear();
     if (!path) return nullptr;
     size_t nameLength = std::strcspn(path, "\\/");
-    int32_t root = findRoot(path, nameLength);
+    int32_t root = rootOfPath(path);
     if (root < 0) return nullptr;
     TextBuffer below(path[nameLength] ? path + nameLength + 1 : "");
     below.replaceByte('/', '\\');

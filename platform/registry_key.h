@@ -104,6 +104,9 @@ private:
 bool setRegistryView64(bool on);
 bool registryView64();
 
+// The root that the first component of path names ("\" or "/" ends it), or -1 when it names none.
+int32_t rootOfPath(const char* path);
+
 // Splits a typed text into its payload (returned, pointing into value) and
 // type, which receives "__eval:" or "__dword:" and is left empty otherwise
 // ("__hex(T):" prefixes are dropped without a type).
