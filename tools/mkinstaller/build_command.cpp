@@ -3,6 +3,7 @@
 #include "platform/process_paths.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/installer_builder.h"
+#include "tools/mkinstaller/product_check.h"
 #include "tools/mkinstaller/windows_names.h"
 
 namespace fs = std::filesystem;
@@ -13,7 +14,27 @@ int readLevel(Arguments& args) {
     return static_cast<int>(parseNumber(args.valueOf("--level"), "--level", 0, 9));
 }
 
-LibrarySource readLibrary(const std::string& value) {
+// Options that take one value may be given once: a second one is a slip that would otherwise
+// silently win over the first.
+void takeOnce(std::set<std::string>& given, const std::string& option) {
+    if (!given.insert(option).second) throw UsageError(option + " is given twice");
+}
+
+// The product is checked as `mkinstaller check` would; errors stop the build before anything is
+// written, warnings are only shown.
+void checkBeforeBuild(const BuildOptions& options, Console& console) {
+    CheckOptions check{options.description, {}, options.extraVariables, options.stub};
+    for (const LibrarySource& library : options.libraries) check.libraries.push_back(library.name);
+    Findings findings = checkProduct(check);
+    printFindings(findings, console.err);
+    if (findings.errors())
+        throw PackError(options.description.u8string() + ": " + std::to_string(findings.errors()) +
+                        " error(s) in the product; nothing written (--no-check builds anyway)");
+}
+
+}  // namespace
+
+LibrarySource libraryOption(const std::string& value) {
     size_t equals = value.find('=');
     if (equals == std::string::npos)
         throw UsageError("--library wants NAME=PATH, not \"" + value + "\"");
@@ -22,29 +43,21 @@ LibrarySource readLibrary(const std::string& value) {
                          fs::path(value.substr(equals + 1))};
 }
 
-// Options that take one value may be given once: a second one is a slip that would otherwise
-// silently win over the first.
-void takeOnce(std::set<std::string>& given, const std::string& option) {
-    if (!given.insert(option).second) throw UsageError(option + " is given twice");
-}
-
-// The stub built beside the packer.
 fs::path defaultStub() {
     return systemPath(ExeDirectory().text()) / "installer.exe";
 }
 
-}  // namespace
-
 int buildCommand(Arguments& args, Console& console) {
     BuildOptions options;
     std::set<std::string> given;
+    bool check = true;
     while (!args.done()) {
         const std::string& option = args.take();
         if (option != "--library") takeOnce(given, option);
         if (option == "--description") {
             options.description = args.valueOf(option);
         } else if (option == "--library") {
-            options.libraries.push_back(readLibrary(args.valueOf(option)));
+            options.libraries.push_back(libraryOption(args.valueOf(option)));
         } else if (option == "--extra-variables") {
             options.extraVariables = fs::path(args.valueOf(option));
         } else if (option == "--stub") {
@@ -55,6 +68,8 @@ int buildCommand(Arguments& args, Console& console) {
             options.level = readLevel(args);
         } else if (option == "-o") {
             options.output = args.valueOf(option);
+        } else if (option == "--no-check") {
+            check = false;
         } else {
             throw UsageError("build: unknown option " + option);
         }
@@ -62,6 +77,7 @@ int buildCommand(Arguments& args, Console& console) {
     if (!given.count("--description") || !given.count("-o"))
         throw UsageError("build needs --description DIR and -o OUT");
     if (!given.count("--stub")) options.stub = defaultStub();
+    if (check) checkBeforeBuild(options, console);
     BuildSummary summary = buildInstaller(options, console.progress);
     console.out << options.output.u8string() << ": " << summary.libraries
                 << (summary.libraries == 1 ? " library, " : " libraries, ") << summary.size

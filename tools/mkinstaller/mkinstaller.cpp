@@ -7,12 +7,21 @@ namespace {
 const char usage[] =
     "usage:\n"
     "  mkinstaller build --description DIR [--library NAME=PATH ...] [--extra-variables FILE]\n"
-    "                    [--stub FILE] [--volume-size BYTES] [--level 0-9] -o OUT\n"
+    "                    [--stub FILE] [--volume-size BYTES] [--level 0-9] [--no-check] -o OUT\n"
     "      writes an installer: the stub (by default installer.exe beside the packer), the\n"
     "      description DIR as INSTALLE, each library (a folder is archived, a file is stored as\n"
     "      it is), the extra variables as VARBONUS, and the checksum. With --volume-size, OUT\n"
     "      holds at most BYTES and the rest goes to OUT1, OUT2, ... Level 0 stores archives\n"
-    "      uncompressed; the default is 9.\n"
+    "      uncompressed; the default is 9. DIR is checked first as check does: errors stop the\n"
+    "      build, warnings are shown; --no-check skips that.\n"
+    "  mkinstaller check DIR [--library NAME=PATH ...] [--extra-variables FILE] [--stub FILE]\n"
+    "                    [--strict]\n"
+    "      reads the product DIR as the installer will and reports, with file and line:\n"
+    "      syntax errors, unknown commands, keys a command does not read or lacks, libraries no\n"
+    "      --library gives, sub-functions that do not exist, registry paths without a root,\n"
+    "      choices \"<...\" without \">\", translations of texts the product never shows (the\n"
+    "      installer's own texts are read from the stub), and, as warnings, ${NAME} references\n"
+    "      that nothing defines. Exit code 1 with errors (with --strict, with warnings too).\n"
     "  mkinstaller list FILE\n"
     "      shows the directory and volumes; exit code 0 only when the installer is sound.\n"
     "  mkinstaller extract FILE NAME DIR\n"
@@ -33,8 +42,9 @@ bool asksForHelp(const std::vector<std::string>& words) {
 }
 
 int dispatch(Arguments& args, Console& console) {
-    std::string command = args.take("a command (build, list, extract, pack-lib)");
+    std::string command = args.take("a command (build, check, list, extract, pack-lib)");
     if (command == "build") return buildCommand(args, console);
+    if (command == "check") return checkCommand(args, console);
     if (command == "list") return listCommand(args, console);
     if (command == "extract") return extractCommand(args, console);
     if (command == "pack-lib") return packLibCommand(args, console);

@@ -1,0 +1,30 @@
+#include "tools/mkinstaller/findings.h"
+
+#include "platform/code_page.h"
+
+void Findings::add(const Finding& finding) {
+    for (const Finding& made : list) {
+        if (made.place.file == finding.place.file && made.place.line == finding.place.line &&
+            made.message == finding.message)
+            return;
+    }
+    list.push_back(finding);
+}
+
+int Findings::errors() const {
+    int count = 0;
+    for (const Finding& finding : list) count += finding.error ? 1 : 0;
+    return count;
+}
+
+void printFindings(const Findings& findings, std::ostream& out) {
+    for (const Finding& finding : findings.list) {
+        out << finding.place.file;
+        if (finding.place.line > 0) out << ':' << finding.place.line;
+        out << (finding.error ? ": error: " : ": warning: ") << finding.message << '\n';
+    }
+}
+
+std::string quoted(const char* text) {
+    return "\"" + std::string(utf8FromWindows1252(text).text()) + "\"";
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "params/param_node.h"
+#include "tools/mkinstaller/findings.h"
+#include "tools/mkinstaller/source_map.h"
+
+struct Package;
+
+// What a product's scripts set and show, gathered while their commands are checked.
+struct ScriptFacts {
+    std::set<std::string> assigned;     // variables that commands set
+    std::vector<std::string> numbered;  // prefixes of numbered variables (prefix0, prefix1, ...)
+    std::set<std::string> shown;        // texts that pass through the translation
+};
+
+struct ScriptContext {
+    Package& package;  // the package whose tree holds the script (its sub-functions)
+    const SourceMap& sources;
+    const std::set<std::string>& libraries;  // names the installer will carry
+    Findings& findings;
+    ScriptFacts& facts;
+};
+
+// Checks every command of a script block, nested scripts (branches, "Valide") included: the
+// keyword after the depth and silence prefixes, the keys against what the command reads,
+// sub-functions called, registry roots, and libraries named by CPLIB. Commands whose keyword is
+// built at run time are passed over.
+void checkScript(const ParamNode& block, ScriptContext& context);
+
+// A registry path of node must begin with a root name, unless it is built at run time.
+void checkRegistryPath(ScriptContext& context, const ParamNode& node, const char* path);
