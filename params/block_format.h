@@ -26,13 +26,15 @@ public:
 
 // Replaces the children of node by the entries read from in, in file order.
 // False after a reported syntax error (the entries read before it remain);
-// a block nested deeper than maxBlockNesting is one. An observer, when
-// given, learns the line of every entry and mistake; it changes nothing in
-// what is read.
-bool readTree(ParamNode& node, InStream& in, BlockObserver* observer = nullptr);
+// a block nested deeper than maxBlockNesting is one.
+bool readTree(ParamNode& node, InStream& in);
+// The same, telling observer the line of every entry and mistake; what is
+// read is the same.
+bool readTree(ParamNode& node, InStream& in, BlockObserver& observer);
 // The same from a text-mode file; a file that cannot be opened gives no
 // children and true.
-bool readTreeFile(ParamNode& node, const char* path, BlockObserver* observer = nullptr);
+bool readTreeFile(ParamNode& node, const char* path);
+bool readTreeFile(ParamNode& node, const char* path, BlockObserver& observer);
 
 // Writes node and its subtree, one entry per line, children indented with
 // tabs between "+" and "-" lines.

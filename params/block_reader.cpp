@@ -31,13 +31,16 @@ private:
     int marked_ = 1;
 };
 
+enum Outcome { complete, noEntry, failed };
+
+// The installer reads without an observer; the observed reader is built only where a tool asks
+// for it, so the installer carries none of its code.
+template <bool observed>
 class BlockReader {
 public:
-    // lines and observer are both given or both null.
+    // With observed, lines counts the lines of in and observer hears of them; else both are null.
     BlockReader(InStream& in, const LineCounter* lines, BlockObserver* observer)
         : in_(in), tokens_("#", ""), lines_(lines), observer_(observer) {}
-
-    enum Outcome { complete, noEntry, failed };
 
     // Reads one entry: a key, an optional "= value" and an optional child
     // block. On failure the entry keeps what it had and loses its value.
@@ -47,7 +50,7 @@ public:
             return noEntry;
         }
         entry.setName(tokens_.text.text());
-        if (observer_)
+        if constexpr (observed)
             observer_->entryRead(entry, lines_->line(), tokens_.type == BlockTokenizer::quoted);
         int c = nextNonBlank(in_);
         if (c == '=') {
@@ -67,7 +70,7 @@ private:
     bool readValue(ParamNode& entry) {
         if (!tokens_.next(in_)) {
             errorStream() << "Erreur de lecture de la valeur de " << entry.name() << "\n";
-            tell(BlockObserver::missingValue);
+            tell(BlockObserver::missingValue, line());
             entry.reset(false);
             return false;
         }
@@ -86,17 +89,17 @@ private:
         if (nextNonBlank(in_) != '+') return;
         if (depth_ == maxBlockNesting) {
             errorStream() << "Erreur : imbrication trop profonde\n";
-            tell(BlockObserver::nestedTooDeep);
+            tell(BlockObserver::nestedTooDeep, line());
             tooDeep_ = true;
             return;
         }
-        const int opened = observer_ ? lines_->line() : 0;
+        const int opened = line();
         ++depth_;
         ParamNodeList block = nullptr;
         while (!tooDeep_) {
             int c = nextNonBlank(in_);
-            if (c < 0 && observer_) observer_->mistake(BlockObserver::unclosedBlock, opened);
-            if (c == '-' && observer_) noteWordAfterDash();
+            if (c < 0) tell(BlockObserver::unclosedBlock, opened);
+            if (c == '-') noteWordAfterDash();
             if (c < 0 || c == '-') break;
             in_.unget(c);
             ParamNode* entry = new ParamNode();
@@ -108,14 +111,21 @@ private:
         --depth_;
     }
 
-    void noteWordAfterDash() {
-        int next = in_.get();
-        if (next >= 0) in_.unget(next);
-        if (next >= 0 && !isBlankChar(next)) tell(BlockObserver::dashBeforeWord);
+    int line() const {
+        if constexpr (observed) return lines_->line();
+        return 0;
     }
 
-    void tell(BlockObserver::Mistake kind) {
-        if (observer_) observer_->mistake(kind, lines_->line());
+    void noteWordAfterDash() {
+        if constexpr (observed) {
+            int next = in_.get();
+            if (next >= 0) in_.unget(next);
+            if (next >= 0 && !isBlankChar(next)) tell(BlockObserver::dashBeforeWord, line());
+        }
+    }
+
+    void tell(BlockObserver::Mistake kind, int at) {
+        if constexpr (observed) observer_->mistake(kind, at);
     }
 
     InStream& in_;
@@ -126,15 +136,16 @@ private:
     bool tooDeep_ = false;
 };
 
+template <bool observed>
 bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockObserver* observer) {
     node.setChildren(nullptr, false);
-    BlockReader reader(in, lines, observer);
+    BlockReader<observed> reader(in, lines, observer);
     ParamNodeList entries = nullptr;  // newest first while reading
-    BlockReader::Outcome outcome;
+    Outcome outcome;
     for (;;) {
         ParamNode* entry = new ParamNode();
         outcome = reader.readEntry(*entry);
-        if (outcome != BlockReader::complete) {
+        if (outcome != complete) {
             delete entry;
             break;
         }
@@ -143,7 +154,7 @@ bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockO
     ParamNode* last = entries ? entries->node : nullptr;
     listReverse(entries);
     node.setChildren(entries, false);
-    if (outcome == BlockReader::failed && last) {
+    if (outcome == failed && last) {
         OutStream& err = errorStream();
         err << "Erreur apres : \n";
         writeEntry(*last, err);
@@ -157,13 +168,21 @@ bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockO
 
 }  // namespace
 
-bool readTree(ParamNode& node, InStream& in, BlockObserver* observer) {
-    if (!observer) return readEntries(node, in, nullptr, nullptr);
-    LineCounter lines(in);
-    return readEntries(node, lines, &lines, observer);
+bool readTree(ParamNode& node, InStream& in) {
+    return readEntries<false>(node, in, nullptr, nullptr);
 }
 
-bool readTreeFile(ParamNode& node, const char* path, BlockObserver* observer) {
+bool readTree(ParamNode& node, InStream& in, BlockObserver& observer) {
+    LineCounter lines(in);
+    return readEntries<true>(node, lines, &lines, &observer);
+}
+
+bool readTreeFile(ParamNode& node, const char* path) {
+    InFileStream in(path);
+    return readTree(node, in);
+}
+
+bool readTreeFile(ParamNode& node, const char* path, BlockObserver& observer) {
     InFileStream in(path);
     return readTree(node, in, observer);
 }

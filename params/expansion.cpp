@@ -39,11 +39,14 @@ bool isNameByte(char c) {
     return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '@';
 }
 
+// The two readers of a reference stay inside the expansion loop: out of line, for the sake of
+// forEachReference, which only tools use, they would cost the installer bytes it does not have.
+
 // p is just after "${"; returns the position after the closing "}" (or the
 // end of the text). Before "(", each "@" switches to the modifier and is
 // dropped; the first "(" starts the arguments, which have no effect and are
 // skipped up to "}".
-const char* readBraced(const char* p, Reference& ref) {
+[[gnu::always_inline]] inline const char* readBraced(const char* p, Reference& ref) {
     TextBuffer* part = &ref.name;
     for (; *p && *p != '}'; ++p) {
         if (ref.call) continue;
@@ -59,7 +62,7 @@ const char* readBraced(const char* p, Reference& ref) {
 
 // p is just after "$": the longest run of name bytes; an "@" switches the
 // rest of the run to the modifier.
-const char* readBare(const char* p, Reference& ref) {
+[[gnu::always_inline]] inline const char* readBare(const char* p, Reference& ref) {
     TextBuffer* part = &ref.name;
     for (; isNameByte(*p); ++p) {
         if (*p == '@')
@@ -80,24 +83,6 @@ int32_t position(const char* name) {
 
 void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth);
 
-// Copies the bytes of text from p up to the next reference to out, when given, with escapes
-// resolved, and reads that reference into ref; returns the position after it, or null at the end
-// of the text.
-const char* nextReference(const char* p, TextBuffer* out, Reference& ref) {
-    while (*p) {
-        if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
-            if (out) out->appendChar(p[1]);
-            p += 2;
-        } else if (*p != '$') {
-            if (out) out->appendChar(*p);
-            ++p;
-        } else {
-            return p[1] == '{' ? readBraced(p + 2, ref) : readBare(p + 1, ref);
-        }
-    }
-    return nullptr;
-}
-
 // Appends the replacement of ref: its value, expanded in turn; for a call,
 // its name, expanded; for an undefined name, and at the nesting limit, its
 // name as written.
@@ -107,8 +92,7 @@ void appendResolved(TextBuffer& out, const Reference& ref, Expansion& ex, int de
         return;
     }
     --ex.resolutionsLeft;
-    const char* value =
-        ref.call ? ref.name.text() : lookupValue(ref.name.text(), ex.vars, ex.params);
+    const char* value = ref.call ? ref.name.text() : lookupValue(ref.name.text(), ex.vars, ex.params);
     if (!value) {
         out.append(ref.name);
         return;
@@ -148,11 +132,17 @@ void expandInto(TextBuffer& out, const char* text, Expansion& ex, int depth) {
         out.append(text);
         return;
     }
-    for (const char* p = text;;) {
-        Reference ref;
-        p = nextReference(p, &out, ref);
-        if (!p) return;
-        appendReplacement(out, ref, ex, depth);
+    for (const char* p = text; *p;) {
+        if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
+            out.appendChar(p[1]);
+            p += 2;
+        } else if (*p != '$') {
+            out.appendChar(*p++);
+        } else {
+            Reference ref;
+            p = p[1] == '{' ? readBraced(p + 2, ref) : readBare(p + 1, ref);
+            appendReplacement(out, ref, ex, depth);
+        }
     }
 }
 
@@ -195,10 +185,15 @@ void expandText(TextBuffer& text, ParamNodeList vars, ParamNodeList params) {
 }
 
 void forEachReference(const char* text, ReferenceVisitor visit, void* context) {
-    for (const char* p = text; p;) {
-        Reference ref;
-        p = nextReference(p, nullptr, ref);
-        if (p) visit(context, ref.name.text(), ref.call);
+    // The same reading as expandInto's, without the output.
+    for (const char* p = text; p && *p;) {
+        if (p[0] == '\\' && (p[1] == '$' || p[1] == '\\')) {
+            p += 2;
+        } else if (*p++ == '$') {
+            Reference ref;
+            p = *p == '{' ? readBraced(p + 1, ref) : readBare(p, ref);
+            visit(context, ref.name.text(), ref.call);
+        }
     }
 }
 

@@ -60,7 +60,7 @@ const char* RegistryKey::openPath(const char* path, bool create) {
     closeAndClear();
     if (!path) return nullptr;
     size_t nameLength = std::strcspn(path, "\\/");
-    int32_t root = rootOfPath(path);
+    int32_t root = findRoot(path, nameLength);
     if (root < 0) return nullptr;
     TextBuffer below(path[nameLength] ? path + nameLength + 1 : "");
     below.replaceByte('/', '\\');

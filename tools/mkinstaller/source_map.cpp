@@ -74,7 +74,7 @@ void SourceMap::readFile(const std::filesystem::path& path, Findings& findings) 
     file->name = path.u8string();
     LineRecorder recorder(file->lines, file->name, findings);
     QuietDiagnostics quiet;
-    readTreeFile(file->tree, installerPath(path).c_str(), &recorder);
+    readTreeFile(file->tree, installerPath(path).c_str(), recorder);
     files_.push_back(std::move(file));
 }
 
