@@ -54,7 +54,8 @@ TEST_F(Check, SyntaxMistakesPointAtTheirLines) {
                      "install.ini:13" + dashEntry,
                      "install.ini:15: error: this block's \"+\" has no closing \"-\": it runs to "
                      "the end of the file",
-                     "var.ini:2: error: \"=\" without a value at the end of the file"}));
+                     "var.ini:2: error: \"=\" without a value at the end of the file",
+                     "install.ini:9: warning: the installer reads no block named \"FDEL\""}));
     EXPECT_EQ(check().code, 1);
 }
 
@@ -135,7 +136,7 @@ TEST_F(Check, NamesThatLeadNowhere) {
                   "\tREG_ECRIT\n\t+\n\t\tRacine = \"HKEY_Current_User\"\n\t\tBranche = \"S\"\n"
                   "\t\tNom = \"n\"\n\t-\n"
                   "\tREG_CLONE\n\t+\n\t\t\"HKEY_USERS\\\\a\" = \"Software\\\\b\"\n\t-\n"
-                  "-\n");
+                  "-\nInstalle-en\n+\n-\nInstale\n+\n-\n");
     EXPECT_EQ(findings(),
               (Lines{"install.ini:3: error: \"HKCU\\Software\\Editeur\" does not begin with a "
                      "registry root (HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, "
@@ -149,7 +150,8 @@ TEST_F(Check, NamesThatLeadNowhere) {
                      "or HKEY_CURRENT_CONFIG, in capitals)",
                      "install.ini:24: error: \"Software\\b\" does not begin with a registry root "
                      "(HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS or "
-                     "HKEY_CURRENT_CONFIG, in capitals)"}));
+                     "HKEY_CURRENT_CONFIG, in capitals)",
+                     "install.ini:30: warning: the installer reads no block named \"Instale\""}));
 }
 
 TEST_F(Check, TranslationsOfTextsNothingShows) {

@@ -152,7 +152,7 @@ private:
                 checkDeclaration(*c->node, context);
                 checkScript(*c->node, context);
             }
-        } else if (kind == "Langue") {
+        } else if (std::strcmp(textOf(block.name()), "Langue") == 0) {
             for (ParamCell* c = block.children(); c; c = c->next)
                 checkRegistryPath(context, *c->node, textOf(c->node->name()));
         } else if (kind == "Traduction") {
@@ -162,9 +162,26 @@ private:
                         {textOf(c->node->name()), context.sources.placeOf(c->node)});
             return;
         } else if (kind != "Produit") {
+            if (!knownBlock(textOf(block.name())))
+                findings_.warning(
+                    context.sources.placeOf(&block),
+                    "the installer reads no block named " + quoted(textOf(block.name())));
             return;
         }
         collectReferences(block, context.sources);
+    }
+
+    // Blocks the installer reads without a language suffix or only without one.
+    // A "-" is already a syntax finding.
+    static bool knownBlock(const char* name) {
+        if (std::strcmp(name, "-") == 0) return true;
+        const std::string kind = blockKind(name);
+        for (const char* fixed : {"Globale", "Langue"})
+            if (name == std::string(fixed)) return true;
+        for (const char* localised :
+             {"Produit", "Attente", "Installe", "SSFct", "Variable", "Traduction"})
+            if (kind == localised) return true;
+        return false;
     }
 
     // A declaration names a variable of the parameter page; its text's first character gives
