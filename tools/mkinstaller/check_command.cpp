@@ -26,7 +26,7 @@ int checkCommand(Arguments& args, Console& console) {
     if (!stubGiven) options.stub = defaultStub();
     Findings findings = checkProduct(options);
     printFindings(findings, console.out);
-    console.out << options.product.u8string() << ": " << findings.errors() << " error(s), "
+    console.out << options.product.generic_u8string() << ": " << findings.errors() << " error(s), "
                 << findings.warnings() << " warning(s)\n";
     return findings.errors() || (strict && findings.warnings()) ? 1 : 0;
 }

@@ -6,7 +6,7 @@
 
 // Where a finding points: a file of the product and a line in it (0 when the line is unknown).
 struct SourcePlace {
-    std::string file;  // as the publisher's system names it
+    std::string file;  // with "/" between folders on every system
     int line = 0;
 };
 

@@ -80,7 +80,7 @@ public:
 
     Findings run() {
         if (!fs::is_regular_file(options_.product / "install.ini")) {
-            findings_.error({options_.product.u8string(), 0},
+            findings_.error({options_.product.generic_u8string(), 0},
                             "no install.ini in the product folder");
             return findings_;
         }
@@ -258,7 +258,7 @@ private:
             stub.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
         if (stub.empty()) {
-            findings_.warning({options_.product.u8string(), 0},
+            findings_.warning({options_.product.generic_u8string(), 0},
                               "translations not checked: no stub to read the installer's texts "
                               "from (--stub FILE)");
             return;

@@ -71,7 +71,7 @@ QuietDiagnostics::~QuietDiagnostics() {
 void SourceMap::readFile(const std::filesystem::path& path, Findings& findings) {
     if (!std::filesystem::is_regular_file(path)) return;
     std::unique_ptr<File> file(new File);
-    file->name = path.u8string();
+    file->name = path.generic_u8string();
     LineRecorder recorder(file->lines, file->name, findings);
     QuietDiagnostics quiet;
     readTreeFile(file->tree, installerPath(path).c_str(), recorder);
