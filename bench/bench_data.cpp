@@ -85,7 +85,7 @@ std::vector<Candidate> candidates() {
 // Runs of neighbouring files (which share folders) taken at even steps through the sorted
 // candidates, until the wanted count or size is reached.
 int makeMixed(const fs::path& out, size_t files, uintmax_t bytes) {
-    const size_t run = 12;
+    const size_t run = 20;
     std::vector<Candidate> all = candidates();
     size_t step = std::max<size_t>(run, all.size() / files * run);
     size_t taken = 0;
