@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/install_worker.h"
+#include "app/parameter_list.h"
 #include "app/progress_display.h"
 #include "app/session_startup.h"
 #include "app/wizard_pages.h"
@@ -26,6 +27,7 @@ struct SessionEvents : WizardEvents {
     void timerTicked() override { onProgressTimer(session); }
     void painting() override { paintPictures(session); }
     void aboutChosen() override { showAboutBox(); }
+    void listClicked(bool right) override { parameterClick(session, right); }
 
     InstallSession& session;
 };

@@ -18,6 +18,8 @@ public:
     virtual void painting() = 0;
     // The "A propos" item of the system menu.
     virtual void aboutChosen() = 0;
+    // A left or right click in the list; the page logic finds the row under the mouse itself.
+    virtual void listClicked(bool right) = 0;
 };
 
 // Shows the wizard's window (dialog 102) until the page logic closes it. Where there is no

@@ -147,11 +147,14 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) dialog->events.clicked(LOWORD(wParam));
         return TRUE;
-    case WM_NOTIFY:
-        if (isSelectionChange(*reinterpret_cast<const NMHDR*>(lParam))) {
-            dialog->events.listSelectionChanged();
+    case WM_NOTIFY: {
+        const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (isSelectionChange(header)) dialog->events.listSelectionChanged();
+        if (header.idFrom == controlList && (header.code == NM_CLICK || header.code == NM_RCLICK)) {
+            dialog->events.listClicked(header.code == NM_RCLICK);
         }
         return TRUE;
+    }
     case WM_TIMER:
         if (wParam == progressTimer) dialog->events.timerTicked();
         return TRUE;
