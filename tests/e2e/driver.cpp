@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <commctrl.h>
+
 RunningProgram::~RunningProgram() {
     if (!started) return;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
@@ -54,6 +56,14 @@ HWND waitForWindow(const RunningProgram& program, const std::string& caption, in
     return nullptr;
 }
 
+bool waitUntilClosed(HWND window, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 std::string windowText(HWND window) {
     int length = GetWindowTextLengthA(window);
     std::string text(length + 1, '\0');
@@ -75,6 +85,55 @@ void pressButton(HWND window, int controlId) {
     } else {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED), 0);
     }
+}
+
+std::string controlText(HWND window, int controlId) {
+    HWND control = GetDlgItem(window, controlId);
+    int length = static_cast<int>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(lstrlenA(text.c_str()));
+    return text;
+}
+
+void setControlText(HWND window, int controlId, const std::string& text) {
+    SendMessageA(GetDlgItem(window, controlId), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+namespace {
+
+void sendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void sendKey(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+// The row's place comes from messages that carry no pointers, which cross into a process of
+// another word size unchanged: the header's rectangle, and the row height as the difference of
+// the list's approximate heights for two rows and for one.
+void clickListRow(HWND list, int row, bool right, bool withCtrl) {
+    RECT header = {};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    LRESULT one = SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 1, MAKELPARAM(-1, -1));
+    LRESULT two = SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 2, MAKELPARAM(-1, -1));
+    int rowHeight = HIWORD(two) - HIWORD(one);
+    SetCursorPos(header.left + 10, header.bottom + row * rowHeight + rowHeight / 2);
+    if (withCtrl) sendKey(VK_CONTROL, false);
+    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    if (withCtrl) sendKey(VK_CONTROL, true);
 }
 
 DWORD waitForExit(RunningProgram& program, int timeoutMs) {

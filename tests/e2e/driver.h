@@ -27,11 +27,23 @@ std::vector<HWND> programWindows(const RunningProgram& program);
 HWND waitForWindow(const RunningProgram& program, const std::string& caption,
                    int timeoutMs = hangTimeoutMs);
 
+// Waits until the window is gone or hidden (a dialog takes a moment to close under Wine without a
+// window manager); false after the timeout.
+bool waitUntilClosed(HWND window, int timeoutMs = hangTimeoutMs);
+
 std::string windowText(HWND window);
 // The message text of a standard message box.
 std::string messageBoxText(HWND box);
 // Clicks the button with this control id, as a user would.
 void pressButton(HWND window, int controlId);
+// The text of a control of another program (an edit or rich-text control keeps its own text,
+// so it is asked for with WM_GETTEXT).
+std::string controlText(HWND window, int controlId);
+// Replaces the text of a control, as typing into it would.
+void setControlText(HWND window, int controlId, const std::string& text);
+// Clicks a row of a report-style list view through the mouse (left or right button), holding
+// Ctrl when asked; rows count from 0 and the list is assumed scrolled to its top.
+void clickListRow(HWND list, int row, bool right, bool withCtrl = false);
 
 // Waits for the end of the program and returns its exit code (0xFFFFFFFF after the timeout,
 // when the program is killed).

@@ -19,15 +19,6 @@ std::string scriptPath(std::string path) {
     return path;
 }
 
-std::string controlText(HWND window, int id) {
-    HWND control = GetDlgItem(window, id);
-    int length = static_cast<int>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(length + 1, '\0');
-    SendMessageA(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(lstrlenA(text.c_str()));
-    return text;
-}
-
 // The text of a window of another process, asked of the window itself.
 std::string sentText(HWND window) {
     char text[1024] = "";

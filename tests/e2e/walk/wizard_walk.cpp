@@ -39,12 +39,6 @@ void photograph(const std::string& name, HWND window) {
     std::printf("  %s.png\n", name.c_str());
 }
 
-std::string controlText(HWND window, int id) {
-    char text[4096] = "";
-    SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // The caption the wizard shows once it has left this one.
 std::string nextCaption(const RunningProgram& run, HWND wizard, const std::string& caption) {
     for (int waited = 0; waited < hangTimeoutMs; waited += 50) {
