@@ -57,8 +57,10 @@ HWND waitForWindow(const RunningProgram& program, const std::string& caption, in
 }
 
 bool waitUntilClosed(HWND window, int timeoutMs) {
+    HWND owner = GetWindow(window, GW_OWNER);
     for (int waited = 0; waited < timeoutMs; waited += 50) {
-        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
+        bool gone = !IsWindow(window) || !IsWindowVisible(window);
+        if (gone && (!owner || IsWindowEnabled(owner))) return true;
         Sleep(50);
     }
     return false;
@@ -103,18 +105,14 @@ void setControlText(HWND window, int controlId, const std::string& text) {
 
 namespace {
 
-void sendMouse(DWORD flags) {
+// A button event that carries its own screen position, so that it lands where it is sent however
+// far the program has got with earlier moves of the cursor.
+void sendMouse(int x, int y, DWORD button) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void sendKey(WORD key, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
     SendInput(1, &input, sizeof input);
 }
 
@@ -123,17 +121,20 @@ void sendKey(WORD key, bool up) {
 // The row's place comes from messages that carry no pointers, which cross into a process of
 // another word size unchanged: the header's rectangle, and the row height as the difference of
 // the list's approximate heights for two rows and for one.
-void clickListRow(HWND list, int row, bool right, bool withCtrl) {
+void clickListRow(HWND list, int row, bool right) {
     RECT header = {};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
     LRESULT one = SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 1, MAKELPARAM(-1, -1));
     LRESULT two = SendMessageA(list, LVM_APPROXIMATEVIEWRECT, 2, MAKELPARAM(-1, -1));
     int rowHeight = HIWORD(two) - HIWORD(one);
-    SetCursorPos(header.left + 10, header.bottom + row * rowHeight + rowHeight / 2);
-    if (withCtrl) sendKey(VK_CONTROL, false);
-    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-    if (withCtrl) sendKey(VK_CONTROL, true);
+    int x = header.left + 10, y = header.bottom + row * rowHeight + rowHeight / 2;
+    sendMouse(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    sendMouse(x, y, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+void postButton(HWND window, int controlId) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, controlId)));
 }
 
 DWORD waitForExit(RunningProgram& program, int timeoutMs) {

@@ -27,8 +27,9 @@ std::vector<HWND> programWindows(const RunningProgram& program);
 HWND waitForWindow(const RunningProgram& program, const std::string& caption,
                    int timeoutMs = hangTimeoutMs);
 
-// Waits until the window is gone or hidden (a dialog takes a moment to close under Wine without a
-// window manager); false after the timeout.
+// Waits until the window is gone or hidden and its owner takes input again (a modal dialog takes a
+// moment to close under Wine without a window manager, and clicks on its owner before then are
+// lost); false after the timeout.
 bool waitUntilClosed(HWND window, int timeoutMs = hangTimeoutMs);
 
 std::string windowText(HWND window);
@@ -41,9 +42,12 @@ void pressButton(HWND window, int controlId);
 std::string controlText(HWND window, int controlId);
 // Replaces the text of a control, as typing into it would.
 void setControlText(HWND window, int controlId, const std::string& text);
-// Clicks a row of a report-style list view through the mouse (left or right button), holding
-// Ctrl when asked; rows count from 0 and the list is assumed scrolled to its top.
-void clickListRow(HWND list, int row, bool right, bool withCtrl = false);
+// Clicks a row of a report-style list view through the mouse (left or right button); rows count
+// from 0 and the list is assumed scrolled to its top.
+void clickListRow(HWND list, int row, bool right);
+// Clicks a button without waiting for what the click does: for a click that opens a modal window
+// (pressButton would wait until that window is answered).
+void postButton(HWND window, int controlId);
 
 // Waits for the end of the program and returns its exit code (0xFFFFFFFF after the timeout,
 // when the program is killed).
