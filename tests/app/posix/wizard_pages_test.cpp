@@ -104,6 +104,7 @@ TEST_F(Wizard, CancelReportsThenCloseRemovesTheWorkFolder) {
 namespace {
 
 // A parameter of each kind; the action copies CLICUSR and the text parameter into variables.
+// The last one removes itself when the page runs the initial scripts.
 const char parameters[] =
     "Variable\n+\n"
     "DOSSIER = \"Dossier\"\n"
@@ -111,6 +112,7 @@ const char parameters[] =
     "CHOIX = \"<un|deux|trois>Choix\"\n"
     "ACTION = \"*Action\"\n+\nAFFECTE\n+\nVU = \"${CLICUSR}\"\nCOPIE = \"${TEXTE}\"\n-\n-\n"
     "CASSE = \"<sans fin\"\n"
+    "EPHEMERE = \"&Supprime par son script initial\"\n+\nVARKILL\n+\nEPHEMERE\n-\n-\n"
     "-\n";
 
 }  // namespace
@@ -133,6 +135,8 @@ TEST_F(Wizard, ParameterClicksByKind) {
         view.rows.cursorY = 10 * row(name) + 5;
         parameterClick(*session, right);
     };
+    // A variable whose initial script removes it is not listed; the others still run.
+    EXPECT_FALSE(isDefined("EPHEMERE"));
     ASSERT_EQ(5u, rows.size());
     EXPECT_EQ("c:\\avant", rows[row("DOSSIER")][0]);
     EXPECT_EQ("un", rows[row("CHOIX")][0]);
@@ -219,26 +223,24 @@ TEST_F(Wizard, LogoOfThePageElseTheCommonOne) {
 
 // Shared shortcuts name the all-users folders; the private modes the user's own.
 TEST_F(Wizard, ShortcutModeChoosesTheDesktop) {
-    const char* keys[] = {
-        "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
-    const char* names[] = {"Common Desktop", "Desktop"};
-    for (int i = 0; i < 2; ++i) {
-        RegistryKey key;
-        key.setWriteAccess(true);
-        key.openPath(keys[i], true);
-        key.writeValue(names[i], i == 0 ? "c:\\tous" : "c:\\moi", false);
-    }
+    auto desktops = [](const char* common, const char* own) {
+        const struct { const char* root; const char* name; const char* folder; } values[] = {
+            {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
+        for (const auto& value : values) {
+            RegistryKey key;
+            key.setWriteAccess(true);
+            key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
+                                                    "CurrentVersion\\Explorer\\Shell Folders").c_str(),
+                         true);
+            key.writeValue(value.name, value.folder, false);
+        }
+    };
+    desktops("c:\\tous", "c:\\moi");
     auto session = start();
     for (int mode : {0, 1, 2}) {
         ShortcutMode() = mode;
         prepareSystemVariables(*session->rootPackage, true);
         EXPECT_STREQ(mode == 0 ? "c:\\tous" : "c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
     }
-    for (int i = 0; i < 2; ++i) {
-        RegistryKey key;
-        key.setWriteAccess(true);
-        key.openPath(keys[i], true);
-        key.writeValue(names[i], "", false);
-    }
+    desktops("", "");
 }
