@@ -25,7 +25,7 @@ public:
     // A negative row selects every row.
     virtual void selectRow(int row) = 0;
     virtual bool rowSelected(int row) = 0;
-    // The mouse cursor in the list's client coordinates.
+    // The mouse position of the click being handled, in the list's client coordinates.
     virtual void cursor(int& x, int& y) = 0;
     // The row at a point, or -1.
     virtual int rowAt(int x, int y) = 0;

@@ -94,9 +94,11 @@ bool ReportListView::rowSelected(int row) {
     return SendMessageA(control_, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0;
 }
 
+// Where the mouse was when the message being handled (the click) happened, not where it is now:
+// a mouse moved on at once, or a busy program, must not make a click land on another row.
 void ReportListView::cursor(int& x, int& y) {
-    POINT point;
-    GetCursorPos(&point);
+    DWORD position = GetMessagePos();
+    POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     ScreenToClient(control_, &point);
     x = point.x;
     y = point.y;
