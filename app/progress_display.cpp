@@ -3,7 +3,7 @@
 #include "app/brand.h"
 #include "app/install_session.h"
 #include "app/install_worker.h"
-#include "app/report.h"
+#include "app/wizard_pages.h"
 #include "packages/package.h"
 #include "params/param_node.h"
 #include "session/run_state.h"

@@ -1,7 +1,6 @@
 #include "app/report.h"
 
 #include "app/install_session.h"
-#include "app/wizard_pages.h"
 #include "params/param_node.h"
 #include "params/text_buffer.h"
 #include "session/stores.h"
@@ -55,7 +54,7 @@ void buildRichText(const char* title, const TextBuffer& body, bool failed, TextB
 
 }  // namespace
 
-void showReport(InstallSession& session, const char* title, const char* text, bool failed) {
+void writeReport(InstallSession& session, const char* title, const char* text, bool failed) {
     TextBuffer body;
     buildBody(text, body);
     TextBuffer rich;
@@ -65,5 +64,4 @@ void showReport(InstallSession& session, const char* title, const char* text, bo
     session.reportText.append(lineEnd);
     session.reportText.append(lineEnd);
     session.reportText.append(body);
-    navigate(session, pageState);
 }

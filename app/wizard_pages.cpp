@@ -296,6 +296,11 @@ void onNext(InstallSession& session) {
     }
 }
 
+void showReport(InstallSession& session, const char* title, const char* text, bool failed) {
+    writeReport(session, title, text, failed);
+    navigate(session, pageState);
+}
+
 void onPrevious(InstallSession& session) {
     navigate(session, -1);
 }

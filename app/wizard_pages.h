@@ -24,3 +24,7 @@ void updateNextButton(InstallSession& session);
 void onNext(InstallSession& session);
 void onPrevious(InstallSession& session);
 void onCancel(InstallSession& session);
+
+// Writes the report of the run (app/report.h) and moves the wizard to the state page that shows
+// it.
+void showReport(InstallSession& session, const char* title, const char* text, bool failed);

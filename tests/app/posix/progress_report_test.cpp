@@ -4,7 +4,7 @@
 
 #include "app/install_worker.h"
 #include "app/progress_display.h"
-#include "app/report.h"
+#include "app/wizard_pages.h"
 #include "packages/package.h"
 #include "params/text_buffer.h"
 #include "params/variable_store.h"
