@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "packer_run.h"
@@ -194,12 +195,28 @@ TEST_F(Check, TheBuildStopsOnErrors) {
     EXPECT_EQ(runPacker(build).code, 0);
 }
 
-TEST_F(Check, TheExamplesHaveNoErrors) {
-    const std::string demo = SOURCE_DIR "/examples/demo";
-    PackerRun run = runPacker({"check", demo + "/product", "--library", "DATA=" + demo + "/data",
-                               "--library", "DOCS=" + demo + "/docs"});
-    EXPECT_EQ(run.code, 0) << run.out;
-    EXPECT_EQ(run.out.find(": error:"), std::string::npos) << run.out;
+// Every example: its "product" folder with each other folder as the library of that name in
+// capitals. The installer's own texts are not at hand natively, so only the notice that
+// translations went unchecked may remain of what --strict would fail on.
+TEST_F(Check, TheExamplesHaveNoFindings) {
+    for (const std::string& example : entriesOf(SOURCE_DIR "/examples")) {
+        const std::string folder = SOURCE_DIR "/examples/" + example;
+        std::vector<std::string> args = {"check", folder + "/product"};
+        for (std::string library : entriesOf(folder)) {
+            if (library == "product" || library == "README.md") continue;
+            const std::string path = folder + "/" + library;
+            for (char& c : library) c = static_cast<char>(std::toupper(c));
+            args.insert(args.end(), {"--library", library + "=" + path});
+        }
+        PackerRun run = runPacker(args);
+        EXPECT_EQ(run.code, 0) << run.out;
+        std::istringstream out(run.out);
+        for (std::string line; std::getline(out, line);) {
+            if (line.find("translations not checked") != std::string::npos) continue;
+            EXPECT_EQ(line.find("error:"), std::string::npos) << line;
+            EXPECT_EQ(line.find("warning:"), std::string::npos) << line;
+        }
+    }
 }
 
 }  // namespace
