@@ -9,22 +9,35 @@
 
 namespace {
 
-void removeTree(const std::string& folder) {
+struct Entry {
+    std::string name;
+    bool isFolder;
+};
+
+// The files and folders in a folder, "." and ".." left out.
+std::vector<Entry> entriesOf(const std::string& folder) {
+    std::vector<Entry> entries;
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        entries.push_back({name, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return entries;
+}
+
+void removeTree(const std::string& folder) {
+    for (const Entry& entry : entriesOf(folder)) {
+        std::string path = folder + "\\" + entry.name;
+        if (entry.isFolder) {
+            removeTree(path);
+        } else {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
     }
     RemoveDirectoryA(folder.c_str());
 }
@@ -54,6 +67,17 @@ void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+void copyTree(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    for (const Entry& entry : entriesOf(from)) {
+        if (entry.isFolder) {
+            copyTree(from + "\\" + entry.name, to + "\\" + entry.name);
+        } else {
+            CopyFileA((from + "\\" + entry.name).c_str(), (to + "\\" + entry.name).c_str(), FALSE);
+        }
+    }
+}
+
 std::string realInstaller(const std::vector<Library>& libraries) {
     return installerFile(libraries, true, fileBytes(STUB_PATH));
 }
@@ -74,14 +98,5 @@ void TestFolder::useAsTemporaryFolder() const {
 }
 
 bool TestFolder::isEmpty() const {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return true;
-    bool empty = true;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != "..") empty = false;
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return empty;
+    return entriesOf(path).empty();
 }

@@ -6,6 +6,8 @@
 std::string quotedPath(const std::string& path);
 std::string fileBytes(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+// Copies the folder and everything in it.
+void copyTree(const std::string& from, const std::string& to);
 // An installer around the real stub with these libraries, checksum included.
 struct Library;
 std::string realInstaller(const std::vector<Library>& libraries);
