@@ -1,9 +1,19 @@
 #pragma once
 
-// What the command line asks for. Only its first two characters count.
+#include "params/text_buffer.h"
+
+// What the command line asks for. The first word selects the mode by its first two characters;
+// the words after it are the options "/quiet", "/answers=FILE" and "/log=FILE" (any case, quotes
+// around a word or part of it are removed), which may also stand first.
 struct CommandLineChoice {
-    bool sizeQuery;  // "/s": end at once with stubSize (the container's offset) as exit code
-    int mode;        // SessionMode 0, 1 or 2 otherwise
+    bool sizeQuery = false;  // "/s": end at once with stubSize as exit code, options unread
+    int mode = 0;            // SessionMode 0, 1 or 2 otherwise
+    bool quiet = false;      // no window: the wizard's pages pass with their defaults
+    TextBuffer answersPath;  // empty when not given
+    TextBuffer logPath;
+    // Why the command line cannot be run (an unknown word, an option without its file); empty
+    // when it can.
+    TextBuffer error;
 };
 
 // The text after the program name (quoted or not) and the blanks that follow it.

@@ -1,7 +1,5 @@
 #pragma once
 
-// Process-wide exit code; the process ends with it when it is nonzero.
-extern int exitCodeOverride;
-
-// The whole life of the program for one command line tail; returns the process exit code.
+// The whole life of the program for one command line tail; returns the process exit code
+// (ExitCode, or stubSize for the size query).
 int runApplication(const char* commandTail);

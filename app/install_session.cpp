@@ -4,6 +4,7 @@
 #include "app/install_worker.h"
 #include "app/parameter_list.h"
 #include "app/progress_display.h"
+#include "app/quiet_wizard.h"
 #include "app/session_startup.h"
 #include "app/wizard_pages.h"
 #include "app/work_folder.h"
@@ -44,8 +45,13 @@ InstallSession::~InstallSession() = default;
 // system's session ending, for one), the worker is halted first and the run leaves no work
 // folder behind either.
 void runWizard(InstallSession& session) {
-    SessionEvents events(session);
-    runWizardWindow(events);
+    session.exitCode = exitStopped;
+    if (session.quiet) {
+        runQuietWizard(session);
+    } else {
+        SessionEvents events(session);
+        runWizardWindow(events);
+    }
     stopInstallWorker(session);
     session.list.attach(nullptr);
     session.view = nullptr;

@@ -3,10 +3,12 @@
 #include <atomic>
 #include <memory>
 
+#include "app/exit_codes.h"
 #include "params/text_buffer.h"
 #include "ui/data_list.h"
 
 struct Bitmap;
+class ParamNode;
 struct Package;
 struct ParamCell;
 struct WorkerThread;
@@ -30,6 +32,13 @@ struct InstallSession {
     InstallSession& operator=(const InstallSession&) = delete;
 
     int mode;
+    // No window: the pages pass by themselves (see runQuietWizard).
+    bool quiet = false;
+    // The answers file's tree, when one was given.
+    const ParamNode* answers = nullptr;
+    // What the process ends with: a start-up failure until the wizard runs, a stop while it runs
+    // without a report, then the report's outcome.
+    int exitCode = exitStartupFailure;
     // -1 until a temporary folder is found, 0 when the wizard may run, 1 when the run must stop.
     int startupStatus = -1;
     std::unique_ptr<Package> rootPackage;
@@ -69,5 +78,5 @@ struct InstallSession {
     bool showDataNext = false;
 };
 
-// Runs the wizard until the user closes it.
+// Runs the wizard until the user closes it, or its pages without a window in a quiet run.
 void runWizard(InstallSession& session);

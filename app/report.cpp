@@ -60,6 +60,9 @@ void writeReport(InstallSession& session, const char* title, const char* text, b
     TextBuffer rich;
     buildRichText(title, body, failed, rich);
     session.view->setControlText(controlRichText, rich.text());
+    session.exitCode = !failed                  ? exitSuccess
+                       : ErrorList().children() ? exitInstallErrors
+                                                : exitStopped;
     session.reportText.assign(title);
     session.reportText.append(lineEnd);
     session.reportText.append(lineEnd);

@@ -5,5 +5,6 @@ struct InstallSession;
 // Writes the report of the run into the window's rich-text control: the title, coloured
 // (red between " !!!!! " marks when failed, green otherwise), then the text and, when the run
 // has errors, a request to contact support and the errors newest first. The window gets it as
-// rich text, reportText as plain text for export.
+// rich text, reportText as plain text for export. The run's exit code follows: success, errors
+// when the run has any, else a stop.
 void writeReport(InstallSession& session, const char* title, const char* text, bool failed);

@@ -121,11 +121,13 @@ void startSession(InstallSession& session) {
             extractDescription(session);
         } else {
             TextBuffer errors;
-            if (!writeModelFolder(started.text(), session.mode, errors))
+            bool written = writeModelFolder(started.text(), session.mode, errors);
+            if (!written)
                 showStartupMessage(
                     "Erreur de d\xE9"
                     "compactage",
                     errors.text());
+            if (written && state == ContainerState::Sound) session.exitCode = exitSuccess;
             session.startupStatus = 1;
         }
         defineLibraryVariables();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/answers.h"
 #include "app/brand.h"
 #include "app/install_session.h"
 #include "app/install_variables.h"
@@ -156,6 +157,7 @@ void showParameterPage(InstallSession& session) {
     view.showControl(controlPrevious, true);
     view.setControlText(controlNext, translate("Installer..."));
     fillParameterList(session.list);
+    if (session.answers) applyParameterAnswers(session.list, *session.answers);
 }
 
 void showInstallingPage(InstallSession& session) {

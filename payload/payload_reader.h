@@ -28,9 +28,12 @@ bool readDirectoryEntries(const char* programPath, ParamNode& directory, int64_t
 // bytes, `programPath` becomes its path; otherwise false.
 bool joinVolumes(TextBuffer& programPath, const char* workFolder, int64_t end);
 
-// Whether the container's checksum over the first end - 4 bytes of the file equals the
-// big-endian value in the 4 bytes that follow (a value that cannot be read counts as 0).
-bool checksumMatches(const char* programPath, int64_t end);
+// Which of the container's two checksums over the first end - 4 bytes of the file equal the
+// big-endian value in the 4 bytes that follow (a value that cannot be read counts as 0): the
+// literal one, and the one with the PE header's signing fields read as zeros, which a signed
+// program still matches. 0 when neither does.
+enum ChecksumMatch { checksumLiteral = 1, checksumSigningNeutral = 2 };
+int checksumMatches(const char* programPath, int64_t end);
 
 // The whole reading at start-up, called when the program file is longer than the stub: fills
 // ContainerDirectory, joins the volumes into workFolder when the file is shorter than the

@@ -24,6 +24,29 @@ TEST(CommandLine, ModesComeFromTheSecondCharacterOnly) {
     EXPECT_EQ(0, readCommandLine("/0").mode);
     EXPECT_EQ(1, readCommandLine("/1").mode);
     EXPECT_EQ(1, readCommandLine("/1234").mode);
-    EXPECT_EQ(2, readCommandLine("/2 and further words").mode);
+    EXPECT_EQ(2, readCommandLine("/2").mode);
     EXPECT_FALSE(readCommandLine("/2").sizeQuery);
+}
+
+TEST(CommandLine, OptionsFollowTheModeOrStandFirst) {
+    CommandLineChoice choice =
+        readCommandLine("/1 /QUIET \"/answers=C:\\My answers.txt\" /log=\"C:\\a b.log\"");
+    EXPECT_EQ(1, choice.mode);
+    EXPECT_TRUE(choice.quiet);
+    EXPECT_STREQ("C:\\My answers.txt", choice.answersPath.text());
+    EXPECT_STREQ("C:\\a b.log", choice.logPath.text());
+    EXPECT_TRUE(choice.error.empty());
+
+    choice = readCommandLine("/quiet /log=x.log");
+    EXPECT_EQ(0, choice.mode);
+    EXPECT_TRUE(choice.quiet);
+    EXPECT_STREQ("x.log", choice.logPath.text());
+    // The size query reads no further.
+    EXPECT_TRUE(readCommandLine("/s /unknown").error.empty());
+}
+
+TEST(CommandLine, UnknownWordsAndMissingFileNamesAreErrors) {
+    EXPECT_STREQ("Option inconnue : /verbose", readCommandLine("/0 /verbose /quiet").error.text());
+    EXPECT_STREQ("Option inconnue : words", readCommandLine("/2 words").error.text());
+    EXPECT_STREQ("Nom de fichier manquant : /log=", readCommandLine("/0 /log=").error.text());
 }

@@ -137,6 +137,33 @@ TEST_F(Container, ChecksumIsVerifiedOnlyUnderTheExactName) {
     EXPECT_EQ(directoryNames(), (std::vector<std::string>{"DATA", "INSTALLE", "crc"}));
 }
 
+// A signing tool rewrites the header's CheckSum and certificate entry and appends the signature:
+// the checksum then matches only with those fields read as zeros.
+TEST_F(Container, ASignedProgramMatchesWithItsSigningFieldsAsZeros) {
+    std::string stub(stubSize, '\0');
+    stub.replace(0, 2, "MZ");
+    stub[0x3C] = '\x80';
+    stub.replace(0x80, 6, std::string("PE\0\0", 4) + "\x4C\x01");
+    stub.replace(0x98, 2, "\x0B\x01");  // a 32-bit optional header
+    std::string file = installerFile(typical, true, stub);
+    const int64_t end = static_cast<int64_t>(file.size());
+    scratch.write("setup.exe", file);
+    EXPECT_EQ(checksumMatches(program.text(), end), checksumLiteral | checksumSigningNeutral);
+
+    std::string signature = "signature bytes!";
+    file.replace(0x98 + 64, 4, "\x12\x34\x56\x78");
+    file.replace(0x98 + 128, 8, std::string("\x00\x10\x02\x00\x10\x00\x00\x00", 8));
+    file += signature;
+    EXPECT_EQ(read(file), ContainerState::Sound);
+    EXPECT_EQ(checksumMatches(program.text(), end), checksumSigningNeutral);
+    EXPECT_TRUE(messages().empty());
+
+    ContainerDirectory().reset(true);
+    file[stubSize + 40] ^= 0x10;
+    EXPECT_EQ(read(file), ContainerState::Damaged);
+    EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});
+}
+
 TEST_F(Container, VolumesAreJoinedIntoTheWorkFolder) {
     const std::string file = installerFile(typical);
     const size_t firstCut = stubSize + 30, secondCut = file.size() - 7;

@@ -37,3 +37,14 @@ void copyFileInto(const std::filesystem::path& path, uint64_t size, ByteSink& si
     }
     if (copied != size) throw PackError(path.u8string() + " changed while it was being packed");
 }
+
+std::vector<unsigned char> readWholeFile(const std::filesystem::path& path, uint64_t size) {
+    std::ifstream in = openForReading(path);
+    std::vector<unsigned char> bytes(size + 1);
+    std::streamsize n = in.rdbuf()->sgetn(reinterpret_cast<char*>(bytes.data()),
+                                          static_cast<std::streamsize>(bytes.size()));
+    if (n < 0 || static_cast<uint64_t>(n) != size)
+        throw PackError(path.u8string() + " changed while it was being packed");
+    bytes.resize(size);
+    return bytes;
+}

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tools/mkinstaller/byte_sink.h"
 
@@ -20,3 +21,6 @@ std::ifstream openForReading(const std::filesystem::path& path);
 // PackError when the file cannot be read or no longer has that size (it changed while packing).
 void copyFileInto(const std::filesystem::path& path, uint64_t size, ByteSink& sink,
                   Progress& progress);
+
+// The whole content of a file of exactly `size` bytes; a PackError as for copyFileInto.
+std::vector<unsigned char> readWholeFile(const std::filesystem::path& path, uint64_t size);

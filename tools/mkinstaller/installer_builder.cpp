@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "payload/container_format.h"
+#include "payload/signing_fields.h"
 #include "tools/mkinstaller/archive_tree.h"
 #include "tools/mkinstaller/archive_writer.h"
 #include "tools/mkinstaller/gzip_sink.h"
@@ -141,7 +142,12 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     {
         // A pass of its own over the whole installer: large payloads take a while here too.
         Progress progress(progressOut, "writing", end);
-        copyFileInto(options.stub, uint64_t(stubSize), summed, progress);
+        // The signing fields go out as zeros: a signing tool rewrites them, and an unsigned
+        // installer's literal checksum is then also its signing-neutral one.
+        std::vector<unsigned char> stub = readWholeFile(options.stub, uint64_t(stubSize));
+        clearSigningFields(stub.data(), stub.size());
+        summed.write(stub.data(), stub.size());
+        progress.advance(stub.size());
         summed.write(directory.data(), directory.size());
         progress.advance(directory.size());
         copyFileInto(body.temporaryPath(), end - head - checksumLibrarySize, summed, progress);

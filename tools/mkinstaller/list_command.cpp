@@ -4,6 +4,7 @@
 #include "params/param_node.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
+#include "payload/signing_fields.h"
 #include "platform/code_page.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
@@ -30,6 +31,35 @@ std::vector<fs::path> findVolumes(const fs::path& installer) {
     for (int n = 1; fs::exists(volumePath(installer, n), error); ++n)
         volumes.push_back(volumePath(installer, n));
     return volumes;
+}
+
+const char* checksumVerdict(int matches) {
+    switch (matches) {
+    case checksumLiteral | checksumSigningNeutral:
+        return "checksum: right (literal and with the signing fields as zeros)\n";
+    case checksumLiteral: return "checksum: right (literal)\n";
+    case checksumSigningNeutral: return "checksum: right (with the signing fields as zeros)\n";
+    default: return "checksum: wrong\n";
+    }
+}
+
+// A signature is the certificate table that the header's entry points to, after the container.
+void printSignature(const fs::path& file, int64_t end, std::ostream& out) {
+    unsigned char header[4096] = {};
+    std::ifstream in = openForReading(file);
+    std::streamsize n = in.rdbuf()->sgetn(reinterpret_cast<char*>(header), sizeof header);
+    SigningFields fields;
+    uint32_t offset = 0, size = 0;
+    if (n > 0 && findSigningFields(header, static_cast<size_t>(n), fields)) {
+        offset = readLittleEndian32(header + fields.certificateAt);
+        size = readLittleEndian32(header + fields.certificateAt + 4);
+    }
+    if (size == 0)
+        out << "signature: none\n";
+    else if (int64_t(offset) >= end)
+        out << "signature: " << size << " bytes appended at " << offset << '\n';
+    else
+        out << "signature: the header points inside the container (at " << offset << ")\n";
 }
 
 }  // namespace
@@ -79,9 +109,10 @@ int listCommand(Arguments& args, Console& console) {
     if (!directory.find("CRC")) {
         out << "checksum: none (no entry named CRC)\n";
     } else {
-        bool matches = checksumMatches(checked.c_str(), end);
-        out << (matches ? "checksum: right\n" : "checksum: wrong\n");
-        sound = sound && matches;
+        int matches = checksumMatches(checked.c_str(), end);
+        out << checksumVerdict(matches);
+        sound = sound && matches != 0;
     }
+    printSignature(file, end, out);
     return sound ? 0 : 1;
 }

@@ -145,6 +145,7 @@ TEST_F(Wizard, InstallationPageRunsTheWorkerToItsReport) {
     EXPECT_EQ(nullptr, session->worker);
     EXPECT_NE(std::string::npos, std::string(session->reportText.text()).find("broken"));
     EXPECT_EQ(0u, std::string(session->reportText.text()).find("ERREUR D'INSTALLATION"));
+    EXPECT_EQ(exitInstallErrors, session->exitCode);
 }
 
 // Cancel stops the scripts where they are and waits for the worker before reporting.
@@ -164,4 +165,5 @@ TEST_F(Wizard, CancelHaltsTheWorkerBeforeItsNextCommand) {
     EXPECT_STREQ("", VariableStore().valueOf("AFTER"));
     EXPECT_EQ("ARRET UTILISATEUR\r\n\r\nL'installation a \xE9t\xE9 interrompue",
               std::string(session->reportText.text()));
+    EXPECT_EQ(exitStopped, session->exitCode);
 }

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/entry.h"
+#include "app/exit_codes.h"
 #include "app/install_session.h"
 #include "folder_tree.h"
 #include "packages/package.h"
@@ -84,7 +85,8 @@ TEST_F(Run, WithoutPayloadNothingBesideTheProgramIsTouched) {
             runWizard(session);
         }
         resetSession();
-        EXPECT_EQ(0, runApplication(mode)) << mode;
+        // The native wizard window closes at once, without a report: a stop.
+        EXPECT_EQ(exitStopped, runApplication(mode)) << mode;
         resetSession();
         EXPECT_EQ(before, treeOf(folder.path)) << mode;
         EXPECT_TRUE(treeOf(temp.path).empty()) << mode;
@@ -113,6 +115,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
         resetSession();
         InstallSession session(0, nullptr);
         EXPECT_EQ(1, session.startupStatus) << c.what;
+        EXPECT_EQ(exitStartupFailure, session.exitCode) << c.what;
         EXPECT_EQ(std::vector<std::string>{c.shown}, messages()) << c.what;
     }
     // A sound program reaches the wizard, whose end removes the work folder it made and none of
@@ -121,7 +124,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
     shown.asked.reset(true);
     resetSession();
     const auto left = treeOf(temp.path);
-    EXPECT_EQ(0, runApplication(""));
+    EXPECT_EQ(exitStopped, runApplication(""));
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(left, treeOf(temp.path));
 }
@@ -138,12 +141,43 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
         resetSession();
         InstallSession session(readCommandLine(c.mode).mode, nullptr);
         EXPECT_EQ(1, session.startupStatus) << c.mode;
+        EXPECT_EQ(exitSuccess, session.exitCode) << c.mode;
         EXPECT_EQ("Produit\n+\nID = \"demo\"\n-\n", folder.read("Maquette/setup.cpx/install.ini"));
         EXPECT_EQ(
             c.start,
             folder.read(std::string("Maquette/setup.cpx/") + c.file).substr(0, c.start.size()))
             << c.mode;
     }
+    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(treeOf(temp.path).empty());
+}
+
+// A quiet run passes every page with the answers file's values and logs the report and its exit
+// code; one whose answers file is missing shows nothing, installs nothing and logs why.
+TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
+    product.write("description/install.ini",
+                  "Produit\n+\nID = \"demo\"\n-\n"
+                  "Variable\n+\nCIBLE = \"Dossier\"\n-\n"
+                  "Installe\n+\nFAPPEND  +  \"${CIBLE}/done.txt\" = \"ok\"  -\n-\n");
+    product.write("description/var.ini", "CIBLE = \"" + (folder / "default") + "\"\n");
+    folder.write("setup.exe", packed());
+    folder.makeFolder("chosen");
+    folder.write("answers.txt", "Parametres\n+\nCIBLE = \"" + (folder / "chosen") + "\"\n-\n");
+    const std::string log = folder / "install.log";
+    const std::string options = " /log=" + log + " /quiet";
+
+    EXPECT_EQ(exitSuccess, runApplication(("/0 /answers=" + (folder / "answers.txt") + options).c_str()));
+    EXPECT_NE(std::string::npos, folder.read("chosen/done.txt").find("ok"));
+    std::string written = folder.read("install.log");
+    EXPECT_EQ(0u, written.find("INSTALLATION TERMINEE AVEC SUCCES\r\n")) << written;
+    EXPECT_NE(std::string::npos, written.find("\r\nCode de sortie : 0\r\n")) << written;
+
+    resetSession();
+    std::string missing = folder / "none.txt";
+    EXPECT_EQ(exitStartupFailure, runApplication(("/answers=" + missing + options).c_str()));
+    EXPECT_EQ("Message [Erreur] Fichier de r\xE9ponses introuvable : " + missing +
+                  "\r\nCode de sortie : 3\r\n",
+              folder.read("install.log"));
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(treeOf(temp.path).empty());
 }
