@@ -1,24 +1,22 @@
 #pragma once
 
-#include <atomic>
-
 #include "params/text_buffer.h"
 #include "ui/responder.h"
 
 class ParamNode;
 
-// The responder of every run: a question that the answers file answers takes that answer;
-// otherwise a person answers it, or, in a quiet run (no person), it takes its default: Yes, OK,
-// the text offered, nothing chosen from a list, no file. Messages reach the person, and nobody in
-// a quiet run. Each question and message becomes a line of `log`, with the answer taken and where
-// it came from.
+// The responder of every run. The scripts' questions (yes/no, a choice from a list) that the
+// answers file answers take that answer; the others go to the person at the screen or, in a quiet
+// run (no person), take their default: yes, nothing chosen. Each of them and each start-up
+// message becomes a line of `log`. Other messages and the wizard's own inputs (a typed value, a
+// file or folder picked) go to the person only; a quiet run never asks those inputs.
 class AnsweringResponder : public Responder {
 public:
     // `person` is null in a quiet run; `answers` may be empty.
     AnsweringResponder(Responder* person, const ParamNode& answers);
 
-    // Questions come from the interface thread and the installation worker; read it once both
-    // have ended.
+    // The worker asks its questions while the interface thread asks none (the wizard shows the
+    // installation page, whose only button first stops the worker), so the lines never interleave.
     TextBuffer log;
 
     void startupMessage(const char* caption, const char* text) override;
@@ -34,16 +32,10 @@ public:
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override;
 
 private:
-    // Appends "Question|Message [title] text -> answer (source)" as one line.
-    void note(const char* kind, const char* title, const char* text, const char* answer,
-              const char* source);
-    void noteMessage(const char* title, const char* text);
-    // A yes/no question: the file's answer ("Oui" is yes), else the person's, else yes.
-    bool yesOrNo(const char* title, const char* text, bool (Responder::*ask)(const char*,
-                                                                             const char*));
-    const char* source() const;
+    // One line: the question's text, then " -> " and the answer, marked as the default when
+    // neither the answers file nor a person gave it; a message's text alone.
+    void note(const char* text, const char* answer, bool fromFile);
 
     Responder* person_;
     const ParamNode& answers_;
-    std::atomic_flag writing_ = ATOMIC_FLAG_INIT;
 };

@@ -2,23 +2,18 @@
 
 #include "packages/package.h"
 #include "params/block_format.h"
+#include "params/variable_store.h"
 #include "platform/file_ops.h"
-#include "ui/data_list.h"
 
 bool readAnswersFile(const char* path, ParamNode& answers, TextBuffer& error) {
-    const char* reason = nullptr;
-    if (!PathExists(path))
-        reason = "Fichier de r\xE9ponses introuvable : ";
-    else if (!readTreeFile(answers, path))
-        reason = "Fichier de r\xE9ponses incorrect : ";
-    if (!reason) return true;
-    error.assign(reason);
+    if (PathExists(path) && readTreeFile(answers, path)) return true;
+    error.assign("R\xE9ponses illisibles : ");
     error.append(path);
     return false;
 }
 
 void applyProductAnswers(Package& package, const ParamNode& answers) {
-    const ParamNode* products = answers.find("Produits");
+    const ParamNode* products = answers.find("Produit");
     if (!products) return;
     for (auto& sub : package.subPackages) {
         if (const ParamNode* wanted = products->find(sub->id.text()))
@@ -27,20 +22,18 @@ void applyProductAnswers(Package& package, const ParamNode& answers) {
     }
 }
 
-void applyParameterAnswers(CONTROLE_LISTE& list, const ParamNode& answers) {
-    const ParamNode* values = answers.find("Parametres");
+void applyParameterAnswers(const ParamNode& answers) {
+    const ParamNode* values = answers.find("Variable");
     if (!values) return;
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (const ParamNode* value = values->find(list.getRowData(row)))
-            list.setCellText(row, 0, value->value() ? value->value() : "");
+    for (ParamCell* c = values->children(); c; c = c->next) {
+        if (ParamNode* variable = VariableStore().find(c->node->name()))
+            variable->setText(c->node->value() ? c->node->value() : "");
     }
 }
 
-const char* answerFor(const ParamNode& answers, const char* title, const char* text) {
-    const ParamNode* replies = answers.find("Reponses");
-    if (!replies) return nullptr;
-    const ParamNode* reply = text ? replies->find(text) : nullptr;
-    if (!reply && title) reply = replies->find(title);
+const char* answerFor(const ParamNode& answers, const char* text) {
+    const ParamNode* replies = answers.find("Reponse");
+    const ParamNode* reply = replies ? replies->find(text) : nullptr;
     if (!reply) return nullptr;
     return reply->value() ? reply->value() : "";
 }

@@ -1,27 +1,26 @@
 #pragma once
 
-class CONTROLE_LISTE;
 class ParamNode;
 class TextBuffer;
 struct Package;
 
 // The answers file of an unattended run, in block text:
-//   Produits     package "ID" = 1 to select it, 0 to leave it out (products and components)
-//   Parametres   variable name = the value the parameter page takes
-//   Reponses     question = answer ("Oui" or "Non" for the yes/no and OK/Cancel questions, the
-//                text typed, the choice made or the file picked), the question named by its
-//                message or prompt, else by its window title
+//   Produit      package "ID" = 1 to select it, 0 to leave it out (products and components)
+//   Variable     variable name = the value the parameter page takes
+//   Reponse      the message of a yes/no question or the prompt of a choice from a list =
+//                the answer ("Oui" for yes, else no; the choice made)
 
 // Reads the answers file into `answers`; false with the reason in `error` when the file is
-// missing or not block text.
+// missing or not block text (the reader also reports where on the error stream).
 bool readAnswersFile(const char* path, ParamNode& answers, TextBuffer& error);
 
-// Selects or leaves out each package of the tree that the "Produits" block names, through the
+// Selects or leaves out each package of the tree that the "Produit" block names, through the
 // package's own confirmation.
 void applyProductAnswers(Package& package, const ParamNode& answers);
 
-// Puts the "Parametres" values into the first cell of the parameter page's rows they name.
-void applyParameterAnswers(CONTROLE_LISTE& list, const ParamNode& answers);
+// Gives the variables of the store that the "Variable" block names its values; the parameter
+// page then shows them.
+void applyParameterAnswers(const ParamNode& answers);
 
-// The answer to a question: looked up by its text, then by its title; null when there is none.
-const char* answerFor(const ParamNode& answers, const char* title, const char* text);
+// The answer to a question, by its message or prompt; null when there is none.
+const char* answerFor(const ParamNode& answers, const char* text);

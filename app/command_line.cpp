@@ -22,31 +22,33 @@ const char* nextWord(const char* p, TextBuffer& word) {
     return p;
 }
 
-// The rest of `word` after `prefix` (compared under the fold), or null.
-const char* after(const char* word, const char* prefix) {
+// Whether `word` starts with `prefix` (compared under the fold); `rest` then follows the prefix.
+bool startsWith(const char* word, const char* prefix, const char*& rest) {
     for (; *prefix; ++prefix, ++word) {
-        if (foldUpper(*word) != foldUpper(*prefix)) return nullptr;
+        if (foldUpper(*word) != foldUpper(*prefix)) return false;
     }
-    return word;
+    rest = word;
+    return true;
 }
 
 // Takes `word` when it is an option; false otherwise.
 bool takeOption(const char* word, CommandLineChoice& choice) {
-    if (foldEquals(word, "/quiet")) {
+    const char* path;
+    TextBuffer* target;
+    if (*word++ != '/') return false;
+    if (foldEquals(word, "quiet")) {
         choice.quiet = true;
         return true;
     }
-    TextBuffer* path = nullptr;
-    const char* value = after(word, "/answers=");
-    if (value) path = &choice.answersPath;
-    if (!value && (value = after(word, "/log=")) != nullptr) path = &choice.logPath;
-    if (!path) return false;
-    path->assign(value);
-    if (!*value) {
-        choice.error.assign("Nom de fichier manquant : ");
-        choice.error.append(word);
-    }
-    return true;
+    if (startsWith(word, "answers=", path))
+        target = &choice.answersPath;
+    else if (startsWith(word, "log=", path))
+        target = &choice.logPath;
+    else
+        return false;
+    target->assign(path);
+    // Without a file name the word is no option.
+    return *path != 0;
 }
 
 }  // namespace
@@ -69,12 +71,12 @@ CommandLineChoice readCommandLine(const char* tail) {
     TextBuffer word;
     const char* rest = nextWord(tail, word);
     if (!takeOption(word.text(), choice) && tail[0] == '/') {
-        switch (tail[1]) {
-            case 's': choice.sizeQuery = true; return choice;
-            case '1': choice.mode = 1; break;
-            case '2': choice.mode = 2; break;
-            default: break;  // "/0", "/S", "/3" and any other letter install
+        if (tail[1] == 's') {
+            choice.sizeQuery = true;
+            return choice;
         }
+        // "/0", "/S", "/3" and any other letter install
+        if (tail[1] == '1' || tail[1] == '2') choice.mode = tail[1] - '0';
     }
     while (*rest && choice.error.empty()) {
         rest = nextWord(rest, word);

@@ -11,8 +11,8 @@ struct CommandLineChoice {
     bool quiet = false;      // no window: the wizard's pages pass with their defaults
     TextBuffer answersPath;  // empty when not given
     TextBuffer logPath;
-    // Why the command line cannot be run (an unknown word, an option without its file); empty
-    // when it can.
+    // Why the command line cannot be run (an unknown word, "/log=" without a file name among
+    // them); empty when it can.
     TextBuffer error;
 };
 

@@ -10,21 +10,6 @@
 #include "payload/container_format.h"
 #include "ui/interface_startup.h"
 
-namespace {
-
-// The report, the questions and messages of the run, then its exit code. Texts keep their own
-// "\r\n" line ends, so the file is written as bytes.
-void writeLog(const char* path, const TextBuffer& report, const TextBuffer& questions, int code) {
-    OutFileStream file(path, FileMode::binary);
-    file << report;
-    if (!report.empty()) file << "\r\n\r\n";
-    file << questions;
-    file << "Code de sortie : " << code << "\r\n";
-    file.close();
-}
-
-}  // namespace
-
 int runApplication(const char* commandTail) {
     CommandLineChoice choice = readCommandLine(commandTail);
     if (choice.sizeQuery) return stubSize;
@@ -32,10 +17,9 @@ int runApplication(const char* commandTail) {
     ParamNode answers;
     AnsweringResponder answering(choice.quiet ? nullptr : &responder(), answers);
     Responder* previous = setResponder(&answering);
-    int code = exitStartupFailure;
-    TextBuffer report;
     if (choice.error.empty() && !choice.answersPath.empty())
         readAnswersFile(choice.answersPath.text(), answers, choice.error);
+    int code = exitStartupFailure;
     if (choice.error.empty()) {
         InstallSession session(choice.mode, nullptr);
         session.quiet = choice.quiet;
@@ -45,12 +29,17 @@ int runApplication(const char* commandTail) {
             runWizard(session);
         }
         code = session.exitCode;
-        report = session.reportText;
+        answering.log.append(session.reportText);
     } else {
         answering.startupMessage("Erreur", choice.error.text());
     }
     releaseInterfaceResources();
-    if (!choice.logPath.empty()) writeLog(choice.logPath.text(), report, answering.log, code);
+    // The questions and messages in their order, the report, then the exit code. The texts keep
+    // their own "\r\n" line ends, so the file is written as bytes.
+    if (!choice.logPath.empty()) {
+        OutFileStream file(choice.logPath.text(), FileMode::binary);
+        file << answering.log << "\r\nCode de sortie : " << code << "\r\n";
+    }
     setResponder(previous);
     return code;
 }

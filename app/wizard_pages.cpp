@@ -156,8 +156,8 @@ void showParameterPage(InstallSession& session) {
     view.showControl(controlList, true);
     view.showControl(controlPrevious, true);
     view.setControlText(controlNext, translate("Installer..."));
+    if (session.answers) applyParameterAnswers(*session.answers);
     fillParameterList(session.list);
-    if (session.answers) applyParameterAnswers(session.list, *session.answers);
 }
 
 void showInstallingPage(InstallSession& session) {
@@ -223,7 +223,7 @@ void closeWizard(InstallSession& session) {
 
 void startWizard(InstallSession& session, WizardView& view) {
     session.view = &view;
-    session.list.attach(&view.list());
+    session.list.attach(view.list());
     const int licenceRadios[] = {controlAccept, controlRefuse};
     setRadios(view, licenceRadios, 2, session.acceptChoice);
     setRadios(view, shortcutRadios, 3, session.shortcutMode);

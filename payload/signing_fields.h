@@ -16,7 +16,7 @@ constexpr size_t checksumFieldSize = 4;
 constexpr size_t certificateEntrySize = 8;
 
 // Finds both fields in the first `count` bytes of a file; false when those bytes do not hold a
-// whole PE header (32- or 64-bit optional header) with both fields.
+// whole 32-bit PE header.
 bool findSigningFields(const unsigned char* bytes, size_t count, SigningFields& fields);
 
 // Zeroes both fields when the bytes hold them.

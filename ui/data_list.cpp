@@ -19,6 +19,7 @@ CONTROLE_LISTE::~CONTROLE_LISTE() {
 }
 
 void CONTROLE_LISTE::setColumns(const char* const* pairs) {
+    if (!view_) return;
     suspendRedraw(-1);
     clear(true);
     for (; pairs[0]; pairs += 2) {
@@ -31,6 +32,7 @@ void CONTROLE_LISTE::setColumns(const char* const* pairs) {
 }
 
 void CONTROLE_LISTE::AjouteDonnees(RowProvider provider, void* context) {
+    if (!view_) return;
     int base = view_->rowCount();
     suspendRedraw(-1);
     for (int row = 0;; ++row) {
@@ -72,7 +74,7 @@ void CONTROLE_LISTE::clear(bool withColumns) {
 }
 
 int CONTROLE_LISTE::rowCount() {
-    return view_->rowCount();
+    return view_ ? view_->rowCount() : 0;
 }
 
 const char* CONTROLE_LISTE::getRowData(int row) {
@@ -91,7 +93,7 @@ void CONTROLE_LISTE::setCellText(int row, int column, const char* text) {
 }
 
 void CONTROLE_LISTE::selectRow(int row) {
-    view_->selectRow(row);
+    if (view_) view_->selectRow(row);
 }
 
 bool CONTROLE_LISTE::rowSelected(int row) {
@@ -115,6 +117,7 @@ int CONTROLE_LISTE::hitTest(int& column) {
 }
 
 void CONTROLE_LISTE::suspendRedraw(int delta) {
+    if (!view_) return;
     redrawDepth_ += delta;
     if (redrawDepth_ == -1) view_->setRedraw(false);
     if (redrawDepth_ == 0) view_->setRedraw(true);

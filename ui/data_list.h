@@ -21,7 +21,8 @@ public:
     CONTROLE_LISTE& operator=(const CONTROLE_LISTE&) = delete;
     ~CONTROLE_LISTE();
 
-    // The view to drive, attached when the owning window exists.
+    // The view to drive, attached when the owning window exists. Without one the list holds no
+    // rows and ignores what it is given.
     void attach(ListView* view) { view_ = view; }
 
     // Clears rows and columns, then one column per (title, key) pair of `pairs` (ended by a null

@@ -35,8 +35,8 @@ public:
     // Radio buttons and check boxes.
     virtual bool isChecked(int id) = 0;
     virtual void setChecked(int id, bool checked) = 0;
-    // The product, component and parameter list (control 1013).
-    virtual ListView& list() = 0;
+    // The product, component and parameter list (control 1013); null for a view without one.
+    virtual ListView* list() = 0;
     // Draws the whole window again at once (a new logo).
     virtual void redraw() = 0;
     // Draws the picture stretched over the rectangle of control areaId (which the picture

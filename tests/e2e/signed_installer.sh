@@ -32,7 +32,7 @@ code=0; timeout 900 "$wine" signed.exe /2 >/dev/null 2>&1 || code=$?
 
 # DESTINATION in the test's folder, as a Windows path through Wine's drive Z:.
 target=$(echo "Z:$dir/installed" | tr / '\\' | sed 's/\\/\\\\/g')
-printf 'Parametres\r\n+\r\n\tDESTINATION = "%s"\r\n-\r\n' "$target" >answers.txt
+printf 'Variable\r\n+\r\n\tDESTINATION = "%s"\r\n-\r\n' "$target" >answers.txt
 code=0; timeout 900 "$wine" signed.exe /0 /quiet /answers=answers.txt /log=install.log \
   >/dev/null 2>&1 || code=$?
 [ "$code" -eq 0 ] || fail "the quiet installation ended with $code: $(cat install.log)"

@@ -37,7 +37,7 @@ public:
     void setChecked(int id, bool checked) override {
         CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
-    ListView& list() override { return list_; }
+    ListView* list() override { return &list_; }
     void redraw() override {
         RedrawWindow(window_, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

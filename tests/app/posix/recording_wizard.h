@@ -41,7 +41,7 @@ struct RecordingView : WizardView {
     void setControlText(int id, const char* text) override { controls[id].text = text; }
     bool isChecked(int id) override { return controls[id].checked; }
     void setChecked(int id, bool checked) override { controls[id].checked = checked; }
-    ListView& list() override { return rows; }
+    ListView* list() override { return &rows; }
     void redraw() override { ++redraws; }
     void drawPicture(int areaId, const Bitmap& picture) override {
         drawn.push_back({areaId, &picture});

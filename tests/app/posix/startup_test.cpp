@@ -162,21 +162,21 @@ TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
     product.write("description/var.ini", "CIBLE = \"" + (folder / "default") + "\"\n");
     folder.write("setup.exe", packed());
     folder.makeFolder("chosen");
-    folder.write("answers.txt", "Parametres\n+\nCIBLE = \"" + (folder / "chosen") + "\"\n-\n");
+    folder.write("answers.txt", "Variable\n+\nCIBLE = \"" + (folder / "chosen") + "\"\n-\n");
     const std::string log = folder / "install.log";
     const std::string options = " /log=" + log + " /quiet";
 
-    EXPECT_EQ(exitSuccess, runApplication(("/0 /answers=" + (folder / "answers.txt") + options).c_str()));
+    std::string answers = folder / "answers.txt";
+    EXPECT_EQ(exitSuccess, runApplication(("/0 /answers=" + answers + options).c_str()));
     EXPECT_NE(std::string::npos, folder.read("chosen/done.txt").find("ok"));
-    std::string written = folder.read("install.log");
-    EXPECT_EQ(0u, written.find("INSTALLATION TERMINEE AVEC SUCCES\r\n")) << written;
-    EXPECT_NE(std::string::npos, written.find("\r\nCode de sortie : 0\r\n")) << written;
+    EXPECT_EQ("INSTALLATION TERMINEE AVEC SUCCES\r\n\r\nMerci d'avoir choisi Korvane\r\n"
+              "Code de sortie : 0\r\n",
+              folder.read("install.log"));
 
     resetSession();
     std::string missing = folder / "none.txt";
     EXPECT_EQ(exitStartupFailure, runApplication(("/answers=" + missing + options).c_str()));
-    EXPECT_EQ("Message [Erreur] Fichier de r\xE9ponses introuvable : " + missing +
-                  "\r\nCode de sortie : 3\r\n",
+    EXPECT_EQ("R\xE9ponses illisibles : " + missing + "\r\n\r\nCode de sortie : 3\r\n",
               folder.read("install.log"));
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(treeOf(temp.path).empty());
