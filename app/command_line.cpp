@@ -80,7 +80,8 @@ CommandLineChoice readCommandLine(const char* tail) {
     }
     while (*rest && choice.error.empty()) {
         rest = nextWord(rest, word);
-        if (!takeOption(word.text(), choice)) {
+        // Other words than options are ignored, as they always were.
+        if (*word.text() == '/' && !takeOption(word.text(), choice)) {
             choice.error.assign("Option inconnue : ");
             choice.error.append(word);
         }
