@@ -7,13 +7,15 @@
 
 namespace {
 
-// The library's stored bytes into the scratch file. A short copy is not checked here: it shows
-// up as an unpacking error, or, when the run was stopped, as the stopped unpacking.
-void copyToScratchFile(const char* programPath, const ParamNode& entry,
+// The library's stored bytes into the scratch file; false when they are not all there (a scratch
+// file that cannot be written, a program file cut short, or a stop).
+bool copyToScratchFile(const char* programPath, const ParamNode& entry,
                        const std::atomic<bool>* stop) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
     InFileStream in(programPath, FileMode::binary);
-    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"), stop);
+    int64_t size = entry.integerOf("Taille");
+    bool copied = in.seek(entry.integerValue()) && CopyStreamBytes(in, out, size, stop) == size;
+    return out.close() && copied;
 }
 
 }  // namespace
@@ -26,10 +28,17 @@ bool extractLibrary(const char* programPath, const char* name, TextBuffer& error
         error.append(name);
         return false;
     }
-    copyToScratchFile(programPath, *entry, stop);
-    if (!destination ||
-        unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop))
+    bool copied = copyToScratchFile(programPath, *entry, stop);
+    if (!destination) return true;
+    if (!copied) {
+        // Unpacking what did arrive would blame the library for a copy that failed.
+        error.assign(translate("Erreur de copie du fichier "));
+        error.append(programPath);
+        error.append("=>");
+        error.append(LibraryScratchFile());
+    } else if (unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop)) {
         return true;
+    }
     if (stop && stop->load(std::memory_order_relaxed)) return false;
     TextBuffer message(translate("Erreur de copie de la librairie interne "));
     message.append(LibraryScratchFile());

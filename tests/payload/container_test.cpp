@@ -220,6 +220,20 @@ TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
                   " (Erreur d'analyse de la librairie)");
 }
 
+// A scratch file that cannot be written (the work folder taken away) is named as the failure,
+// not taken for a damaged library.
+TEST_F(Container, AFailedScratchCopyIsNamed) {
+    ASSERT_EQ(read(installerFile(typical)), ContainerState::Sound);
+    const std::string gone = scratch / "gone/libtmp.tmp";
+    LibraryScratchFile().assign(gone.c_str());
+    TextBuffer error;
+    EXPECT_FALSE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), nullptr));
+    EXPECT_EQ(std::string(error.text()),
+              "Erreur de copie du fichier " + std::string(program.text()) + "=>" + gone);
+    ASSERT_EQ(ErrorList().childCount(), 1);
+    EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
+}
+
 TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {
     Language().assign("en");
     ParamNode* table = Translations().findOrCreate("en");
