@@ -39,7 +39,11 @@ InstallSession::InstallSession(int mode, void* parentWindow) : mode(mode) {
     startSession(*this);
 }
 
-InstallSession::~InstallSession() = default;
+// A start-up that failed leaves no work folder behind either: it may hold a whole copy of the
+// program joined from its volumes, and nothing in it is of use once the run is over.
+InstallSession::~InstallSession() {
+    removeWorkFolder();
+}
 
 // Closing from the state page removes the work folder; however else the window ended (the
 // system's session ending, for one), the worker is halted first and the run leaves no work

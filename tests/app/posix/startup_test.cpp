@@ -118,8 +118,10 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
         EXPECT_EQ(exitStartupFailure, session.exitCode) << c.what;
         EXPECT_EQ(std::vector<std::string>{c.shown}, messages()) << c.what;
     }
-    // A sound program reaches the wizard, whose end removes the work folder it made and none of
-    // those the failed runs left.
+    // The failed runs took their work folders away. A sound program reaches the wizard, whose end
+    // removes the work folder it made and not one it found.
+    EXPECT_TRUE(treeOf(temp.path).empty());
+    temp.write("zav0/other.txt", "another run's");
     folder.write("setup.exe", sound);
     shown.asked.reset(true);
     resetSession();
