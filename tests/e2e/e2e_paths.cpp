@@ -29,19 +29,6 @@ std::vector<Entry> entriesOf(const std::string& folder) {
     return entries;
 }
 
-void removeTree(const std::string& folder) {
-    for (const Entry& entry : entriesOf(folder)) {
-        std::string path = folder + "\\" + entry.name;
-        if (entry.isFolder) {
-            removeTree(path);
-        } else {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // The temporary folder the tests started with; tests change "TMP" for the programs they start.
 const std::string& originalTemporaryFolder() {
     static const std::string folder = [] {
@@ -56,6 +43,12 @@ const std::string& originalTemporaryFolder() {
 
 std::string quotedPath(const std::string& path) {
     return "\"" + path + "\"";
+}
+
+std::string blockValue(const std::string& path) {
+    std::string value = "\"";
+    for (char c : path) value += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return value + "\"";
 }
 
 std::string fileBytes(const std::string& path) {
@@ -76,6 +69,25 @@ void copyTree(const std::string& from, const std::string& to) {
             CopyFileA((from + "\\" + entry.name).c_str(), (to + "\\" + entry.name).c_str(), FALSE);
         }
     }
+}
+
+void removeTree(const std::string& folder) {
+    for (const Entry& entry : entriesOf(folder)) {
+        std::string path = folder + "\\" + entry.name;
+        if (entry.isFolder) {
+            removeTree(path);
+        } else {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const Entry& entry : entriesOf(folder)) names.push_back(entry.name);
+    return names;
 }
 
 std::string realInstaller(const std::vector<Library>& libraries) {

@@ -8,13 +8,6 @@
 
 namespace {
 
-// A path as a quoted block text value, whose backslashes are escaped.
-std::string blockValue(const std::string& path) {
-    std::string value = "\"";
-    for (char c : path) value += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return value + "\"";
-}
-
 struct Quiet : ::testing::Test {
     TestFolder temp{"quiet-temp"};
     TestFolder folder{"quiet-program"};
