@@ -19,12 +19,11 @@ bool layoutFrame(DialogLayout& layout, const LayoutRect& client, LayoutFrame& fr
         layout.minWidth = width;
         layout.minHeight = height;
     }
-    bool narrow = width < layout.minWidth;
-    bool low = height < layout.minHeight;
-    if (narrow && low) return false;
+    // Smaller both ways is held to the minimum both ways too: skipping that layout would leave
+    // the controls where a larger window had put them, the buttons beyond the window's edges.
     frame.client = client;
-    if (narrow) frame.client.right = client.left + layout.minWidth;
-    if (low) frame.client.bottom = client.top + layout.minHeight;
+    if (width < layout.minWidth) frame.client.right = client.left + layout.minWidth;
+    if (height < layout.minHeight) frame.client.bottom = client.top + layout.minHeight;
     frame.usableRight = frame.client.right - layout.margins[2] - layout.margins[0];
     frame.usableBottom = frame.client.bottom - layout.margins[3] - layout.margins[1];
     return frame.client.left < frame.usableRight && frame.client.top < frame.usableBottom;

@@ -44,8 +44,7 @@ struct LayoutFrame {
 };
 
 // Records the minimum size at the first call, holds the client to it and computes the usable
-// edges; false when nothing is to be laid out (client smaller than the minimum both ways, or no
-// room left inside the margins).
+// edges; false when nothing is to be laid out (no room left inside the margins).
 bool layoutFrame(DialogLayout& layout, const LayoutRect& client, LayoutFrame& frame);
 
 // Where one anchored control goes, from its current rectangle (screen coordinates).

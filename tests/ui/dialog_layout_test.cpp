@@ -53,8 +53,13 @@ TEST_F(ChoiceWindow, GrowingStretchesTheListAndMovesTheButtons) {
 }
 
 TEST_F(ChoiceWindow, NeverLaysOutBelowTheFirstSize) {
-    EXPECT_FALSE(resize({100, 100, 250, 200}));
+    // From larger straight to smaller both ways: the controls go back to their first places,
+    // not left where the larger window had them.
+    ASSERT_TRUE(resize({100, 100, 500, 400}));
+    ASSERT_TRUE(resize({100, 100, 250, 200}));
+    EXPECT_EQ((LayoutRect{105, 140, 395, 270}), list);
     EXPECT_EQ((LayoutRect{335, 275, 395, 295}), ok);
+    EXPECT_EQ((LayoutRect{270, 275, 330, 295}), cancel);
     // Narrower only: the width is held at the minimum while the height follows.
     ASSERT_TRUE(resize({100, 100, 250, 350}));
     EXPECT_EQ((LayoutRect{105, 140, 395, 320}), list);
