@@ -98,6 +98,23 @@ std::string controlText(HWND window, int controlId) {
     return text;
 }
 
+// Asked for in UTF-16 and converted here: from a process of the other word size, Wine hands a
+// row over in UTF-16 even to the ANSI message, writing twice the length it announced.
+std::vector<std::string> listBoxRows(HWND list) {
+    std::vector<std::string> rows;
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, row, 0) + 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&wide[0]));
+        std::string text(wide.size(), '\0');
+        int length = WideCharToMultiByte(1252, 0, wide.c_str(), -1, &text[0],
+                                         static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(length > 0 ? length - 1 : 0);
+        rows.push_back(text);
+    }
+    return rows;
+}
+
 void setControlText(HWND window, int controlId, const std::string& text) {
     SendMessageA(GetDlgItem(window, controlId), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(text.c_str()));

@@ -40,6 +40,8 @@ void pressButton(HWND window, int controlId);
 // The text of a control of another program (an edit or rich-text control keeps its own text,
 // so it is asked for with WM_GETTEXT).
 std::string controlText(HWND window, int controlId);
+// The rows of a list box of another program, in their order.
+std::vector<std::string> listBoxRows(HWND list);
 // Replaces the text of a control, as typing into it would.
 void setControlText(HWND window, int controlId, const std::string& text);
 // Clicks a row of a report-style list view through the mouse (left or right button); rows count

@@ -6,18 +6,9 @@
 #include <cstdio>
 #include <random>
 
-#include "driver.h"
-#include "e2e_paths.h"
+#include "installation_fixture.h"
 
 namespace {
-
-// The byte that install scripts write for a path separator.
-std::string scriptPath(std::string path) {
-    for (char& c : path) {
-        if (c == '\\') c = '\xA4';
-    }
-    return path;
-}
 
 // The text of a window of another process, asked of the window itself.
 std::string sentText(HWND window) {
@@ -40,50 +31,6 @@ std::string noise(size_t size, unsigned seed) {
     }
     return bytes;
 }
-
-struct Installation : ::testing::Test {
-    TestFolder temp{"install-temp"};
-    TestFolder folder{"install-program"};
-    std::string product = folder.path + "\\product";
-    std::string data = folder.path + "\\data";
-    std::string target = folder.path + "\\installed";
-    std::string setup = folder.path + "\\setup.exe";
-    RunningProgram run;
-
-    void SetUp() override {
-        temp.useAsTemporaryFolder();
-        CreateDirectoryA(product.c_str(), nullptr);
-        CreateDirectoryA(data.c_str(), nullptr);
-    }
-    // Packs the product whose "Installe" block holds these commands, with the data folder as
-    // library PAYLOAD.
-    void pack(const std::string& commands) {
-        writeFile(product + "\\install.ini",
-                  "Produit\r\n+\r\n\tID = \"E2E\"\r\n\tTitre = \"Produit d'essai\"\r\n-\r\n"
-                  "Installe\r\n+\r\n" + commands + "-\r\n");
-        ASSERT_EQ(0u, runToEnd(quotedPath(MKINSTALLER_PATH) + " build --description " +
-                               quotedPath(product) + " --library PAYLOAD=" + quotedPath(data) +
-                               " --stub " + quotedPath(STUB_PATH) + " -o " + quotedPath(setup)));
-    }
-    // Starts the installer and walks it from the licence to the installation page.
-    HWND startInstalling() {
-        EXPECT_TRUE(startProgram(run, quotedPath(setup), folder.path));
-        HWND wizard = waitForWindow(run, "Contrat de licence");
-        if (!wizard) return nullptr;
-        pressButton(wizard, 1001);
-        pressButton(wizard, IDOK);
-        EXPECT_EQ("Environnement d'installation", windowText(wizard));
-        pressButton(wizard, IDOK);
-        return wizard;
-    }
-    HWND waitForReport() { return waitForWindow(run, "Etat de l'installation"); }
-    // "Fermer", then the end of the program with its work folder gone.
-    void close(HWND wizard) {
-        pressButton(wizard, IDCANCEL);
-        EXPECT_NE(0xFFFFFFFFu, waitForExit(run));
-        EXPECT_TRUE(temp.isEmpty());
-    }
-};
 
 }  // namespace
 

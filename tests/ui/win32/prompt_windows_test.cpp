@@ -28,14 +28,6 @@ std::string itemText(HWND window, int id) {
     return text;
 }
 
-// A control's rectangle in its window's client coordinates.
-RECT clientRectOf(HWND window, int id) {
-    RECT r;
-    GetWindowRect(GetDlgItem(window, id), &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 void press(HWND window, int id) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
@@ -121,34 +113,6 @@ TEST_F(PromptWindows, ChoiceListCancelledOrEmptiedReturnsNothing) {
         EXPECT_EQ(0, SendDlgItemMessageA(window, 1013, LB_GETCOUNT, 0, 0));
         press(window, IDOK);
     }));
-}
-
-TEST_F(PromptWindows, ChoiceListKeepsItsControlsInPlaceWhenResized) {
-    choose(1, -1, [](HWND window) {
-        RECT before = clientRectOf(window, IDOK), window0;
-        GetWindowRect(window, &window0);
-        int width = window0.right - window0.left, height = window0.bottom - window0.top;
-        SetWindowPos(window, nullptr, 0, 0, width + 120, height + 80, SWP_NOMOVE | SWP_NOZORDER);
-        RECT client, ok = clientRectOf(window, IDOK), cancel = clientRectOf(window, IDCANCEL),
-                     list = clientRectOf(window, 1013), filter = clientRectOf(window, 1112);
-        GetClientRect(window, &client);
-        EXPECT_EQ(client.right - 5, ok.right);
-        EXPECT_EQ(client.bottom - 5, ok.bottom);
-        EXPECT_EQ(before.right - before.left, ok.right - ok.left);
-        EXPECT_EQ(ok.left - 5, cancel.right);
-        EXPECT_EQ(client.right - 5, list.right);
-        EXPECT_EQ(ok.top - 5, list.bottom);
-        EXPECT_EQ(client.right - 5, filter.right);
-
-        // Back to the first size, then below it: the controls stay where the first size has them.
-        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-        EXPECT_EQ(before.right, clientRectOf(window, IDOK).right);
-        SetWindowPos(window, nullptr, 0, 0, width - 60, height - 40, SWP_NOMOVE | SWP_NOZORDER);
-        RECT small = clientRectOf(window, IDOK);
-        EXPECT_EQ(before.right, small.right);
-        EXPECT_EQ(before.bottom, small.bottom);
-        press(window, IDCANCEL);
-    });
 }
 
 TEST_F(PromptWindows, NoticeAndConfirmation) {
