@@ -10,13 +10,6 @@
 
 namespace {
 
-// A path as a quoted value of a settings file.
-std::string quotedValue(const std::string& path) {
-    std::string value = "\"";
-    for (char c : path) value += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return value + "\"";
-}
-
 bool isLink(const std::string& path) {
     return fileBytes(path).substr(0, 4) == std::string("L\0\0\0", 4);
 }
@@ -51,8 +44,8 @@ struct Example : ::testing::Test {
             return false;
         }
         copyTree(source + "\\product", product);
-        writeFile(product + "\\var.ins", "DESTINATION = " + quotedValue(destination) +
-                                             "\r\nMENU = " + quotedValue(menu) + "\r\n");
+        writeFile(product + "\\var.ins", "DESTINATION = " + blockValue(destination) +
+                                             "\r\nMENU = " + blockValue(menu) + "\r\n");
         // Where the Start menu would be, which exists on every system.
         CreateDirectoryA(menu.c_str(), nullptr);
         return runToEnd(packer + " build --description " + quotedPath(product) + options + " -o " +

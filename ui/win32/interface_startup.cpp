@@ -47,6 +47,10 @@ void initInterfaceLibraries() {
     restrictDllSearch();
     initCommonControls();
     loadSystemLibrary("riched20.dll");
+    // The themed controls reach the image blending library through a delayed import, which Wine
+    // resolves on the search path the process started with (the program's folder first), restricted
+    // or not. Loaded by path now, it is the one every later load by name finds.
+    loadSystemLibrary("msimg32.dll");
 }
 
 void releaseInterfaceResources() {
