@@ -1,5 +1,7 @@
 #include "params/file_stream.h"
 
+#include <cstring>
+
 #include "params/open_file.h"
 
 InFileStream::InFileStream(const char* path, FileMode mode) {
@@ -69,14 +71,34 @@ bool OutFileStream::close() {
     return closed && !failed_;
 }
 
+// The C runtime leaves standard error unbuffered, and writes an unbuffered stream a byte at a
+// time: a system call per byte (two console requests per byte under Wine). Buffered instead and
+// flushed at each line end, a diagnostic line is one write, and none waits in the buffer for a
+// crash to lose it. The runtime's own lock keeps the worker's and the interface's writes whole.
+OutFileStream::OutFileStream(FILE* borrowed) : file_(borrowed), owned_(false), flushesLines_(true) {
+    std::setvbuf(borrowed, nullptr, _IOFBF, 4096);
+}
+
+void OutFileStream::flushAtLineEnd(const char* p, int32_t n) {
+    if (flushesLines_ && std::memchr(p, '\n', static_cast<size_t>(n)) && std::fflush(file_) != 0)
+        failed_ = true;
+}
+
 void OutFileStream::put(char c) {
-    if (!file_ || std::fputc(static_cast<unsigned char>(c), file_) == EOF) failed_ = true;
+    if (!file_ || std::fputc(static_cast<unsigned char>(c), file_) == EOF) {
+        failed_ = true;
+        return;
+    }
+    flushAtLineEnd(&c, 1);
 }
 
 void OutFileStream::write(const char* p, int32_t n) {
     if (n <= 0) return;
-    if (!file_ || std::fwrite(p, 1, static_cast<size_t>(n), file_) != static_cast<size_t>(n))
+    if (!file_ || std::fwrite(p, 1, static_cast<size_t>(n), file_) != static_cast<size_t>(n)) {
         failed_ = true;
+        return;
+    }
+    flushAtLineEnd(p, n);
 }
 
 namespace {

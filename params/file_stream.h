@@ -56,10 +56,13 @@ public:
 
 private:
     friend OutStream& errorStream();
-    explicit OutFileStream(FILE* borrowed) : file_(borrowed), owned_(false) {}
+    // Standard error, buffered and flushed at each line end: one write per diagnostic line.
+    explicit OutFileStream(FILE* borrowed);
+    void flushAtLineEnd(const char* p, int32_t n);
 
     FILE* file_ = nullptr;
     bool owned_ = true;
+    bool flushesLines_ = false;
     bool failed_ = false;
 };
 
