@@ -13,9 +13,11 @@ RunningProgram::~RunningProgram() {
 }
 
 bool startProgram(RunningProgram& program, const std::string& commandLine,
-                  const std::string& folder) {
+                  const std::string& folder, bool withoutStandardHandles) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    // The three handles stay null.
+    if (withoutStandardHandles) startup.dwFlags = STARTF_USESTDHANDLES;
     std::string writable = commandLine;
     program.started =
         CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr,

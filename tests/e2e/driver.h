@@ -12,9 +12,10 @@ struct RunningProgram {
     ~RunningProgram();
 };
 
-// Starts `commandLine` in `folder` (empty: the current folder).
+// Starts `commandLine` in `folder` (empty: the current folder); with `withoutStandardHandles`,
+// with no standard input, output or error, as a shell's "<&- >&- 2>&-" would start it.
 bool startProgram(RunningProgram& program, const std::string& commandLine,
-                  const std::string& folder = "");
+                  const std::string& folder = "", bool withoutStandardHandles = false);
 
 // The timeouts only stop a program that hangs: a 32-bit program started through an emulated Wine
 // loader takes tens of seconds to show its first window.

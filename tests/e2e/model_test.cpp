@@ -119,3 +119,28 @@ TEST_F(Model, LibraryNamesThatLeaveTheModelFolderAreRefused) {
     EXPECT_FALSE(exists(folder.path + "\\Maquette\\evil"));
     EXPECT_TRUE(exists(model + "\\install.ini"));
 }
+
+// Without standard output and error every diagnostic line fails to be written (one for each
+// folder made here); the model is still written whole.
+TEST_F(Model, AModelWithoutStandardOutputIsWrittenWhole) {
+    std::string many = folder.path + "\\many";
+    CreateDirectoryA(many.c_str(), nullptr);
+    for (int i = 0; i < 60; ++i) {
+        std::string sub = many + "\\folder" + std::to_string(i);
+        CreateDirectoryA(sub.c_str(), nullptr);
+        for (int j = 0; j < 5; ++j) writeFile(sub + "\\f" + std::to_string(j), sub + std::to_string(j));
+    }
+    ASSERT_EQ(0u, pack("build --no-check --description " + quotedPath(product) + " --library DATA=" +
+                       quotedPath(many) + " --stub " + quotedPath(STUB_PATH) + " -o " +
+                       quotedPath(setup)));
+    RunningProgram run;
+    ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /2", folder.path, true));
+    EXPECT_EQ(0u, waitForExit(run));
+    for (int i = 0; i < 60; ++i) {
+        std::string sub = "\\folder" + std::to_string(i);
+        for (int j = 0; j < 5; ++j) {
+            std::string name = sub + "\\f" + std::to_string(j);
+            ASSERT_EQ(many + sub + std::to_string(j), fileBytes(model + "\\DATA" + name)) << name;
+        }
+    }
+}
