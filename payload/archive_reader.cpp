@@ -37,10 +37,15 @@ bool unpackFile(GzFileStream& in, const char* path, uint32_t size) {
 // Folders nest without bound in the stream (blank names even nest without lengthening the
 // path), so instead of one call per folder the reading keeps the path of the innermost open
 // folder and, per open folder, the length of its parent's path: a few bytes per level.
+// A folder that this reading made was empty, and the reading makes no links, so nothing in it
+// or below it needs the check for a link: freshDepth is the number of open folders at the
+// outermost such folder (0: none is open). The check looks the name up on disk, which costs as
+// much as creating the file on some systems.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
                                 ByteCounter* counter, const std::atomic<bool>* stop) {
     TextBuffer path(folder);
     std::vector<int32_t> parentLengths;
+    size_t freshDepth = 0;
     TextBuffer name;
     for (int c = in.get(); c >= 0; c = in.get()) {
         if (c >= archiveFirstNameByte) {
@@ -55,6 +60,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             TextBuffer parent;
             parent.append(path.text(), parentLengths.back());
             path = std::move(parent);
+            if (parentLengths.size() == freshDepth) freshDepth = 0;
             parentLengths.pop_back();
             name.clear();
             continue;
@@ -66,7 +72,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             target.appendPath(name.text());
             // A link already in the destination could lead anywhere: nothing is written
             // through one.
-            if (!isSafeName(name.text()) || IsLink(target.text()))
+            if (!isSafeName(name.text()) || (freshDepth == 0 && IsLink(target.text())))
                 return fail(error, "Nom de fichier encapsul\xE9 refus\xE9 : ", name.text());
         }
         if (c == archiveFileRecord) {
@@ -84,9 +90,11 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
         } else {
             // Reading on past a folder that cannot be made would try again for every folder
             // nested in it.
-            if (!MakeFolder(target.text(), true))
+            bool made = CreateFolder(target.text());
+            if (!made && !MakeFolder(target.text(), true))
                 return fail(error, "Erreur d'analyse de la librairie");
             parentLengths.push_back(path.length());
+            if (made && freshDepth == 0) freshDepth = parentLengths.size();
             path = std::move(target);
         }
         name.clear();

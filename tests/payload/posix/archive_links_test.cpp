@@ -17,7 +17,10 @@ TEST(ArchiveLinks, LinksInTheDestinationAreNotFollowed) {
     std::filesystem::create_symlink(scratch / "outside/victim.txt", scratch / "dest/file.txt");
     for (const std::string& stream :
          {beginFolder("folder") + fileRecord("new.txt", "evil") + endFolder("folder"),
-          fileRecord("file.txt", "evil")}) {
+          fileRecord("file.txt", "evil"),
+          // Past a folder that the unpacking made, the destination's links count again.
+          beginFolder("made") + beginFolder("inner") + endFolder("inner") + endFolder("made") +
+              fileRecord("file.txt", "evil")}) {
         scratch.write("lib", stream);
         TextBuffer error;
         EXPECT_FALSE(unpackArchive((scratch / "lib").c_str(), (scratch / "dest").c_str(), error,
