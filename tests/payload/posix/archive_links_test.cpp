@@ -12,15 +12,19 @@
 TEST(ArchiveLinks, LinksInTheDestinationAreNotFollowed) {
     ScratchFolder scratch("links");
     scratch.write("outside/victim.txt", "kept");
-    scratch.makeFolder("dest");
+    scratch.makeFolder("dest/kept");
     std::filesystem::create_directory_symlink(scratch / "outside", scratch / "dest/folder");
     std::filesystem::create_symlink(scratch / "outside/victim.txt", scratch / "dest/file.txt");
+    std::filesystem::create_symlink(scratch / "outside/victim.txt", scratch / "dest/kept/file.txt");
     for (const std::string& stream :
          {beginFolder("folder") + fileRecord("new.txt", "evil") + endFolder("folder"),
           fileRecord("file.txt", "evil"),
           // Past a folder that the unpacking made, the destination's links count again.
           beginFolder("made") + beginFolder("inner") + endFolder("inner") + endFolder("made") +
-              fileRecord("file.txt", "evil")}) {
+              fileRecord("file.txt", "evil"),
+          // A folder that was there before is not the unpacking's own, whatever it made inside.
+          beginFolder("kept") + beginFolder("made") + endFolder("made") +
+              fileRecord("file.txt", "evil") + endFolder("kept")}) {
         scratch.write("lib", stream);
         TextBuffer error;
         EXPECT_FALSE(unpackArchive((scratch / "lib").c_str(), (scratch / "dest").c_str(), error,
