@@ -1,8 +1,9 @@
 #include "payload/checksum.h"
 
-#include <cstring>
-#ifdef __SSE2__
+#if defined(__i386__) || defined(__x86_64__)
+#include <cpuid.h>
 #include <emmintrin.h>
+#define CHECKSUM_SSE2 1
 #endif
 
 namespace {
@@ -16,40 +17,27 @@ uint32_t updateBytewise(uint32_t checksum, const unsigned char* bytes, size_t co
     return checksum;
 }
 
-// The sum of bytes[i] * 2^(15-i) over 16 bytes (below 2^24).
-#ifdef __SSE2__
-uint32_t weighSixteenBytes(const unsigned char* bytes) {
-    const __m128i weights = _mm_setr_epi16(128, 64, 32, 16, 8, 4, 2, 1);
-    const __m128i zero = _mm_setzero_si128();
+#ifdef CHECKSUM_SSE2
+// The stub is built for any 32-bit x86, which need not have SSE2, so the SSE2 code is compiled
+// for that one function and chosen at run time; every 64-bit x86 has it.
+bool hasSse2() {
+    unsigned a, b, c, d;
+    return __get_cpuid(1, &a, &b, &c, &d) && (d & bit_SSE2) != 0;
+}
+
+// The sum of bytes[i] * 2^(15-i) over 16 bytes (below 2^24). Neighbouring lanes pair up three
+// times, the earlier (lower) one weighed by the later one's span: shifting it to the top of the
+// wider lane and back by less multiplies it without a mask, so no constant is needed.
+__attribute__((target("sse2"))) inline uint32_t weighSixteenBytes(const unsigned char* bytes) {
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-    __m128i first = _mm_madd_epi16(_mm_unpacklo_epi8(v, zero), weights);
-    __m128i second = _mm_madd_epi16(_mm_unpackhi_epi8(v, zero), weights);
-    __m128i sums = _mm_add_epi32(_mm_slli_epi32(first, 8), second);
-    sums = _mm_add_epi32(sums, _mm_shuffle_epi32(sums, 0x4E));
-    sums = _mm_add_epi32(sums, _mm_shuffle_epi32(sums, 0xB1));
-    return static_cast<uint32_t>(_mm_cvtsi128_si32(sums));
+    __m128i pairs = _mm_add_epi16(_mm_srli_epi16(_mm_slli_epi16(v, 8), 7), _mm_srli_epi16(v, 8));
+    __m128i quads =
+        _mm_add_epi32(_mm_srli_epi32(_mm_slli_epi32(pairs, 16), 14), _mm_srli_epi32(pairs, 16));
+    __m128i eights =
+        _mm_add_epi64(_mm_srli_epi64(_mm_slli_epi64(quads, 32), 28), _mm_srli_epi64(quads, 32));
+    return (static_cast<uint32_t>(_mm_cvtsi128_si32(eights)) << 8) +
+           static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(eights, 8)));
 }
-#else
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
-              "bytes are loaded as a little-endian word");
-
-// The sum of bytes[i] * 2^(7-i) over 8 bytes, by pairing neighbours: each level weighs the
-// earlier half by the size of the later one. No partial sum outgrows its lane.
-uint32_t weighEightBytes(const unsigned char* bytes) {
-    uint64_t w;
-    std::memcpy(&w, bytes, sizeof w);
-    const uint64_t bytesMask = 0x00FF00FF00FF00FFull, pairsMask = 0x0000FFFF0000FFFFull;
-    uint64_t pairs = ((w & bytesMask) << 1) + ((w >> 8) & bytesMask);
-    uint64_t quads = ((pairs & pairsMask) << 2) + ((pairs >> 16) & pairsMask);
-    return static_cast<uint32_t>(((quads & 0xFFFFFFFFu) << 4) + (quads >> 32));
-}
-
-uint32_t weighSixteenBytes(const unsigned char* bytes) {
-    return (weighEightBytes(bytes) << 8) + weighEightBytes(bytes + 8);
-}
-#endif
-
-}  // namespace
 
 // Sixteen bytes at once. Byte by byte, step j rotates rotl^(j-1)(s) + P, where P, the weighted
 // sum of the bytes so far, is below 2^(j+7); adding P can carry into bit 31 (and so change what
@@ -58,13 +46,28 @@ uint32_t weighSixteenBytes(const unsigned char* bytes) {
 // sixteen steps reduce to rotl^16(s) + sum of bytes[i] * 2^(15-i). Otherwise (one state in 256)
 // the block goes byte by byte. The state's dependency chain then costs one rotation and one
 // addition per block instead of per byte.
-uint32_t updateChecksum(uint32_t checksum, const unsigned char* bytes, size_t count) {
-    const size_t block = 16;
-    for (; count >= block; bytes += block, count -= block) {
+__attribute__((target("sse2"))) uint32_t updateBlocks(uint32_t checksum,
+                                                      const unsigned char* bytes, size_t blocks) {
+    for (; blocks > 0; bytes += 16, --blocks) {
         if ((checksum & 0xFF00u) == 0xFF00u)
-            checksum = updateBytewise(checksum, bytes, block);
+            checksum = updateBytewise(checksum, bytes, 16);
         else
             checksum = rotateLeft(checksum, 16) + weighSixteenBytes(bytes);
     }
+    return checksum;
+}
+#endif
+
+}  // namespace
+
+uint32_t updateChecksum(uint32_t checksum, const unsigned char* bytes, size_t count) {
+#ifndef CHECKSUM_SSE2
     return updateBytewise(checksum, bytes, count);
+#else
+    // Asked once: the answer cannot change, and asking costs more than a block.
+    static const bool sse2 = hasSse2();
+    if (!sse2) return updateBytewise(checksum, bytes, count);
+    checksum = updateBlocks(checksum, bytes, count / 16);
+    return updateBytewise(checksum, bytes + count / 16 * 16, count % 16);
+#endif
 }
