@@ -111,8 +111,10 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
 }
 
 bool unpackArchive(const char* path, const char* destination, TextBuffer& error,
-                   ByteCounter* counter, const std::atomic<bool>* stop) {
-    GzFileStream in(path);
+                   ByteCounter* counter, const std::atomic<bool>* stop, int32_t offset,
+                   int32_t size) {
+    GzFileStream in;
+    in.open(path, offset, size);
     ArchiveResult result = readArchiveFolder(in, destination, error, counter, stop);
     in.close();
     return result != ArchiveResult::Failed;

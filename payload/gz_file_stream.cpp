@@ -17,13 +17,14 @@ GzFileBuffer::~GzFileBuffer() {
     if (inflaterReady_) inflateEnd(&stream_);
 }
 
-void GzFileBuffer::attach(const char* path) {
+void GzFileBuffer::attach(const char* path, int32_t offset, int32_t size) {
     detach();
     if (!input_) {
         input_.reset(new unsigned char[inputSize]);
         block_.reset(new unsigned char[blockSize]);
     }
-    if (file_.open(path, FileMode::binary))
+    fileLeft_ = size;
+    if (file_.open(path, FileMode::binary) && file_.seek(offset))
         mode_ = Mode::Look;
     else
         end(false);
@@ -43,11 +44,19 @@ void GzFileBuffer::end(bool cleanly) {
     if (!cleanly) damaged_ = true;
 }
 
+// Past the part, the file reads as ended.
+int32_t GzFileBuffer::readFile(char* p, int32_t n) {
+    if (fileLeft_ >= 0 && fileLeft_ < n) n = fileLeft_;
+    int32_t got = file_.read(p, n);
+    if (fileLeft_ >= 0) fileLeft_ -= got;
+    return got;
+}
+
 bool GzFileBuffer::loadInput() {
     if (stream_.avail_in) std::memmove(input_.get(), stream_.next_in, stream_.avail_in);
     stream_.next_in = input_.get();
-    int32_t got = file_.read(reinterpret_cast<char*>(input_.get()) + stream_.avail_in,
-                             inputSize - static_cast<int32_t>(stream_.avail_in));
+    int32_t got = readFile(reinterpret_cast<char*>(input_.get()) + stream_.avail_in,
+                           inputSize - static_cast<int32_t>(stream_.avail_in));
     if (!file_.good()) damaged_ = true;
     stream_.avail_in += static_cast<uInt>(got);
     return got > 0;
@@ -95,7 +104,7 @@ int32_t GzFileBuffer::copyInto(unsigned char* p, int32_t n) {
         stream_.next_in += got;
         stream_.avail_in -= static_cast<uInt>(got);
     } else {
-        got = file_.read(reinterpret_cast<char*>(p), n);
+        got = readFile(reinterpret_cast<char*>(p), n);
         if (got == 0) end(file_.good());
     }
     return got;
@@ -146,10 +155,10 @@ int32_t GzFileBuffer::readBytes(char* p, int32_t n) {
     return done;
 }
 
-void GzFileStream::open(const char* path) {
+void GzFileStream::open(const char* path, int32_t offset, int32_t size) {
     if (!path) return;
     close();
-    buffer_.attach(path);
+    buffer_.attach(path, offset, size);
     open_ = true;
 }
 

@@ -21,8 +21,9 @@ public:
     GzFileBuffer(const GzFileBuffer&) = delete;
     GzFileBuffer& operator=(const GzFileBuffer&) = delete;
 
-    // Starts reading the file; one that cannot be opened reads as damaged, empty input.
-    void attach(const char* path);
+    // Starts reading the file, or only its `size` bytes from `offset` on when size is not
+    // negative; one that cannot be opened reads as damaged, empty input.
+    void attach(const char* path, int32_t offset = 0, int32_t size = -1);
     // Closes the file and forgets every state.
     void detach();
 
@@ -45,6 +46,8 @@ private:
     enum class Mode { Look, Inflate, Copy, Ended };
 
     int refill();
+    // Up to n bytes of the file, within the part being read.
+    int32_t readFile(char* p, int32_t n);
     // Up to n decompressed bytes into p; 0 once the data has ended.
     int32_t produce(unsigned char* p, int32_t n);
     // Reads more of the file behind the bytes not yet used; false when nothing came.
@@ -56,6 +59,7 @@ private:
     void end(bool cleanly);
 
     InFileStream file_;
+    int32_t fileLeft_ = -1;  // bytes of the part not read yet; negative: up to the file's end
     z_stream stream_{};
     bool inflaterReady_ = false;
     bool sawMember_ = false;
@@ -77,9 +81,10 @@ public:
     GzFileStream(const GzFileStream&) = delete;
     GzFileStream& operator=(const GzFileStream&) = delete;
 
-    // A null path does nothing. Otherwise closes the stream if open, then opens the file. An open
-    // that fails is not reported here: the first read fails and damaged() tells why.
-    void open(const char* path);
+    // A null path does nothing. Otherwise closes the stream if open, then opens the file (only its
+    // `size` bytes from `offset` on, when size is not negative). An open that fails is not
+    // reported here: the first read fails and damaged() tells why.
+    void open(const char* path, int32_t offset = 0, int32_t size = -1);
     void close();
     bool isOpen() const { return open_; }
 

@@ -7,15 +7,12 @@
 
 namespace {
 
-// The library's stored bytes into the scratch file; false when they are not all there (a scratch
-// file that cannot be written, a program file cut short, or a stop).
-bool copyToScratchFile(const char* programPath, const ParamNode& entry,
-                       const std::atomic<bool>* stop) {
+// The library's stored bytes into the scratch file. A short copy is not checked here: the
+// reader of the scratch file finds it short.
+void copyToScratchFile(const char* programPath, const ParamNode& entry) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
     InFileStream in(programPath, FileMode::binary);
-    int64_t size = entry.integerOf("Taille");
-    bool copied = in.seek(entry.integerValue()) && CopyStreamBytes(in, out, size, stop) == size;
-    return out.close() && copied;
+    if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
 }
 
 }  // namespace
@@ -28,17 +25,15 @@ bool extractLibrary(const char* programPath, const char* name, TextBuffer& error
         error.append(name);
         return false;
     }
-    bool copied = copyToScratchFile(programPath, *entry, stop);
-    if (!destination) return true;
-    if (!copied) {
-        // Unpacking what did arrive would blame the library for a copy that failed.
-        error.assign(translate("Erreur de copie du fichier "));
-        error.append(programPath);
-        error.append("=>");
-        error.append(LibraryScratchFile());
-    } else if (unpackArchive(LibraryScratchFile().text(), destination, error, counter, stop)) {
+    if (!destination) {
+        copyToScratchFile(programPath, *entry);
         return true;
     }
+    // Unpacked where it lies: a copy into the scratch file first would read and write the whole
+    // library once more, and would need the work folder for a library installed elsewhere.
+    if (unpackArchive(programPath, destination, error, counter, stop, entry->integerValue(),
+                      entry->integerOf("Taille")))
+        return true;
     if (stop && stop->load(std::memory_order_relaxed)) return false;
     TextBuffer message(translate("Erreur de copie de la librairie interne "));
     message.append(LibraryScratchFile());

@@ -42,10 +42,9 @@ int checksumMatches(const char* programPath, int64_t end);
 ContainerState readDirectory(TextBuffer& programPath, const char* workFolder);
 
 // Copies the library `name` (looked up exactly in ContainerDirectory) out of the program file at
-// programPath into LibraryScratchFile and, when a destination is given, unpacks it there. False,
-// with the reason in `error`, when the library is missing or, given a destination, its copy into
-// the scratch file or its unpacking failed; these two also add an "ExtLIB" entry to the ErrorList.
-// A copy or unpacking halted by `stop` fails without that entry.
+// programPath into LibraryScratchFile or, when a destination is given, unpacks it there. False,
+// with the reason in `error`, when the library is missing or its unpacking failed; the latter also
+// adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
 bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
                     const char* destination, ByteCounter* counter,
                     const std::atomic<bool>* stop = nullptr);
