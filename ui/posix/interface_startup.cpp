@@ -2,6 +2,7 @@
 
 #include "ui/bitmap.h"
 
+void restrictLibrarySearch() {}
 void initInterfaceLibraries() {}
 void releaseInterfaceResources() {
     releaseAllBitmaps();
