@@ -13,7 +13,7 @@
 int runApplication(const char* commandTail) {
     CommandLineChoice choice = readCommandLine(commandTail);
     if (choice.sizeQuery) return stubSize;
-    restrictLibrarySearch();
+    initInterfaceLibraries();
     ParamNode answers;
     AnsweringResponder answering(choice.quiet ? nullptr : &responder(), answers);
     Responder* previous = setResponder(&answering);
@@ -25,7 +25,6 @@ int runApplication(const char* commandTail) {
         session.quiet = choice.quiet;
         session.answers = &answers;
         if (session.startupStatus == 0) {
-            initInterfaceLibraries();
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
         }

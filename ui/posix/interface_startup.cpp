@@ -2,7 +2,6 @@
 
 #include "ui/bitmap.h"
 
-void restrictLibrarySearch() {}
 void initInterfaceLibraries() {}
 void releaseInterfaceResources() {
     releaseAllBitmaps();

@@ -7,6 +7,18 @@
 
 namespace {
 
+// An installer is often started from a download folder: DLLs planted beside it must never be
+// loaded, so the search is restricted to the system folder where the system supports it.
+void restrictDllSearch() {
+    typedef BOOL(WINAPI * SetDirectoriesFn)(DWORD);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    SetDirectoriesFn setDirectories =
+        kernel ? (SetDirectoriesFn)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories")
+               : nullptr;
+    if (setDirectories) setDirectories(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
+    SetDllDirectoryA("");
+}
+
 HMODULE loadSystemLibrary(const char* name) {
     char path[MAX_PATH + 32];
     UINT length = GetSystemDirectoryA(path, MAX_PATH);
@@ -31,26 +43,14 @@ void initCommonControls() {
 
 }  // namespace
 
-// An installer is often started from a download folder: DLLs planted beside it must never be
-// loaded, so the search is restricted to the system folder where the system supports it.
-void restrictLibrarySearch() {
-    typedef BOOL(WINAPI * SetDirectoriesFn)(DWORD);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    SetDirectoriesFn setDirectories =
-        kernel ? (SetDirectoriesFn)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories")
-               : nullptr;
-    if (setDirectories) setDirectories(0x00000800 /* LOAD_LIBRARY_SEARCH_SYSTEM32 */);
-    SetDllDirectoryA("");
-    // The themed controls reach the image blending library through a delayed import, which Wine
-    // resolves on the search path the process started with (the program's folder first), restricted
-    // or not; a message box draws themed buttons too. Loaded by path now, it is the one every later
-    // load by name finds.
-    loadSystemLibrary("msimg32.dll");
-}
-
 void initInterfaceLibraries() {
+    restrictDllSearch();
     initCommonControls();
     loadSystemLibrary("riched20.dll");
+    // The themed controls reach the image blending library through a delayed import, which Wine
+    // resolves on the search path the process started with (the program's folder first), restricted
+    // or not. Loaded by path now, it is the one every later load by name finds.
+    loadSystemLibrary("msimg32.dll");
 }
 
 void releaseInterfaceResources() {
