@@ -5,6 +5,7 @@
 #include "app/install_worker.h"
 #include "app/wizard_pages.h"
 #include "packages/package.h"
+#include "params/small_division.h"
 #include "params/param_node.h"
 #include "session/run_state.h"
 #include "session/stores.h"
@@ -32,7 +33,10 @@ void endRun(InstallSession& session) {
 int32_t percentDone() {
     int64_t count = ScriptProgress().count.load();
     if (count <= 0) return 0;
-    return static_cast<int32_t>(ScriptProgress().index.load() * 10000 / count / 100);
+    // In floating point, which the 32-bit stub divides without a routine of its own: exact for
+    // every count a script can have.
+    return static_cast<int32_t>(static_cast<double>(ScriptProgress().index.load()) * 100 /
+                                static_cast<double>(count));
 }
 
 void composeStatus(InstallSession& session, TextBuffer& text) {
@@ -103,22 +107,23 @@ void paintPictures(InstallSession& session) {
 }
 
 void appendMegabytes(TextBuffer& text, int64_t bytes) {
-    int64_t thousandths = bytes * 1000 / 1048576;
-    int64_t whole = thousandths / 1000;
+    uint64_t thousandths = static_cast<uint64_t>(bytes < 0 ? 0 : bytes) * 1000 >> 20;
+    uint64_t whole = divideSmall(thousandths, 1000).quotient;
     // Six significant digits: as many decimals as the whole part leaves, three at most.
     int digits = 1;
-    for (int64_t rest = whole; rest >= 10; rest /= 10) ++digits;
-    int decimals = digits >= 6 ? 0 : 6 - digits < 3 ? 6 - digits : 3;
-    int64_t unit = 1;
+    for (uint64_t limit = 10; digits < 6 && whole >= limit; limit *= 10) ++digits;
+    int decimals = 6 - digits < 3 ? 6 - digits : 3;
+    uint32_t unit = 1;
     for (int i = decimals; i < 3; ++i) unit *= 10;
     // Rounded half up to the last digit kept.
-    int64_t kept = (thousandths + unit / 2) / unit;
-    int64_t scale = 1000 / unit;
-    text.appendInt64(kept / scale);
-    int64_t fraction = kept % scale;
+    uint64_t kept = divideSmall(thousandths + unit / 2, unit).quotient;
+    uint32_t scale = 1000 / unit;
+    SmallQuotient parts = divideSmall(kept, scale);
+    text.appendUInt64(parts.quotient);
+    uint32_t fraction = parts.remainder;
     if (fraction == 0) return;
     text.appendChar('.');
-    for (int64_t place = scale / 10; place > 0 && fraction > 0; place /= 10) {
+    for (uint32_t place = scale / 10; place > 0 && fraction > 0; place /= 10) {
         text.appendChar(static_cast<char>('0' + fraction / place));
         fraction %= place;
     }

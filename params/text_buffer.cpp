@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "params/fold_upper.h"
+#include "params/small_division.h"
 
 namespace {
 
@@ -131,8 +132,9 @@ void TextBuffer::appendUInt64(uint64_t n) {
     char digits[20];
     int count = 0;
     do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
+        SmallQuotient step = divideSmall(n, 10);
+        digits[count++] = static_cast<char>('0' + step.remainder);
+        n = step.quotient;
     } while (n != 0);
     char ordered[20];
     for (int i = 0; i < count; ++i) ordered[i] = digits[count - 1 - i];
