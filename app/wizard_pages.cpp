@@ -163,7 +163,10 @@ void showParameterPage(InstallSession& session) {
 void showInstallingPage(InstallSession& session) {
     WizardView& view = *session.view;
     view.setCaption(translate("Installation en cours..."));
+    // Disabled as well as hidden: the dialog manager clicks the default button for the Enter key
+    // whether it is visible or not.
     view.showControl(controlNext, false);
+    view.enableControl(controlNext, false);
     view.showControl(controlProgress, true);
     session.slidePosition = SlideShowList().children();
     startInstallWorker(session);
@@ -274,7 +277,7 @@ void showPage(InstallSession& session, int step, int& skip) {
 
 void updateNextButton(InstallSession& session) {
     readControls(session);
-    bool enabled = true;
+    bool enabled = session.currentPage != pageInstalling;
     if (session.currentPage == pageLicence) enabled = session.acceptChoice == 0;
     if (session.currentPage == pageProducts) {
         enabled = false;
@@ -286,6 +289,9 @@ void updateNextButton(InstallSession& session) {
 }
 
 void onNext(InstallSession& session) {
+    // Only the worker's report leaves the installation's page: moving on would end the run
+    // halfway.
+    if (session.currentPage == pageInstalling) return;
     if (session.currentPage == pageState) {
         exportReport(session);
         return;

@@ -141,6 +141,12 @@ TEST_F(Wizard, InstallationPageRunsTheWorkerToItsReport) {
     onNext(*session);
     onNext(*session);
     ASSERT_EQ(pageInstalling, session->currentPage);
+    // Neither a click on Next nor the Enter key that the dialog sends for it moves on.
+    EXPECT_FALSE(view.controls[controlNext].enabled);
+    updateNextButton(*session);
+    onNext(*session);
+    EXPECT_FALSE(view.controls[controlNext].enabled);
+    EXPECT_EQ(pageInstalling, session->currentPage);
     while (session->currentPage == pageInstalling) onProgressTimer(*session);
     EXPECT_EQ(nullptr, session->worker);
     EXPECT_NE(std::string::npos, std::string(session->reportText.text()).find("broken"));
