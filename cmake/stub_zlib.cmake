@@ -22,6 +22,5 @@ target_include_directories(stub_zlib PRIVATE ${ZLIB_SOURCE_DIR})
 target_compile_definitions(stub_zlib PRIVATE BUILDFIXED)
 # No data sections: with them this compiler puts zero-filled statics (the fixed tables) into
 # the file's data instead of the uninitialised section.
-target_compile_options(stub_zlib PRIVATE -Oz -ffunction-sections -fno-asynchronous-unwind-tables
-  -fno-unwind-tables -mpreferred-stack-boundary=2 -w)
+target_compile_options(stub_zlib PRIVATE -Oz -ffunction-sections ${STUB_FRAME_FLAGS} -w)
 set_source_files_properties(${ZLIB_SOURCE_DIR}/inffast.c PROPERTIES COMPILE_OPTIONS -O2)
