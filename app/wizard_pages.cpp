@@ -97,13 +97,13 @@ void setRegistryBits(InstallSession& session) {
     setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
 }
 
-// A "FIGE64BITS" of 32 or 64 fixes the registry view whatever the check box says.
+// A "FIGE64BITS" fixes the registry view whatever the check box says: 32 and 0 the 32-bit view,
+// 64 and any other value the 64-bit one.
 void apply64BitMode(InstallSession& session) {
     ParamNode* fixed = session.rootPackage->varTree.find("FIGE64BITS");
     if (fixed) {
         int bits = session.rootPackage->varTree.integerOf("FIGE64BITS");
-        if (bits == 32) session.use64BitView = 0;
-        if (bits == 64) session.use64BitView = 1;
+        session.use64BitView = bits == 32 ? 0 : bits == 64 ? 1 : bits;
     }
     setRegistryBits(session);
     setRegistryView64(session.use64BitView != 0);
@@ -175,6 +175,7 @@ void showInstallingPage(InstallSession& session) {
 void showStatePage(InstallSession& session) {
     WizardView& view = *session.view;
     view.setCaption(translate("Etat de l'installation"));
+    view.beep(session.installSucceeded ? WizardSound::information : WizardSound::error);
     view.enableControl(controlNext, true);
     view.setControlText(controlNext, translate("Exporter..."));
     view.showControl(controlNext, !session.installSucceeded);
@@ -185,7 +186,9 @@ void showStatePage(InstallSession& session) {
         TextBuffer text(translate("Ouvrir les "));
         text.appendInt(queued);
         text.append(translate(" dossier(s) demand\xE9(s)"));
-        show(view, controlOpenFolders, text.text());
+        // Its pieces are translated: the joined text is not translated again.
+        view.setControlText(controlOpenFolders, text.text());
+        view.showControl(controlOpenFolders, true);
         view.setChecked(controlOpenFolders, session.installSucceeded);
     }
 }

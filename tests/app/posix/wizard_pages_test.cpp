@@ -9,6 +9,7 @@
 #include "platform/path_names.h"
 #include "platform/registry_key.h"
 #include "session/stores.h"
+#include "session/translation.h"
 #include "ui/bitmap.h"
 
 TEST_F(Wizard, NextNeedsTheLicenceAcceptedAndAProductSelected) {
@@ -67,12 +68,17 @@ TEST_F(Wizard, WithoutSubPackagesTheLicenceLeadsToTheParameters) {
     EXPECT_TRUE(view.controls[controlAccept].shown);
 }
 
+// 32 and 0 fix the 32-bit view, 64 and any other value the 64-bit one.
 TEST_F(Wizard, FixedBitsOverrideTheCheckBox) {
-    for (const char* bits : {"32", "64"}) {
-        folder.write("var.ini", std::string("FIGE64BITS = ") + bits + "\n");
+    const struct {
+        const char* fixed;
+        const char* bits;
+    } cases[] = {{"32", "32"}, {"64", "64"}, {"0", "32"}, {"1", "64"}, {"-5", "64"}};
+    for (const auto& c : cases) {
+        folder.write("var.ini", std::string("FIGE64BITS = ") + c.fixed + "\n");
         auto session = start();
-        EXPECT_FALSE(view.controls[control64Bit].shown) << bits;
-        EXPECT_STREQ(bits, VariableStore().valueOf("USERREGBITS")) << bits;
+        EXPECT_FALSE(view.controls[control64Bit].shown) << c.fixed;
+        EXPECT_STREQ(c.bits, VariableStore().valueOf("USERREGBITS")) << c.fixed;
         resetSession();
     }
 }
@@ -99,6 +105,20 @@ TEST_F(Wizard, CancelReportsThenCloseRemovesTheWorkFolder) {
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(treeOf(temp.path).empty());
     EXPECT_TRUE(treeOf(folder.path).count("install.ini"));
+}
+
+// The open-folders box joins its translated pieces; the joined text is not looked up again.
+TEST_F(Wizard, OpenFoldersBoxIsTranslatedPieceByPiece) {
+    auto session = start();
+    Language().assign("en");
+    ParamNode& english = *Translations().findOrCreate("en");
+    english.findOrCreate("Ouvrir les ")->setText("Open the ");
+    english.findOrCreate(" dossier(s) demand\xE9(s)")->setText(" folder(s) asked for");
+    english.findOrCreate("Open the 1 folder(s) asked for")->setText("translated twice");
+    OpenList().append(new ParamNode("c:\\dossier", ""));
+    onCancel(*session);
+    EXPECT_TRUE(view.controls[controlOpenFolders].shown);
+    EXPECT_EQ("Open the 1 folder(s) asked for", view.controls[controlOpenFolders].text);
 }
 
 namespace {
