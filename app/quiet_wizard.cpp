@@ -24,6 +24,7 @@ struct QuietView : WizardView {
     void redraw() override {}
     void drawPicture(int, const Bitmap&) override {}
     void close() override {}
+    void beep(WizardSound) override {}
 };
 
 }  // namespace

@@ -22,6 +22,9 @@ enum WizardControl {
     controlInstruction = 1072,
 };
 
+// The system sounds the page logic plays.
+enum class WizardSound { information, error };
+
 // What the wizard's page logic does to its window: the real dialog in the installer, a recording
 // view in tests. Controls are named by their ids.
 class WizardView {
@@ -44,4 +47,5 @@ public:
     virtual void drawPicture(int areaId, const Bitmap& picture) = 0;
     // Ends the modal run of the window.
     virtual void close() = 0;
+    virtual void beep(WizardSound sound) = 0;
 };

@@ -43,6 +43,9 @@ public:
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     void close() override { EndDialog(window_, 0); }
+    void beep(WizardSound sound) override {
+        MessageBeep(sound == WizardSound::information ? MB_ICONASTERISK : MB_ICONHAND);
+    }
     void drawPicture(int areaId, const Bitmap& picture) override {
         RECT area;
         GetWindowRect(GetDlgItem(window_, areaId), &area);

@@ -104,6 +104,7 @@ TEST_F(Installing, WithoutSlidesNoStatusButTheEndIsSeen) {
     onProgressTimer(*session);
     EXPECT_EQ(pageState, session->currentPage);
     EXPECT_TRUE(session->installSucceeded);
+    EXPECT_EQ(std::vector<WizardSound>{WizardSound::information}, view.beeps);
     EXPECT_FALSE(view.controls[controlNext].shown);
     EXPECT_EQ("INSTALLATION TERMINEE AVEC SUCCES\r\n\r\nMerci d'avoir choisi Korvane",
               std::string(session->reportText.text()));
@@ -130,6 +131,7 @@ TEST_F(Installing, FailedReportListsTheErrorsNewestFirst) {
                   "FCOPY : c:/Temp/x\\par \\par " + richEnd,
               richText());
     EXPECT_EQ(pageState, session->currentPage);
+    EXPECT_EQ(std::vector<WizardSound>{WizardSound::error}, view.beeps);
     EXPECT_TRUE(view.controls[controlNext].shown);
 }
 

@@ -32,6 +32,7 @@ struct RecordingView : WizardView {
     std::string caption;
     RecordingList rows;
     bool closed = false;
+    std::vector<WizardSound> beeps;
     int redraws = 0;
     std::vector<std::pair<int, const Bitmap*>> drawn;
 
@@ -47,6 +48,7 @@ struct RecordingView : WizardView {
         drawn.push_back({areaId, &picture});
     }
     void close() override { closed = true; }
+    void beep(WizardSound sound) override { beeps.push_back(sound); }
 
     // A click on a radio: the others of its group go off.
     void click(int id, std::initializer_list<int> group) {
