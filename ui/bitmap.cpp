@@ -63,7 +63,7 @@ void Bitmap::release() {
 bool Bitmap::load(const char* file) {
     release();
     path.assign(file);
-    FILE* in = OpenFile(file, "rb");
+    FILE* in = OpenFileDenyingWrites(file);
     if (!in) {
         error = "Fichier BMP introuvable";
         return false;

@@ -5,3 +5,7 @@
 FILE* OpenFile(const char* path, const char* mode) {
     return std::fopen(nativePath(path).text(), mode);
 }
+
+FILE* OpenFileDenyingWrites(const char* path) {
+    return OpenFile(path, "rb");
+}
