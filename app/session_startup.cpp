@@ -127,7 +127,9 @@ void startSession(InstallSession& session) {
                     "Erreur de d\xE9"
                     "compactage",
                     errors.text());
-            if (written && state == ContainerState::Sound) session.exitCode = exitSuccess;
+            // The libraries that could be written are: the run ended with errors, not at start.
+            if (state == ContainerState::Sound)
+                session.exitCode = written ? exitSuccess : exitInstallErrors;
             session.startupStatus = 1;
         }
         defineLibraryVariables();

@@ -7,12 +7,13 @@
 
 namespace {
 
-// The library's stored bytes into the scratch file. A short copy is not checked here: the
-// reader of the scratch file finds it short.
-void copyToScratchFile(const char* programPath, const ParamNode& entry) {
+// The library's stored bytes into the scratch file; false when that file cannot be written. A
+// short read is not checked here: the reader of the scratch file finds it short.
+bool copyToScratchFile(const char* programPath, const ParamNode& entry) {
     OutFileStream out(LibraryScratchFile().text(), FileMode::binary);
     InFileStream in(programPath, FileMode::binary);
     if (in.seek(entry.integerValue())) CopyStreamBytes(in, out, entry.integerOf("Taille"));
+    return out.close();
 }
 
 }  // namespace
@@ -26,8 +27,12 @@ bool extractLibrary(const char* programPath, const char* name, TextBuffer& error
         return false;
     }
     if (!destination) {
-        copyToScratchFile(programPath, *entry);
-        return true;
+        if (copyToScratchFile(programPath, *entry)) return true;
+        error.assign(translate("Erreur de copie de la librairie interne "));
+        error.append(name);
+        error.append("=>");
+        error.append(LibraryScratchFile());
+        return false;
     }
     // Unpacked where it lies: a copy into the scratch file first would read and write the whole
     // library once more, and would need the work folder for a library installed elsewhere.
@@ -36,7 +41,7 @@ bool extractLibrary(const char* programPath, const char* name, TextBuffer& error
         return true;
     if (stop && stop->load(std::memory_order_relaxed)) return false;
     TextBuffer message(translate("Erreur de copie de la librairie interne "));
-    message.append(LibraryScratchFile());
+    message.append(programPath);
     message.append("=>");
     message.append(destination);
     message.append(" (");

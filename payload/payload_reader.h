@@ -43,8 +43,8 @@ ContainerState readDirectory(TextBuffer& programPath, const char* workFolder);
 
 // Copies the library `name` (looked up exactly in ContainerDirectory) out of the program file at
 // programPath into LibraryScratchFile or, when a destination is given, unpacks it there. False,
-// with the reason in `error`, when the library is missing or its unpacking failed; the latter also
-// adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
+// with the reason in `error`, when the library is missing, the scratch file cannot be written or
+// the unpacking failed; the last also adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
 bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
                     const char* destination, ByteCounter* counter,
                     const std::atomic<bool>* stop = nullptr);

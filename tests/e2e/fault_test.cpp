@@ -97,8 +97,8 @@ struct Faults : ::testing::Test {
     // The two entries of a failed unpacking of DATA into the destination, newest first.
     std::string unpackingErrors(const std::string& detail) const {
         return "CPLIB : Erreur d'extraction de librairie DATA=>" + destination + " : " + detail +
-               "\r\n\r\nExtLIB : Erreur de copie de la librairie interne " + temp.path +
-               "\\zav0\\libtmp.tmp=>" + destination + " (" + detail + ")\r\n\r\n";
+               "\r\n\r\nExtLIB : Erreur de copie de la librairie interne " + setup + "=>" +
+               destination + " (" + detail + ")\r\n\r\n";
     }
 };
 

@@ -218,7 +218,7 @@ TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
     EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
     EXPECT_EQ(std::string(ErrorList().child(0)->value()),
               "Erreur de copie de la librairie interne " +
-                  std::string(LibraryScratchFile().text()) + "=>" + (scratch / "out") +
+                  std::string(program.text()) + "=>" + (scratch / "out") +
                   " (Erreur d'analyse de la librairie)");
 }
 

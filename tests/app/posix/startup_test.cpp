@@ -154,6 +154,24 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
     EXPECT_TRUE(treeOf(temp.path).empty());
 }
 
+// Without a "Maquette" folder the model's own folder appears only with the description: a library
+// listed before it cannot be written and is named; the others are, and the run ends with errors.
+TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
+    std::string description =
+        gzipped(beginFolder("") + fileRecord("install.ini", "Produit\n+\n-\n") + endFolder());
+    folder.write("setup.exe", installerFile({{"EARLY", "early"},
+                                             {"INSTALLE", description},
+                                             {"LATE", "late"}},
+                                            true, stub));
+    InstallSession session(readCommandLine("/1").mode, nullptr);
+    EXPECT_EQ(exitInstallErrors, session.exitCode);
+    EXPECT_EQ(std::vector<std::string>{"Erreur de d\xE9" "compactage: Erreur de copie de la "
+                                       "librairie interne EARLY=>" +
+                                       folder.path + "\\Maquette\\setup.cpx\\EARLY\n"},
+              messages());
+    EXPECT_EQ("late", folder.read("Maquette/setup.cpx/LATE"));
+}
+
 // A quiet run passes every page with the answers file's values and logs the report and its exit
 // code; one whose answers file is missing shows nothing, installs nothing and logs why.
 TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
