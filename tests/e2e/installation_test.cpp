@@ -124,6 +124,23 @@ TEST_F(Installation, FailuresAreReportedAndExported) {
     close(wizard);
 }
 
+// The Enter key on the installation page, which the dialog turns into a click on its default
+// button: the page stays until the worker is done, so the commands after a long one still run.
+TEST_F(Installation, EnterOnTheInstallationPageWaitsForTheWorker) {
+    pack("\tEXECUTESTOP + \"" + scriptPath(SLEEPER_PATH) + " 3000\" -\r\n"
+         "\tMKDIR + \"" + scriptPath(target) + "\" -\r\n");
+    HWND wizard = startInstalling();
+    ASSERT_NE(nullptr, wizard);
+    ASSERT_EQ("Installation en cours...", windowText(wizard));
+    PostMessageA(wizard, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(wizard, WM_KEYUP, VK_RETURN, 0);
+    ASSERT_EQ(wizard, waitForReport());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(target.c_str()));
+    std::string report = controlText(wizard, 1000);
+    EXPECT_NE(std::string::npos, report.find("INSTALLATION TERMINEE AVEC SUCCES")) << report;
+    close(wizard);
+}
+
 // Cancel while a large library is being unpacked: the worker stops after the file under way and
 // the state page follows.
 TEST_F(Installation, CancelDuringALongCopyStopsTheWorker) {
