@@ -74,10 +74,21 @@ TEST_F(Model, UnpackedLibrariesGetAFolderEach) {
     EXPECT_EQ(fileBytes(product + "\\var.ini"), fileBytes(model + "\\var.ini"));
 }
 
-TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsLostSilently) {
+// Without the model folder a library listed before the description has nowhere to go yet: it is
+// named, the description is still written, and the run ends with the errors code.
+TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsNamed) {
     writeFile(setup, realInstaller({{"DATA", "stored bytes"}, {"INSTALLE", oneFileArchive}}));
 
-    EXPECT_TRUE(runQuietly("/1"));
+    RunningProgram run;
+    ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /1", folder.path));
+    HWND box = waitForWindow(run,
+                             "Erreur de d\xE9"
+                             "compactage");
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("Erreur de copie de la librairie interne DATA=>" + model + "\\DATA\n",
+              messageBoxText(box));
+    pressButton(box, IDOK);
+    EXPECT_EQ(1u, waitForExit(run));
     EXPECT_EQ("Produit\r\n", fileBytes(model + "\\install.ini"));
     EXPECT_FALSE(exists(model + "\\DATA"));
 }
