@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     fs::remove_all(root);
     fs::create_directories(root / "tree");
     writeMixedTree(root / "tree", megabytes);
-    packLibrary(root / "tree", 6, root / "data.lib", nullptr);
+    packLibrary(root / "tree", Compression{6}, root / "data.lib", nullptr);
     std::string library = (root / "data.lib").string();
     std::string zlibOutput = (root / "zlib.out").string();
     std::string unpacked = (root / "unpacked").string();

@@ -10,8 +10,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int readLevel(Arguments& args) {
-    return static_cast<int>(parseNumber(args.valueOf("--level"), "--level", 0, 9));
+// --level and --jobs, shared by the commands that compress; false for any other option.
+bool readCompression(Arguments& args, const std::string& option, Compression& compression) {
+    if (option == "--level") {
+        compression.level = static_cast<int>(parseNumber(args.valueOf(option), option, 0, 9));
+    } else if (option == "--jobs") {
+        compression.jobs = static_cast<int>(parseNumber(args.valueOf(option), option, 1, 1024));
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Options that take one value may be given once: a second one is a slip that would otherwise
@@ -64,8 +72,7 @@ int buildCommand(Arguments& args, Console& console) {
             options.stub = args.valueOf(option);
         } else if (option == "--volume-size") {
             options.volumeSize = parseNumber(args.valueOf(option), option, 1, UINT64_MAX / 10);
-        } else if (option == "--level") {
-            options.level = readLevel(args);
+        } else if (readCompression(args, option, options.compression)) {
         } else if (option == "-o") {
             options.output = args.valueOf(option);
         } else if (option == "--no-check") {
@@ -89,16 +96,15 @@ int buildCommand(Arguments& args, Console& console) {
 
 int packLibCommand(Arguments& args, Console& console) {
     fs::path folder, output;
-    int level = 9;
+    Compression compression;
     std::set<std::string> given;
     while (!args.done()) {
         const std::string& word = args.take();
         if (word == "-o") {
             takeOnce(given, word);
             output = args.valueOf(word);
-        } else if (word == "--level") {
+        } else if (word.rfind("--", 0) == 0 && readCompression(args, word, compression)) {
             takeOnce(given, word);
-            level = readLevel(args);
         } else if (folder.empty() && word.rfind("--", 0) != 0) {
             folder = word;
         } else {
@@ -107,7 +113,7 @@ int packLibCommand(Arguments& args, Console& console) {
     }
     if (folder.empty() || !given.count("-o"))
         throw UsageError("pack-lib needs DIR and -o NAME.lib");
-    packLibrary(folder, level, output, console.progress);
+    packLibrary(folder, compression, output, console.progress);
     console.out << output.u8string() << ": library of " << folder.u8string() << '\n';
     return 0;
 }

@@ -64,10 +64,11 @@ void checkOutput(const fs::path& output) {
 }
 
 // Writes one library into the sink; its stored size is the sink's growth.
-void writeLibrary(LibraryInput& input, PendingFile& body, int level, Progress& progress) {
+void writeLibrary(LibraryInput& input, PendingFile& body, Compression compression,
+                  Progress& progress) {
     FileSink sink(body.stream(), body.temporaryPath());
     if (input.tree) {
-        GzipSink gzip(sink, level);
+        GzipSink gzip(sink, compression);
         writeArchive(*input.tree, gzip, progress);
         gzip.finish();
     } else {
@@ -122,7 +123,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
     {
         Progress progress(progressOut, "archiving", total);
-        for (LibraryInput& input : inputs) writeLibrary(input, body, options.level, progress);
+        for (LibraryInput& input : inputs) writeLibrary(input, body, options.compression, progress);
     }
     body.close();
 
@@ -160,7 +161,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
 }
 
-void packLibrary(const fs::path& folder, int level, const fs::path& output,
+void packLibrary(const fs::path& folder, Compression compression, const fs::path& output,
                  std::ostream* progressOut) {
     ArchiveNode tree = scanArchiveFolder(folder);
     checkOutput(output);
@@ -168,7 +169,7 @@ void packLibrary(const fs::path& folder, int level, const fs::path& output,
     {
         Progress progress(progressOut, "archiving", contentSize(tree));
         FileSink sink(file.stream(), file.temporaryPath());
-        GzipSink gzip(sink, level);
+        GzipSink gzip(sink, compression);
         writeArchive(tree, gzip, progress);
         gzip.finish();
     }

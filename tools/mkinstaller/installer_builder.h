@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/mkinstaller/gzip_sink.h"
+
 struct LibrarySource {
     std::string name;  // Windows-1252 bytes
     // A folder is archived; a file is stored as it is (a prebuilt library).
@@ -19,7 +21,7 @@ struct BuildOptions {
     std::optional<std::filesystem::path> extraVariables;
     std::filesystem::path stub;
     uint64_t volumeSize = 0;  // 0: everything in one file
-    int level = 9;            // 0 stores archives uncompressed
+    Compression compression;
     std::filesystem::path output;
 };
 
@@ -37,5 +39,5 @@ struct BuildSummary {
 BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progress);
 
 // Archives a folder into one gzip file (a loose library).
-void packLibrary(const std::filesystem::path& folder, int level,
+void packLibrary(const std::filesystem::path& folder, Compression compression,
                  const std::filesystem::path& output, std::ostream* progress);
