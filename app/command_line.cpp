@@ -70,18 +70,22 @@ CommandLineChoice readCommandLine(const char* tail) {
     CommandLineChoice choice;
     TextBuffer word;
     const char* rest = nextWord(tail, word);
-    if (!takeOption(word.text(), choice) && tail[0] == '/') {
+    if (tail[0] == '/' && (tail[1] == 's' || (tail[1] >= '0' && tail[1] <= '2'))) {
         if (tail[1] == 's') {
             choice.sizeQuery = true;
             return choice;
         }
-        // "/0", "/S", "/3" and any other letter install
-        if (tail[1] == '1' || tail[1] == '2') choice.mode = tail[1] - '0';
+        choice.mode = tail[1] - '0';
+    } else if (word.text()[0] != '/' || word.length() > 2) {
+        // Longer, the first word is an option like the others: "/quite" is a slip of "/quiet",
+        // not a request to install with a window. "/S", "/3" and words without "/" install.
+        rest = tail;
     }
-    while (*rest && choice.error.empty()) {
+    // Every word is read before any is acted on: a log asked for after a refused word is kept.
+    while (*rest) {
         rest = nextWord(rest, word);
         // Other words than options are ignored, as they always were.
-        if (*word.text() == '/' && !takeOption(word.text(), choice)) {
+        if (*word.text() == '/' && !takeOption(word.text(), choice) && choice.error.empty()) {
             choice.error.assign("Option inconnue : ");
             choice.error.append(word);
         }

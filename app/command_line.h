@@ -2,18 +2,18 @@
 
 #include "params/text_buffer.h"
 
-// What the command line asks for. The first word selects the mode by its first two characters;
-// the words after it that start with "/" are the options "/quiet", "/answers=FILE" and
-// "/log=FILE" (any case, quotes around a word or part of it are removed), which may also stand
-// first. Words without "/" are ignored.
+// What the command line asks for. A first word that starts with "/s", "/0", "/1" or "/2" selects
+// the mode; one of two characters or without "/" installs. Every other word that starts with "/"
+// is one of the options "/quiet", "/answers=FILE" and "/log=FILE" (any case, quotes around a word
+// or part of it are removed), the first word included; words without "/" are ignored.
 struct CommandLineChoice {
     bool sizeQuery = false;  // "/s": end at once with stubSize as exit code, options unread
     int mode = 0;            // SessionMode 0, 1 or 2 otherwise
     bool quiet = false;      // no window: the wizard's pages pass with their defaults
     TextBuffer answersPath;  // empty when not given
     TextBuffer logPath;
-    // Why the command line cannot be run (an unknown option, "/log=" without a file name among
-    // them); empty when it can.
+    // Why the command line cannot be run (the first unknown option, "/log=" without a file name
+    // among them); empty when it can. The options after it are still read.
     TextBuffer error;
 };
 

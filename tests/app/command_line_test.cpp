@@ -17,6 +17,7 @@ TEST(CommandLine, OnlyLowerCaseSIsTheSizeQuery) {
         CommandLineChoice choice = readCommandLine(tail);
         EXPECT_FALSE(choice.sizeQuery) << tail;
         EXPECT_EQ(0, choice.mode) << tail;
+        EXPECT_TRUE(choice.error.empty()) << tail;
     }
 }
 
@@ -49,4 +50,10 @@ TEST(CommandLine, UnknownOptionsAndOptionsWithoutFileAreErrors) {
     EXPECT_STREQ("Option inconnue : /verbose", readCommandLine("/0 /verbose /quiet").error.text());
     EXPECT_TRUE(readCommandLine("/2 and more words").error.empty());
     EXPECT_STREQ("Option inconnue : /log=", readCommandLine("/0 /log=").error.text());
+    // A longer first word is no mode but an option; the log is honoured after a refused word.
+    for (const char* tail : {"/quite /log=C:\\x.log", "/quiet /quite \"/log=C:\\x.log\""}) {
+        CommandLineChoice choice = readCommandLine(tail);
+        EXPECT_STREQ("Option inconnue : /quite", choice.error.text()) << tail;
+        EXPECT_STREQ("C:\\x.log", choice.logPath.text()) << tail;
+    }
 }
