@@ -4,6 +4,7 @@
 #include "app/answers.h"
 #include "app/command_line.h"
 #include "app/install_session.h"
+#include "app/run_log.h"
 #include "packages/package.h"
 #include "params/file_stream.h"
 #include "params/param_node.h"
@@ -17,6 +18,14 @@ int runApplication(const char* commandTail) {
     ParamNode answers;
     AnsweringResponder answering(choice.quiet ? nullptr : &responder(), answers);
     Responder* previous = setResponder(&answering);
+    // The log is opened before anything is unpacked: a run whose log cannot be written would
+    // otherwise end with nothing to tell what it did.
+    OutFileStream logFile;
+    if (!choice.logPath.empty() && !logFile.open(choice.logPath.text(), FileMode::binary) &&
+        choice.error.empty()) {
+        choice.error.assign("Journal impossible \xE0 cr\xE9" "er : ");
+        choice.error.append(choice.logPath);
+    }
     if (choice.error.empty() && !choice.answersPath.empty())
         readAnswersFile(choice.answersPath.text(), answers, choice.error);
     int code = exitStartupFailure;
@@ -27,6 +36,7 @@ int runApplication(const char* commandTail) {
         if (session.startupStatus == 0) {
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
+            appendRunSummary(answering.log, *session.rootPackage);
         }
         code = session.exitCode;
         answering.log.append(session.reportText);
@@ -34,12 +44,9 @@ int runApplication(const char* commandTail) {
         answering.startupMessage("Erreur", choice.error.text());
     }
     releaseInterfaceResources();
-    // The questions and messages in their order, the report, then the exit code. The texts keep
-    // their own "\r\n" line ends, so the file is written as bytes.
-    if (!choice.logPath.empty()) {
-        OutFileStream file(choice.logPath.text(), FileMode::binary);
-        file << answering.log << "\r\nCode de sortie : " << code << "\r\n";
-    }
+    // The questions and messages in their order, what was installed, the report, then the exit
+    // code. The texts keep their own "\r\n" line ends, so the file is written as bytes.
+    if (logFile.isOpen()) logFile << answering.log << "\r\nCode de sortie : " << code << "\r\n";
     setResponder(previous);
     return code;
 }

@@ -27,12 +27,12 @@ void applyDeclaration(ParamNode& variable, ParamNode& info, const char* declarat
         TextBuffer choices;
         choices.append(declaration + 1, static_cast<int32_t>(end - declaration - 1));
         ParamNode* kind = variable.findOrCreate("Type");
-        kind->setInteger(2);
+        kind->setInteger(kindChoice);
         kind->split(choices.text(), "|");
         variable.setText(kind->child(0)->value());
         info.setText(end + 1);
     } else if (declaration[0] == '&' || declaration[0] == '*') {
-        variable.findOrCreate("Type")->setInteger(declaration[0] == '&' ? 1 : 3);
+        variable.findOrCreate("Type")->setInteger(declaration[0] == '&' ? kindText : kindAction);
         info.setText(declaration + 1);
     } else {
         info.setText(declaration);

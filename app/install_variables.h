@@ -2,6 +2,9 @@
 
 struct Package;
 
+// The kinds of the declared variables, as their "Type" holds them (none for a folder).
+enum ParameterKind { kindFolder = 0, kindText = 1, kindChoice = 2, kindAction = 3 };
+
 // The variables that install scripts read, rebuilt by the wizard when it shows the licence page
 // and again when it shows the parameter page.
 

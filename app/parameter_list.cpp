@@ -1,6 +1,7 @@
 #include "app/parameter_list.h"
 
 #include "app/install_session.h"
+#include "app/install_variables.h"
 #include "app/product_list.h"
 #include "params/fold_upper.h"
 #include "params/variable_store.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-enum ParameterKind { kindFolder = 0, kindText = 1, kindChoice = 2, kindAction = 3 };
 
 const char* const parameterColumns[] = {"Valeur", "", "D\xE9signation", "", nullptr};
 

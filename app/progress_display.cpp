@@ -43,7 +43,7 @@ void composeStatus(InstallSession& session, TextBuffer& text) {
     if (session.showDataNext) {
         text.append(translate("Veuillez patienter..."));
         text.append(" [");
-        appendMegabytes(text, CopiedBytes().load());
+        appendMegabytes(text, Copied().bytes.load());
         text.append(translate("Mo"));
         text.append("]");
         session.textInterval = 1000;

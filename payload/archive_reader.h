@@ -18,12 +18,12 @@ enum class ArchiveResult {
 // stay on disk. Once `stop` is set (from another thread), no further file is unpacked: the result
 // is Failed with an empty error.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
-                                ByteCounter* counter, const std::atomic<bool>* stop = nullptr);
+                                CopyCounter* counter, const std::atomic<bool>* stop = nullptr);
 
 // Unpacks the archive in the gzip file at `path` (or stored uncompressed) into `destination`;
 // false, with the reason in `error`, when the reading failed or was stopped. With a size that is
 // not negative, the archive is the `size` bytes from `offset` on: a library where it lies in the
 // program file.
 bool unpackArchive(const char* path, const char* destination, TextBuffer& error,
-                   ByteCounter* counter, const std::atomic<bool>* stop = nullptr,
+                   CopyCounter* counter, const std::atomic<bool>* stop = nullptr,
                    int32_t offset = 0, int32_t size = -1);

@@ -19,7 +19,7 @@ bool copyToScratchFile(const char* programPath, const ParamNode& entry) {
 }  // namespace
 
 bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
-                    const char* destination, ByteCounter* counter, const std::atomic<bool>* stop) {
+                    const char* destination, CopyCounter* counter, const std::atomic<bool>* stop) {
     const ParamNode* entry = ContainerDirectory().find(name);
     if (!entry) {
         error.assign(translate("Erreur, librairie introuvable : "));

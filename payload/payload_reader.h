@@ -46,5 +46,5 @@ ContainerState readDirectory(TextBuffer& programPath, const char* workFolder);
 // with the reason in `error`, when the library is missing, the scratch file cannot be written or
 // the unpacking failed; the last also adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
 bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
-                    const char* destination, ByteCounter* counter,
+                    const char* destination, CopyCounter* counter,
                     const std::atomic<bool>* stop = nullptr);

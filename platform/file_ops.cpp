@@ -9,7 +9,7 @@ bool FolderExists(const char* path) {
     return listing.Open(path);
 }
 
-bool CopyFileOver(const char* source, const char* destination, ByteCounter* copied) {
+bool CopyFileOver(const char* source, const char* destination, CopyCounter* copied) {
     if (!source || !destination || SameFile(source, destination)) return false;
     if (!systemCopyFile(source, destination)) {
         // A read-only, hidden or system destination refuses to be replaced.
@@ -19,7 +19,7 @@ bool CopyFileOver(const char* source, const char* destination, ByteCounter* copi
     if (!systemMakeNormal(destination)) return false;
     if (copied) {
         int64_t size = systemFileSize(destination);
-        *copied += size > 0 ? size : 0;
+        copied->add(size > 0 ? size : 0);
     }
     return true;
 }

@@ -3,10 +3,17 @@
 #include <atomic>
 #include <cstdint>
 
-// Bytes copied so far: the copies add to it on the worker thread while the
-// progress display reads it on the interface thread. 64 bits, because a
+// Bytes and files copied so far: the copies add to it on the worker thread while the
+// progress display reads it on the interface thread. 64 bits of bytes, because a
 // 32-bit count turns negative after 2 GiB.
-using ByteCounter = std::atomic<int64_t>;
+struct CopyCounter {
+    std::atomic<int64_t> bytes{0};
+    std::atomic<int32_t> files{0};
+    void add(int64_t size) {
+        bytes += size;
+        ++files;
+    }
+};
 
 // A moment in local time; year in full, month 1-12.
 struct FileDate {
@@ -38,7 +45,7 @@ bool FolderExists(const char* path);
 // the copy always ends with normal attributes, so nothing copied from a
 // read-only medium stays read-only. A copy onto the source itself fails.
 // On success the destination's size is added to copied, when given.
-bool CopyFileOver(const char* source, const char* destination, ByteCounter* copied = nullptr);
+bool CopyFileOver(const char* source, const char* destination, CopyCounter* copied = nullptr);
 // Moves a file or folder within one volume; never replaces an existing
 // target, and fails when both texts name one path (SameFile).
 bool RenamePath(const char* from, const char* to);

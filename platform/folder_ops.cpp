@@ -116,7 +116,7 @@ bool RemoveFolder(const char* path, bool recursive) {
     return true;
 }
 
-bool CopyFolder(const char* source, const char* destination, bool recursive, ByteCounter* copied,
+bool CopyFolder(const char* source, const char* destination, bool recursive, CopyCounter* copied,
                 const std::atomic<bool>* stop) {
     if (!copyAllowed(source, destination)) return false;
     FolderEnumerator listing;
@@ -135,7 +135,7 @@ bool CopyFolder(const char* source, const char* destination, bool recursive, Byt
     return copiedAll;
 }
 
-bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied,
+bool CopySubfolder(const char* source, const char* destination, CopyCounter* copied,
                    const std::atomic<bool>* stop) {
     if (!copyAllowed(source, destination)) return false;
     MakeFolder(destination, false);

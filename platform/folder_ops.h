@@ -22,8 +22,8 @@ bool RemoveFolder(const char* path, bool recursive);
 // subtree fails at once. Once stop is set (from another thread), no further
 // entry is copied and the result is false.
 bool CopyFolder(const char* source, const char* destination, bool recursive,
-                ByteCounter* copied = nullptr, const std::atomic<bool>* stop = nullptr);
+                CopyCounter* copied = nullptr, const std::atomic<bool>* stop = nullptr);
 // Creates destination (not its parents) and copies source into it,
 // recursively.
-bool CopySubfolder(const char* source, const char* destination, ByteCounter* copied = nullptr,
+bool CopySubfolder(const char* source, const char* destination, CopyCounter* copied = nullptr,
                    const std::atomic<bool>* stop = nullptr);

@@ -26,7 +26,7 @@ bool failedByItself(bool done) {
 }  // namespace
 
 void copyFileItem(CommandRun& run, ParamNode& item) {
-    if (!CopyFileOver(item.name(), itemValue(item), &CopiedBytes())) {
+    if (!CopyFileOver(item.name(), itemValue(item), &Copied())) {
         report(run, "Erreur de copie du fichier ", item.name(), itemValue(item));
     }
 }
@@ -71,7 +71,7 @@ void makeFolderItem(CommandRun& run, ParamNode& item) {
 }
 
 void copyFolderItem(CommandRun& run, ParamNode& item) {
-    bool done = CopyFolder(item.name(), itemValue(item), true, &CopiedBytes(), &StopFlag());
+    bool done = CopyFolder(item.name(), itemValue(item), true, &Copied(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur de copie du dossier ", item.name(), itemValue(item));
     }
@@ -87,7 +87,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     archive.append(".lib");
     if (PathExists(archive.text())) {
         bool done =
-            unpackArchive(archive.text(), itemValue(item), detail, &CopiedBytes(), &StopFlag());
+            unpackArchive(archive.text(), itemValue(item), detail, &Copied(), &StopFlag());
         if (failedByItself(done)) {
             report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
                    detail.text());
@@ -96,7 +96,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     }
     TextBuffer library = BaseName(item.name());
     bool done = extractLibrary(ProgramPath().text(), library.text(), detail, itemValue(item),
-                               &CopiedBytes(), &StopFlag());
+                               &Copied(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
                detail.text());

@@ -21,7 +21,8 @@ void resetSession() {
     Translations().reset(true);
     ScriptProgress().index = 0;
     ScriptProgress().count = 0;
-    CopiedBytes() = 0;
+    Copied().bytes = 0;
+    Copied().files = 0;
     RunningPackage() = nullptr;
     StopFlag() = false;
     clearVariables();

@@ -4,7 +4,7 @@
 // - the run's stores (session/stores.h): ProgramPath, WorkFolder, LibraryScratchFile,
 //   InstallFolder, ContainerDirectory, ExtraVariables, ErrorList, OpenList, SlideShowList;
 // - the interface language and its translation tables (session/translation.h);
-// - the script run state (session/run_state.h): ScriptProgress, CopiedBytes, RunningPackage,
+// - the script run state (session/run_state.h): ScriptProgress, Copied, RunningPackage,
 //   StopFlag;
 // - kept by the floors below, whose own code reads them: the variables
 //   (params/variable_store.h) and the registry view (platform/registry_key.h).

@@ -3,7 +3,7 @@
 // Namespace-scope atomics are constant-initialised: no start-up order or guard questions.
 namespace {
 ScriptProgressCounters progress;
-ByteCounter copiedBytes{0};
+CopyCounter copied{0};
 std::atomic<Package*> runningPackage{nullptr};
 std::atomic<bool> stopFlag{false};
 }  // namespace
@@ -11,8 +11,8 @@ std::atomic<bool> stopFlag{false};
 ScriptProgressCounters& ScriptProgress() {
     return progress;
 }
-ByteCounter& CopiedBytes() {
-    return copiedBytes;
+CopyCounter& Copied() {
+    return copied;
 }
 std::atomic<Package*>& RunningPackage() {
     return runningPackage;

@@ -19,8 +19,8 @@ struct ScriptProgressCounters {
 };
 ScriptProgressCounters& ScriptProgress();
 
-// Bytes copied by the file commands since the start of the run.
-ByteCounter& CopiedBytes();
+// Bytes and files copied by the file commands since the start of the run.
+CopyCounter& Copied();
 
 // The package whose "Installe" block runs; null outside the installation.
 std::atomic<Package*>& RunningPackage();

@@ -200,12 +200,12 @@ TEST_F(Container, ExtractingLibraries) {
     EXPECT_TRUE(extractLibrary(program.text(), "INSTALLE", error, nullptr, nullptr));
     EXPECT_EQ(scratch.read("work/libtmp.tmp"), typical[1].bytes);
 
-    ByteCounter copied{5};
+    CopyCounter copied{5};
     EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), &copied));
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
     // The library ends where the next one, also gzip, begins.
     EXPECT_FALSE(scratch.exists("out/install.ini"));
-    EXPECT_EQ(copied.load(), 15);
+    EXPECT_EQ(copied.bytes.load(), 15);
     EXPECT_EQ(ErrorList().childCount(), 0);
 }
 

@@ -36,12 +36,13 @@ TEST(CopyFileOver, ReplacesReadOnlyDestinationAndLeavesCopiesWritable) {
     dir.write("new.txt", "fresh");
     dir.write("old.txt", "stale content");
     makeReadOnly(dir / "old.txt");
-    ByteCounter copied{10};
+    CopyCounter copied{10};
 
     EXPECT_TRUE(CopyFileOver((dir / "new.txt").c_str(), (dir / "old.txt").c_str(), &copied));
     EXPECT_EQ(dir.read("old.txt"), "fresh");
     EXPECT_TRUE(writable(dir / "old.txt"));
-    EXPECT_EQ(copied.load(), 15);
+    EXPECT_EQ(copied.bytes.load(), 15);
+    EXPECT_EQ(copied.files.load(), 1);
 
     // A copy out of a read-only file is not read-only.
     makeReadOnly(dir / "new.txt");
@@ -54,33 +55,33 @@ TEST(CopyFileOver, NeverCopiesAFileOntoItself) {
     dir.write("Data.txt", "keep me");
     std::string upper = dir.path + "/DATA.TXT";
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    ByteCounter copied{0};
+    CopyCounter copied{0};
     EXPECT_FALSE(CopyFileOver((dir / "Data.txt").c_str(), upper.c_str(), &copied));
     // The same file under another separator is not caught by the text
     // comparison; the copy itself must still refuse it.
     std::string backslashed = dir.path + "\\Data.txt";
     EXPECT_FALSE(CopyFileOver((dir / "Data.txt").c_str(), backslashed.c_str(), &copied));
     EXPECT_EQ(dir.read("Data.txt"), "keep me");
-    EXPECT_EQ(copied.load(), 0);
+    EXPECT_EQ(copied.bytes.load(), 0);
 }
 
 TEST(CopyFileOver, MissingSourceOrFolderFailsAndCountsNothing) {
     ScratchFolder dir("copy-missing");
     dir.write("a.txt", "a");
-    ByteCounter copied{0};
+    CopyCounter copied{0};
     EXPECT_FALSE(CopyFileOver((dir / "none.txt").c_str(), (dir / "b.txt").c_str(), &copied));
     EXPECT_FALSE(dir.exists("b.txt"));
     EXPECT_FALSE(CopyFileOver((dir / "a.txt").c_str(), (dir / "no/b.txt").c_str(), &copied));
     EXPECT_FALSE(CopyFileOver((dir / "a.txt").c_str(), overlongPath(dir.path).c_str(), &copied));
-    EXPECT_EQ(copied.load(), 0);
+    EXPECT_EQ(copied.bytes.load(), 0);
 }
 
 TEST(CopyFileOver, CounterIsSixtyFourBits) {
     ScratchFolder dir("count");
     dir.write("a.bin", std::string(1000, 'x'));
-    ByteCounter copied{(int64_t{1} << 31) - 10};
+    CopyCounter copied{(int64_t{1} << 31) - 10};
     EXPECT_TRUE(CopyFileOver((dir / "a.bin").c_str(), (dir / "b.bin").c_str(), &copied));
-    EXPECT_EQ(copied.load(), (int64_t{1} << 31) + 990);
+    EXPECT_EQ(copied.bytes.load(), (int64_t{1} << 31) + 990);
 }
 
 TEST(RenamePath, MovesButNeverReplaces) {

@@ -96,13 +96,13 @@ TEST(RemoveFolder, NeverFollowsALinkOutOfTheTree) {
 TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes) {
     ScratchFolder dir("cpdir");
     makeTree(dir);
-    ByteCounter copied{0};
+    CopyCounter copied{0};
     EXPECT_TRUE(CopySubfolder((dir / "src").c_str(), (dir.path + "\\dst").c_str(), &copied));
     EXPECT_EQ(dir.read("dst/a.txt"), "aaa");
     EXPECT_EQ(dir.read("dst/sub/b.txt"), "bb");
     EXPECT_EQ(dir.read("dst/sub/deeper/c.txt"), "c");
     EXPECT_TRUE(isFolder(dir / "dst/sub/empty"));
-    EXPECT_EQ(copied.load(), 6);
+    EXPECT_EQ(copied.bytes.load(), 6);
 
     // Without recursion a subfolder fails like a file, and the rest goes on.
     dir.makeFolder("flat");

@@ -69,7 +69,7 @@ TEST_F(FileCommandsTest, FcopyCopiesCountsBytesAndRefusesToCopyOntoItself) {
     std::string sameInOtherCase = folder.path + "/" + upperCase("src.txt");
     runItems("FCOPY", {{source, folder / "dst.txt"}, {source, sameInOtherCase}});
     EXPECT_EQ(folder.read("dst.txt"), "12345");
-    EXPECT_EQ(CopiedBytes().load(), 5);
+    EXPECT_EQ(Copied().bytes.load(), 5);
     Entries expected = {{"FCOPY", "Erreur de copie du fichier " + source + "=>" + sameInOtherCase}};
     EXPECT_EQ(reports(), expected);
     EXPECT_EQ(folder.read("src.txt"), "12345");
@@ -143,7 +143,7 @@ TEST_F(FileCommandsTest, CplibTakesAFolderThenALibFileThenAPayloadLibrary) {
     EXPECT_EQ(folder.read("t2/sub/b.txt"), "BB");
     EXPECT_EQ(folder.read("t3/a.txt"), "AAA");
     EXPECT_EQ(folder.read("t3/sub/b.txt"), "BB");
-    EXPECT_EQ(CopiedBytes().load(), 1 + 5 + 5);
+    EXPECT_EQ(Copied().bytes.load(), 1 + 5 + 5);
     EXPECT_TRUE(errors().empty());
 }
 
@@ -215,7 +215,7 @@ protected:
             RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
             finished.store(true);
         });
-        while (CopiedBytes().load() == 0 && !finished.load()) std::this_thread::yield();
+        while (Copied().bytes.load() == 0 && !finished.load()) std::this_thread::yield();
         auto stopped = std::chrono::steady_clock::now();
         StopFlag().store(true);
         worker.join();
@@ -232,7 +232,7 @@ TEST_F(StopTest, StopHaltsALongFolderCopy) {
     folder.makeFolder("copy");
     auto waited = stopWhileRunning(itemScript("CPDIR", {{folder / "big", folder / "copy"}}));
     EXPECT_LT(waited.count(), 2000);
-    EXPECT_LT(CopiedBytes().load(), int64_t(fileCount) * int64_t(content.size()));
+    EXPECT_LT(Copied().bytes.load(), int64_t(fileCount) * int64_t(content.size()));
     EXPECT_TRUE(errors().empty());
 }
 
@@ -247,7 +247,7 @@ TEST_F(StopTest, StopHaltsALongLibraryUnpacking) {
     folder.makeFolder("copy");
     auto waited = stopWhileRunning(itemScript("CPLIB", {{folder / "big", folder / "copy"}}));
     EXPECT_LT(waited.count(), 2000);
-    EXPECT_LT(CopiedBytes().load(), int64_t(fileCount) * int64_t(content.size()));
+    EXPECT_LT(Copied().bytes.load(), int64_t(fileCount) * int64_t(content.size()));
     EXPECT_TRUE(errors().empty());
 }
 

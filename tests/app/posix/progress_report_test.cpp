@@ -75,7 +75,7 @@ TEST_F(Installing, StatusLineAlternatesAndSlidesFollowTheirTimes) {
             ScriptProgress().index = 3;
             ScriptProgress().count = 8;
             RunningPackage() = session->rootPackage.get();
-            CopiedBytes() = 1572864;
+            Copied().bytes = 1572864;
         }
         onProgressTimer(*session);
         slides.push_back(session->slidePicture->path.text());

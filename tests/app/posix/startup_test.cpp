@@ -152,6 +152,7 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
     }
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(treeOf(temp.path).empty());
+
 }
 
 // Without a "Maquette" folder the model's own folder appears only with the description: a library
@@ -172,8 +173,9 @@ TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
     EXPECT_EQ("late", folder.read("Maquette/setup.cpx/LATE"));
 }
 
-// A quiet run passes every page with the answers file's values and logs the report and its exit
-// code; one whose answers file is missing shows nothing, installs nothing and logs why.
+// A quiet run passes every page with the answers file's values and logs what it installed, the
+// report and its exit code; one whose answers file is missing shows nothing, installs nothing and
+// logs why, and one whose log cannot be written stops before anything is unpacked.
 TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
     product.write("description/install.ini",
                   "Produit\n+\nID = \"demo\"\n-\n"
@@ -189,8 +191,10 @@ TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
     std::string answers = folder / "answers.txt";
     EXPECT_EQ(exitSuccess, runApplication(("/0 /answers=" + answers + options).c_str()));
     EXPECT_NE(std::string::npos, folder.read("chosen/done.txt").find("ok"));
-    EXPECT_EQ("INSTALLATION TERMINEE AVEC SUCCES\r\n\r\nMerci d'avoir choisi Korvane\r\n"
-              "Code de sortie : 0\r\n",
+    EXPECT_EQ("Produit install\xE9 : demo\r\nParam\xE8tre : CIBLE = " + (folder / "chosen") +
+                  "\r\nFichiers copi\xE9s : 0 (0 octets)\r\n"
+                  "INSTALLATION TERMINEE AVEC SUCCES\r\n\r\nMerci d'avoir choisi Korvane\r\n"
+                  "Code de sortie : 0\r\n",
               folder.read("install.log"));
 
     resetSession();
@@ -199,5 +203,10 @@ TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
     EXPECT_EQ("R\xE9ponses illisibles : " + missing + "\r\n\r\nCode de sortie : 3\r\n",
               folder.read("install.log"));
     EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(treeOf(temp.path).empty());
+
+    resetSession();
+    std::string unwritable = " /quiet /log=" + (folder / "absent/install.log");
+    EXPECT_EQ(exitStartupFailure, runApplication(("/answers=" + answers + unwritable).c_str()));
     EXPECT_TRUE(treeOf(temp.path).empty());
 }
