@@ -42,7 +42,7 @@ bool unpackFile(GzFileStream& in, const char* path, uint32_t size) {
 // outermost such folder (0: none is open). The check looks the name up on disk, which costs as
 // much as creating the file on some systems.
 ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer& error,
-                                ByteCounter* counter, const std::atomic<bool>* stop) {
+                                CopyCounter* counter, const std::atomic<bool>* stop) {
     TextBuffer path(folder);
     std::vector<int32_t> parentLengths;
     size_t freshDepth = 0;
@@ -86,13 +86,13 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
                             "Erreur de d\xE9"
                             "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : ",
                             target.text());
-            if (counter) *counter += size;
+            if (counter) counter->add(size);
         } else {
             // Reading on past a folder that cannot be made would try again for every folder
             // nested in it.
             bool made = CreateFolder(target.text());
             if (!made && !MakeFolder(target.text(), true))
-                return fail(error, "Erreur d'analyse de la librairie");
+                return fail(error, "Impossible de cr\xE9" "er le dossier : ", target.text());
             parentLengths.push_back(path.length());
             if (made && freshDepth == 0) freshDepth = parentLengths.size();
             path = std::move(target);
@@ -111,7 +111,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
 }
 
 bool unpackArchive(const char* path, const char* destination, TextBuffer& error,
-                   ByteCounter* counter, const std::atomic<bool>* stop, int32_t offset,
+                   CopyCounter* counter, const std::atomic<bool>* stop, int32_t offset,
                    int32_t size) {
     GzFileStream in;
     in.open(path, offset, size);

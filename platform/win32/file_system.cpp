@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cerrno>
 #include <vector>
 
 bool systemCopyFile(const char* source, const char* destination) {
@@ -18,8 +19,27 @@ int64_t systemFileSize(const char* path) {
     return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+// The runtime's error number for the reasons a folder cannot be made, which the script engine
+// reports with the system's text as it does for the runtime's own calls. A folder that exists
+// already is no failure of the caller's, so it leaves the number alone.
+void setErrorNumberOf(DWORD error) {
+    switch (error) {
+    case ERROR_ALREADY_EXISTS: return;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: errno = EACCES; return;
+    case ERROR_FILENAME_EXCED_RANGE: errno = ENAMETOOLONG; return;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: errno = ENOSPC; return;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: errno = ENOENT; return;
+    default: errno = EIO; return;
+    }
+}
+
 bool systemCreateFolder(const char* path) {
-    return CreateDirectoryA(path, nullptr) != 0;
+    if (CreateDirectoryA(path, nullptr)) return true;
+    setErrorNumberOf(GetLastError());
+    return false;
 }
 
 bool systemRemoveFolder(const char* path) {

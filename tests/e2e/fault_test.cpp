@@ -208,6 +208,9 @@ TEST_F(AsRoot, AReadOnlyFileIsNamedAndKept) {
     std::string before = fileBytes(readme);
     place(installer);
     EXPECT_EQ(1u, runQuietly()) << logged;
-    EXPECT_TRUE(has(logged, unpackingErrors(unpackFailure + readme))) << logged;
+    // The system's reason comes first, the newest entry.
+    EXPECT_TRUE(has(logged, "Windows : Permission denied\r\n\r\n" +
+                                unpackingErrors(unpackFailure + readme)))
+        << logged;
     EXPECT_EQ(before, fileBytes(readme));
 }

@@ -44,7 +44,7 @@ protected:
 
     ScratchFolder scratch;
     TextBuffer error;
-    ByteCounter counter{0};
+    CopyCounter counter{0};
 };
 
 const std::string description = beginFolder("") + beginFolder("sub.cpx") +
@@ -59,7 +59,8 @@ TEST_F(Unpacking, CompressedAndStoredArchivesGiveTheSameTree) {
     for (const std::string& library : {gzipped(description), description}) {
         scratch.write("dest/var.ini", "old content, overwritten");
         scratch.write("dest/kept.txt", "not in the archive");
-        counter = 0;
+        counter.bytes = 0;
+        counter.files = 0;
         ASSERT_TRUE(unpack(library)) << error.text();
         EXPECT_EQ(scratch.read("dest/sub.cpx/install.ini"), "[a]\n");
         EXPECT_TRUE(scratch.exists("dest/sub.cpx/vide.txt"));
@@ -68,7 +69,8 @@ TEST_F(Unpacking, CompressedAndStoredArchivesGiveTheSameTree) {
         EXPECT_EQ(readInDest("logo \xE9t\xE9.bmp"), std::string(70000, 'L'));
         EXPECT_EQ(scratch.read("dest/var.ini"), "x = \"1\"\n");
         EXPECT_EQ(scratch.read("dest/kept.txt"), "not in the archive");
-        EXPECT_EQ(counter.load(), 4 + 70000 + 8);
+        EXPECT_EQ(counter.bytes.load(), 4 + 70000 + 8);
+        EXPECT_EQ(counter.files.load(), 4);
         std::filesystem::remove_all(scratch / "dest/sub.cpx");
     }
 }
@@ -202,7 +204,7 @@ TEST_F(Unpacking, ATargetThatCannotBeWrittenNamesItsPath) {
 TEST_F(Unpacking, AFolderThatCannotBeMadeFails) {
     scratch.write("dest/file", "a file, not a folder");
     EXPECT_FALSE(unpack(beginFolder("file") + beginFolder("a") + endFolder("a") + endFolder()));
-    EXPECT_STREQ(error.text(), "Erreur d'analyse de la librairie");
+    EXPECT_EQ(std::string(error.text()), "Impossible de cr\xE9" "er le dossier : " + inDest("file"));
 }
 
 // Folders nest as deep as the stream says; blank names keep the path short, so only the reader's
