@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <filesystem>
 #include <sstream>
 
 #include "packer_run.h"
@@ -191,7 +192,20 @@ TEST_F(Check, TheBuildStopsOnErrors) {
               std::string::npos)
         << stopped.err;
     EXPECT_FALSE(scratch.exists("setup.exe"));
-    build.push_back("--no-check");
+    std::vector<std::string> unchecked = build;
+    unchecked.push_back("--no-check");
+    EXPECT_EQ(runPacker(unchecked).code, 0);
+
+    // A variable nothing defines would send the files to a folder of its name: that warning
+    // stops the build too, unless allowed.
+    std::filesystem::remove(scratch / "setup.exe");
+    scratch.write("p/install.ini", "Installe\n+\n\tMKDIR + \"${DESTINATON}\" -\n-\n");
+    stopped = runPacker(build);
+    EXPECT_EQ(stopped.code, 1);
+    EXPECT_NE(stopped.err.find("1 warning(s) that would break the installation"), std::string::npos)
+        << stopped.err;
+    EXPECT_FALSE(scratch.exists("setup.exe"));
+    build.push_back("--allow-warnings");
     EXPECT_EQ(runPacker(build).code, 0);
 }
 

@@ -22,7 +22,7 @@ class Packer : public ::testing::Test {
 protected:
     Packer() : scratch("packer") {
         writeStub(scratch / "stub.exe", stubSize);
-        scratch.write("product/install.ini", "[Produit]\n");
+        scratch.write("product/install.ini", "Produit\n+\n\tID = \"P\"\n-\n");
         scratch.write("product/vide.txt", "");
         scratch.makeFolder("product/empty");
         scratch.write("product/sub.cpx/deeper/data.bin", bigContent());

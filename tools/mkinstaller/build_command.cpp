@@ -28,9 +28,12 @@ void takeOnce(std::set<std::string>& given, const std::string& option) {
     if (!given.insert(option).second) throw UsageError(option + " is given twice");
 }
 
-// The product is checked as `mkinstaller check` would; errors stop the build before anything is
-// written, warnings are only shown.
-void checkBeforeBuild(const BuildOptions& options, Console& console) {
+// The product is checked as `mkinstaller check` would; errors and, unless allowed, the warnings
+// that would break the installation stop the build before anything is written; the other
+// warnings are only shown.
+enum class BreakingWarnings { stop, allow };
+
+void checkBeforeBuild(const BuildOptions& options, BreakingWarnings breaking, Console& console) {
     CheckOptions check{options.description, {}, options.extraVariables, options.stub};
     for (const LibrarySource& library : options.libraries) check.libraries.push_back(library.name);
     Findings findings = checkProduct(check);
@@ -38,6 +41,11 @@ void checkBeforeBuild(const BuildOptions& options, Console& console) {
     if (findings.errors())
         throw PackError(options.description.u8string() + ": " + std::to_string(findings.errors()) +
                         " error(s) in the product; nothing written (--no-check builds anyway)");
+    int breakingCount = findings.count(Severity::breakingWarning);
+    if (breakingCount && breaking == BreakingWarnings::stop)
+        throw PackError(options.description.u8string() + ": " + std::to_string(breakingCount) +
+                        " warning(s) that would break the installation; nothing written "
+                        "(--allow-warnings builds anyway)");
 }
 
 }  // namespace
@@ -59,6 +67,7 @@ int buildCommand(Arguments& args, Console& console) {
     BuildOptions options;
     std::set<std::string> given;
     bool check = true;
+    BreakingWarnings breaking = BreakingWarnings::stop;
     while (!args.done()) {
         const std::string& option = args.take();
         if (option != "--library") takeOnce(given, option);
@@ -77,6 +86,8 @@ int buildCommand(Arguments& args, Console& console) {
             options.output = args.valueOf(option);
         } else if (option == "--no-check") {
             check = false;
+        } else if (option == "--allow-warnings") {
+            breaking = BreakingWarnings::allow;
         } else {
             throw UsageError("build: unknown option " + option);
         }
@@ -84,7 +95,7 @@ int buildCommand(Arguments& args, Console& console) {
     if (!given.count("--description") || !given.count("-o"))
         throw UsageError("build needs --description DIR and -o OUT");
     if (!given.count("--stub")) options.stub = defaultStub();
-    if (check) checkBeforeBuild(options, console);
+    if (check) checkBeforeBuild(options, breaking, console);
     BuildSummary summary = buildInstaller(options, console.progress);
     console.out << options.output.u8string() << ": " << summary.libraries
                 << (summary.libraries == 1 ? " library, " : " libraries, ") << summary.size

@@ -11,17 +11,18 @@ void Findings::add(const Finding& finding) {
     list.push_back(finding);
 }
 
-int Findings::errors() const {
-    int count = 0;
-    for (const Finding& finding : list) count += finding.error ? 1 : 0;
-    return count;
+int Findings::count(Severity severity) const {
+    int found = 0;
+    for (const Finding& finding : list) found += finding.severity == severity ? 1 : 0;
+    return found;
 }
 
 void printFindings(const Findings& findings, std::ostream& out) {
     for (const Finding& finding : findings.list) {
         out << finding.place.file;
         if (finding.place.line > 0) out << ':' << finding.place.line;
-        out << (finding.error ? ": error: " : ": warning: ") << finding.message << '\n';
+        out << (finding.severity == Severity::error ? ": error: " : ": warning: ")
+            << finding.message << '\n';
     }
 }
 

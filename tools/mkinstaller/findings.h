@@ -10,10 +10,14 @@ struct SourcePlace {
     int line = 0;
 };
 
-// One mistake found in a product. Errors stop a build; warnings point at what may be meant (a
-// script may build a variable's name at run time).
+// How bad a mistake found in a product is. Errors stop a build. Warnings point at what may be
+// meant (a script may build a variable's name at run time); those that would most likely break
+// the installation (a variable nothing defines, a block nothing reads) stop a build too unless
+// the publisher allows them.
+enum class Severity { warning, breakingWarning, error };
+
 struct Finding {
-    bool error;
+    Severity severity;
     SourcePlace place;
     std::string message;  // UTF-8
 };
@@ -23,13 +27,17 @@ struct Findings {
 
     // A finding already made (a layer shared by several packages) is not repeated.
     void error(const SourcePlace& place, const std::string& message) {
-        add({true, place, message});
+        add({Severity::error, place, message});
     }
     void warning(const SourcePlace& place, const std::string& message) {
-        add({false, place, message});
+        add({Severity::warning, place, message});
+    }
+    void breakingWarning(const SourcePlace& place, const std::string& message) {
+        add({Severity::breakingWarning, place, message});
     }
     void add(const Finding& finding);
-    int errors() const;
+    int count(Severity severity) const;
+    int errors() const { return count(Severity::error); }
     int warnings() const { return static_cast<int>(list.size()) - errors(); }
 };
 

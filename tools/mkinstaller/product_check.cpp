@@ -163,7 +163,7 @@ private:
             return;
         } else if (kind != "Produit") {
             if (!knownBlock(textOf(block.name())))
-                findings_.warning(
+                findings_.breakingWarning(
                     context.sources.placeOf(&block),
                     "the installer reads no block named " + quoted(textOf(block.name())));
             return;
@@ -239,8 +239,8 @@ private:
                 findings_.error(reference.place, "no --library gives the library of " +
                                                      quoted(reference.name.c_str()));
             } else {
-                findings_.warning(reference.place,
-                                  "nothing defines the variable " + quoted(reference.name.c_str()));
+                findings_.breakingWarning(
+                    reference.place, "nothing defines the variable " + quoted(reference.name.c_str()));
             }
         }
     }

@@ -15,7 +15,7 @@ class UnusualInputs : public ::testing::Test {
 protected:
     UnusualInputs() : scratch("unusual") {
         writeStub(scratch / "stub.exe", stubSize);
-        scratch.write("product/install.ini", "x");
+        scratch.write("product/install.ini", "Produit\n+\n-\n");
     }
     PackerRun build() {
         return runPacker({"build", "--description", scratch / "product", "--stub",
@@ -80,7 +80,7 @@ TEST_F(UnusualInputs, SymbolicLinksAreFollowedButNeverInALoop) {
 
 TEST_F(UnusualInputs, AccentedPathsOnTheCommandLine) {
     const std::string product = scratch / "produit \xC3\xA9t\xC3\xA9";
-    scratch.write("produit \xC3\xA9t\xC3\xA9/install.ini", "x");
+    scratch.write("produit \xC3\xA9t\xC3\xA9/install.ini", "Produit\n+\n-\n");
     scratch.write("produit \xC3\xA9t\xC3\xA9/d\xC3\xA9j\xC3\xA0.txt", "y");
     scratch.makeFolder("sortie \xC3\xA9t\xC3\xA9");
     const std::string installer = scratch / "sortie \xC3\xA9t\xC3\xA9/setup.exe";
