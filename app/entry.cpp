@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/install_session.h"
 #include "app/run_log.h"
+#include "app/work_folder.h"
 #include "packages/package.h"
 #include "params/file_stream.h"
 #include "params/param_node.h"
@@ -33,12 +34,18 @@ int runApplication(const char* commandTail) {
         InstallSession session(choice.mode, nullptr);
         session.quiet = choice.quiet;
         session.answers = &answers;
-        if (session.startupStatus == 0) {
+        TextBuffer unknown;
+        if (session.startupStatus == 0 && !choice.answersPath.empty() &&
+            !checkAnswers(choice.answersPath.text(), *session.rootPackage, unknown)) {
+            // A misspelt name would otherwise install what the file meant to change.
+            answering.startupMessage("Erreur", unknown.text());
+            removeWorkFolder();
+        } else if (session.startupStatus == 0) {
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
             appendRunSummary(answering.log, *session.rootPackage);
         }
-        code = session.exitCode;
+        code = unknown.empty() ? session.exitCode : exitStartupFailure;
         answering.log.append(session.reportText);
     } else {
         answering.startupMessage("Erreur", choice.error.text());

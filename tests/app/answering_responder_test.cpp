@@ -34,6 +34,20 @@ TEST_F(Answering, MissingOrMalformedFilesAreRefusedWithTheirName) {
     }
 }
 
+// A file saved as UTF-8, with or without its mark, reads as the Windows-1252 it stands for; a
+// character that code page lacks is refused with its line.
+TEST_F(Answering, Utf8FilesAreConverted) {
+    for (const std::string& mark : {std::string("\xEF\xBB\xBF"), std::string()}) {
+        read(mark + "Variable\n+\n\tDOSSIER = \"Utf8 \xC3\xA9t\xC3\xA9 \xE2\x82\xAC\"\n-\n");
+        EXPECT_STREQ("Utf8 \xE9t\xE9 \x80", answers.find("Variable")->valueOf("DOSSIER"));
+    }
+    folder.write("answers.txt", "Variable\n+\n\tNOM = \"\xE2\x88\x9E\"\n-\n");
+    EXPECT_FALSE(readAnswersFile((folder / "answers.txt").c_str(), answers, error));
+    EXPECT_EQ("R\xE9ponses illisibles : " + (folder / "answers.txt") +
+                  " (ligne 3 : caract\xE8re hors de Windows-1252)",
+              error.text());
+}
+
 // Without a person, questions the file does not answer take their defaults; each question and
 // start-up message is a line of the log, and nothing reaches anyone.
 TEST_F(Answering, QuietRunsAnswerFromTheFileElseByDefault) {

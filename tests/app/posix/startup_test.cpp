@@ -155,6 +155,28 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
 
 }
 
+// An answers file whose entries name nothing of the installation stops it before anything is
+// installed, naming each with its line: misspelt names, a question nobody asks, another format.
+TEST_F(Run, AnswersThatNameNothingStopTheRun) {
+    product.write("description/install.ini",
+                  "Produit\n+\nID = \"demo\"\n-\nVariable\n+\nCIBLE = \"Dossier\"\n-\n"
+                  "Installe\n+\nINFORMATION  +  \"${CIBLE} existe. Continuer ?\"  -\n-\n");
+    folder.write("setup.exe", packed());
+    folder.write("answers.txt", "Produit\n+\nDEMO = 1\n-\n"
+                                "Variable\n+\nCIBLE = \"x\"\nCIBEL = \"y\"\n-\n"
+                                "Reponse\n+\n\"C:\\\\A existe. Continuer ?\" = \"Oui\"\n"
+                                "\"Continuer ?\" = \"Oui\"\n-\n"
+                                "DESTINATION=D:/X\n");
+    const std::string answers = folder / "answers.txt", log = folder / "install.log";
+    EXPECT_EQ(exitStartupFailure,
+              runApplication(("/quiet /answers=" + answers + " /log=" + log).c_str()));
+    EXPECT_EQ("R\xE9ponses inconnues de l'installation dans " + answers +
+                  " :\r\nligne 3 : DEMO\r\nligne 8 : CIBEL\r\nligne 13 : Continuer ?"
+                  "\r\nligne 15 : DESTINATION=D:/X\r\n\r\nCode de sortie : 3\r\n",
+              folder.read("install.log"));
+    EXPECT_TRUE(treeOf(temp.path).empty());
+}
+
 // Without a "Maquette" folder the model's own folder appears only with the description: a library
 // listed before it cannot be written and is named; the others are, and the run ends with errors.
 TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
