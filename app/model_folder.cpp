@@ -6,6 +6,7 @@
 #include "payload/archive_names.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
+#include "platform/file_ops.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
 #include "session/stores.h"
@@ -55,6 +56,12 @@ bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
             errors.append(error);
             errors.appendChar('\n');
         }
+    }
+    // A model folder that could not be made fails every library alike: that is said once.
+    if (!errors.empty() && !FolderExists(model.text())) {
+        errors.assign(translate("Impossible de cr\xE9" "er le dossier : "));
+        errors.append(model);
+        errors.appendChar('\n');
     }
     return errors.empty();
 }

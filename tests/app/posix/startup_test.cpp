@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,17 @@ TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
                                        folder.path + "\\Maquette\\setup.cpx\\EARLY\n"},
               messages());
     EXPECT_EQ("late", folder.read("Maquette/setup.cpx/LATE"));
+
+    // Where no model folder can be made, every library fails alike: that is said once.
+    std::filesystem::remove_all(folder / "Maquette");
+    folder.write("Maquette", "a file, not a folder");
+    shown.asked.reset(true);
+    resetSession();
+    InstallSession blocked(readCommandLine("/2").mode, nullptr);
+    EXPECT_EQ(exitInstallErrors, blocked.exitCode);
+    EXPECT_EQ(std::vector<std::string>{"Erreur de d\xE9" "compactage: Impossible de cr\xE9" "er le "
+                                       "dossier : " + folder.path + "\\Maquette\\setup.cpx\n"},
+              messages());
 }
 
 // A quiet run passes every page with the answers file's values and logs what it installed, the
