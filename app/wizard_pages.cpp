@@ -95,6 +95,10 @@ void chooseLogo(InstallSession& session) {
 // the view is chosen, so they set it again: the rebuilt store would otherwise lack it.
 void setRegistryBits(InstallSession& session) {
     setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
+    // The program folder that goes with the registry view: a 32-bit program's entries under
+    // the 32-bit view belong with its files in the 32-bit folder.
+    setVariable("WIN_PROGRAMMES", VariableStore().valueOf(session.use64BitView ? "WIN_PROGRAMMES64"
+                                                                               : "WIN_PROGRAMMES32"));
 }
 
 // A "FIGE64BITS" fixes the registry view whatever the check box says: 32 and 0 the 32-bit view,

@@ -1,5 +1,7 @@
 #include "platform/system_info.h"
 
+#include <cstdlib>
+
 #include "params/variable_store.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
@@ -19,6 +21,24 @@ const FolderVariable folderVariables[] = {
     {"WIN_SENDTO", 6},       {"WIN_FICHIERMODELE", 7},    {"WIN_MESDOCUMENTS", 9},
 };
 
+// The first of the environment's variables that is set, else the empty text.
+const char* firstSet(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    if (!value) value = std::getenv(fallback);
+    return value ? value : "";
+}
+
+// The program folders, as the system names them to every process: a 32-bit one sees its own
+// "ProgramFiles" and the 64-bit folder as "ProgramW6432"; a 32-bit Windows has only the one.
+void setProgramFolders() {
+    setVariable("WIN_PROGRAMMES32", firstSet("ProgramFiles(x86)", "ProgramFiles"));
+    setVariable("WIN_PROGRAMMES64", firstSet("ProgramW6432", "ProgramFiles"));
+    const char* local = std::getenv("LOCALAPPDATA");
+    TextBuffer privatePrograms(local ? local : "");
+    if (!privatePrograms.empty()) privatePrograms.appendPath("Programs");
+    setVariable("WIN_PROGRAMMESPRIVES", privatePrograms.text());
+}
+
 }  // namespace
 
 void SetSystemVariables(bool allUsers, const char* language) {
@@ -26,6 +46,7 @@ void SetSystemVariables(bool allUsers, const char* language) {
         const char* folder = ShellFolder(variable.number, allUsers);
         setVariable(variable.name, folder ? folder : "");
     }
+    setProgramFolders();
     setVariableInteger("OSBITS", OsBits());
     TextBuffer fullName;
     setVariableInteger("OSID", OsIdentify(&fullName));

@@ -101,7 +101,8 @@ TEST(SystemVariables, AreSetInOrderWithTheirValues) {
     EXPECT_EQ(names, (std::vector<std::string>{
                          "OSNOM", "WIN_BUREAU", "WIN_DATAAPPLI", "WIN_MENUPRG", "WIN_MENUDEMARRER",
                          "WIN_MENUDEMARRERAUTO", "WIN_FAVORI", "WIN_SENDTO", "WIN_FICHIERMODELE",
-                         "WIN_MESDOCUMENTS", "OSBITS", "OSID", "LANGUECR", "INSTALLEFIC",
+                         "WIN_MESDOCUMENTS", "WIN_PROGRAMMES32", "WIN_PROGRAMMES64",
+                         "WIN_PROGRAMMESPRIVES", "OSBITS", "OSID", "LANGUECR", "INSTALLEFIC",
                          "INSTALLEID3", "INSTALLERAC"}));
     ParamNode& store = VariableStore();
     EXPECT_STREQ(store.valueOf("WIN_BUREAU"), "C:\\All\\Desktop");

@@ -79,6 +79,9 @@ TEST_F(Wizard, FixedBitsOverrideTheCheckBox) {
         auto session = start();
         EXPECT_FALSE(view.controls[control64Bit].shown) << c.fixed;
         EXPECT_STREQ(c.bits, VariableStore().valueOf("USERREGBITS")) << c.fixed;
+        EXPECT_STREQ(VariableStore().valueOf(std::string("WIN_PROGRAMMES").append(c.bits).c_str()),
+                     VariableStore().valueOf("WIN_PROGRAMMES"))
+            << c.fixed;
         resetSession();
     }
 }
