@@ -10,6 +10,7 @@
 #include "params/variable_store.h"
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
+#include "session/stores.h"
 
 namespace {
 
@@ -111,8 +112,12 @@ bool hasPackage(const Package& package, const char* id) {
     return false;
 }
 
+// Declared for the parameter page, or a setting of the package (var.ini, "Globale", its layers),
+// which an answer may change as well.
 bool declaresVariable(Package& package, const char* name) {
-    if (package.FindBlock("Variable")->find(name)) return true;
+    if (package.FindBlock("Variable")->find(name) || package.varTree.find(name) ||
+        package.varInherited.find(name))
+        return true;
     for (auto& sub : package.subPackages) {
         if (declaresVariable(*sub, name)) return true;
     }
@@ -155,7 +160,8 @@ bool asksQuestion(const Package& package, const char* question) {
 
 bool knownAnswer(Package& root, const char* block, const char* name) {
     if (std::strcmp(block, "Produit") == 0) return hasPackage(root, name);
-    if (std::strcmp(block, "Variable") == 0) return declaresVariable(root, name);
+    if (std::strcmp(block, "Variable") == 0)
+        return ExtraVariables().find(name) || declaresVariable(root, name);
     return asksQuestion(root, name);
 }
 

@@ -17,7 +17,7 @@ bool readAnswersFile(const char* path, ParamNode& answers, TextBuffer& error);
 
 // Whether every entry of the answers file names something of the installation: a block
 // "Produit", "Variable" or "Reponse", the ID of one of its packages, a variable one of them
-// declares, a text its scripts may ask. False, naming each entry that does not with its line.
+// declares or sets (the extra variables included), a text its scripts may ask. False, naming each entry that does not with its line.
 bool checkAnswers(const char* path, Package& root, TextBuffer& error);
 
 // Selects or leaves out each package of the tree that the "Produit" block names, through the
