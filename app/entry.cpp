@@ -17,7 +17,10 @@ int runApplication(const char* commandTail) {
     if (choice.sizeQuery) return stubSize;
     initInterfaceLibraries();
     ParamNode answers;
-    AnsweringResponder answering(choice.quiet ? nullptr : &responder(), answers);
+    // A command line that is refused while it asks for a log comes from a deployment script: its
+    // message goes to the log, and no window waits for a person who is not there.
+    bool unattended = choice.quiet || (!choice.error.empty() && !choice.logPath.empty());
+    AnsweringResponder answering(unattended ? nullptr : &responder(), answers);
     Responder* previous = setResponder(&answering);
     // The log is opened before anything is unpacked: a run whose log cannot be written would
     // otherwise end with nothing to tell what it did.

@@ -239,6 +239,12 @@ TEST_F(Run, QuietRunsInstallFromTheirAnswersAndLogTheOutcome) {
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(treeOf(temp.path).empty());
 
+    // A refused command line that asks for a log shows no window: its message is in the log.
+    resetSession();
+    EXPECT_EQ(exitStartupFailure, runApplication(("/quite /log=" + log).c_str()));
+    EXPECT_EQ("Option inconnue : /quite\r\n\r\nCode de sortie : 3\r\n", folder.read("install.log"));
+    EXPECT_TRUE(messages().empty());
+
     resetSession();
     std::string unwritable = " /quiet /log=" + (folder / "absent/install.log");
     EXPECT_EQ(exitStartupFailure, runApplication(("/answers=" + answers + unwritable).c_str()));
