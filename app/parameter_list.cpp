@@ -56,7 +56,8 @@ void fillParameterList(CONTROLE_LISTE& list) {
         if (!info) continue;
         texts.append(new ParamNode(c->node->name(), nullptr));
         texts.append(new ParamNode(c->node->value() ? c->node->value() : "", nullptr));
-        texts.append(new ParamNode(info->value() ? info->value() : "", nullptr));
+        // The label is the product's own text, shown in the interface language.
+        texts.append(new ParamNode(translate(info->value() ? info->value() : ""), nullptr));
     }
     ParamCell* next = texts.children();
     list.AjouteDonnees(nextTextOfList, &next);

@@ -154,9 +154,14 @@ void showParameterPage(InstallSession& session) {
     setRegistryBits(session);
     runInitialScripts(*session.rootPackage);
     view.setCaption(translate("Environnement d'installation"));
-    show(view, controlInstruction,
-         "Renseignez les param\xE8tres d'installation; clic droit sur un chemin pour une saisie "
-         "manuelle\nAvant de valider, il est conseill\xE9 de fermer les applications ouvertes");
+    // Two lines, each translated on its own.
+    TextBuffer instruction(translate("Renseignez les param\xE8tres d'installation; clic droit sur "
+                                     "un chemin pour une saisie manuelle"));
+    instruction.appendChar('\n');
+    instruction.append(translate("Avant de valider, il est conseill\xE9 de fermer les applications "
+                                 "ouvertes"));
+    view.setControlText(controlInstruction, instruction.text());
+    view.showControl(controlInstruction, true);
     view.showControl(controlList, true);
     view.showControl(controlPrevious, true);
     view.setControlText(controlNext, translate("Installer..."));
@@ -229,10 +234,20 @@ void closeWizard(InstallSession& session) {
     session.view->close();
 }
 
+// The texts of controls that keep theirs on every page.
+void setLastingTexts(WizardView& view) {
+    const char* const radioTexts[] = {"Raccourcis et programmes partag\xE9s",
+                                      "Raccourcis priv\xE9s, programmes partag\xE9s",
+                                      "Raccourcis et programmes priv\xE9s"};
+    for (int i = 0; i < 3; ++i) view.setControlText(shortcutRadios[i], translate(radioTexts[i]));
+    view.setControlText(control64Bit, translate("Mode 64 bits"));
+}
+
 }  // namespace
 
 void startWizard(InstallSession& session, WizardView& view) {
     session.view = &view;
+    setLastingTexts(view);
     session.list.attach(view.list());
     const int licenceRadios[] = {controlAccept, controlRefuse};
     setRadios(view, licenceRadios, 2, session.acceptChoice);
@@ -306,7 +321,7 @@ void onNext(InstallSession& session) {
     navigate(session, 1);
     // Errors of the parameters' initial scripts end the run before it starts.
     if (ErrorList().children() && session.currentPage == pageParameters) {
-        showReport(session, "ARRET SCRIPT",
+        showReport(session, translate("ARRET SCRIPT"),
                    translate("L'installation ne peut pas s'effectuer sur votre poste"), true);
     }
 }

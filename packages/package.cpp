@@ -89,7 +89,7 @@ bool Package::setSelected(int newState) {
     if ((newState != 0) == (state != 0)) return true;
     ParamNode* message = FindBlock("Produit")->find(newState ? "MessEtat1" : "MessEtat0");
     if (message && hasVisibleByte(message->value()) &&
-        !responder().askYesNo(translate("Appliquer le changement ?"), message->value())) {
+        !responder().askYesNo(translate("Appliquer le changement ?"), translate(message->value()))) {
         return false;
     }
     state = newState;

@@ -8,11 +8,13 @@
 #include "payload/gz_file_stream.h"
 #include "platform/folder_ops.h"
 #include "platform/stream_copy.h"
+#include "session/translation.h"
 
 namespace {
 
+// The report shows the reason after the command's own text, so it is translated too.
 ArchiveResult fail(TextBuffer& error, const char* text, const char* operand = nullptr) {
-    error.assign(text);
+    error.assign(translate(text));
     error.append(operand);
     return ArchiveResult::Failed;
 }

@@ -19,11 +19,10 @@ bool dialogWanted(const char* flags, int32_t candidates) {
 // The chosen text, or null. An empty list shows a notice instead of the dialog.
 const char* askChoice(CommandRun& run, ParamNode& choices) {
     if (!choices.children()) {
-        responder().notify(
-            "Op\xE9ration annul\xE9"
-            "e",
-            "Vous ne poss\xE9"
-            "dez pas d'objets");
+        responder().notify(translate("Op\xE9ration annul\xE9"
+                                     "e"),
+                           translate("Vous ne poss\xE9"
+                                     "dez pas d'objets"));
         return nullptr;
     }
     const char* title = translate("S\xE9lection");

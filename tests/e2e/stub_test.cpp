@@ -31,3 +31,19 @@ TEST(Stub, OtherCommandLinesAreNotTheSizeQuery) {
         EXPECT_NE(static_cast<DWORD>(STUB_SIZE), code) << "arguments:" << arguments;
     }
 }
+
+// The packer's check learns the installer's texts from the stub: it takes a translation of every
+// text of the ready tables as one of a text the installer shows.
+TEST(Stub, ShowsEveryTextOfTheReadyTables) {
+    TestFolder product("readytables");
+    std::string tables;
+    for (const char* language : {"en", "de", "es", "it"}) {
+        tables += std::string("\t") + language + "\n\t+\n" +
+                  fileBytes(EXAMPLES_DIR "/../tools/mkinstaller/translations/" +
+                            std::string(language) + ".txt") +
+                  "\t-\n";
+    }
+    writeFile(product.path + "\\install.ini", "Traduction\n+\n" + tables + "-\n");
+    EXPECT_EQ(0u, runToEnd(quotedPath(MKINSTALLER_PATH) + " check " + quotedPath(product.path) +
+                           " --stub " + quotedPath(STUB_PATH)));
+}

@@ -4,6 +4,7 @@
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/installer_builder.h"
 #include "tools/mkinstaller/product_check.h"
+#include "tools/mkinstaller/ready_translations.h"
 #include "tools/mkinstaller/windows_names.h"
 
 namespace fs = std::filesystem;
@@ -34,7 +35,8 @@ void takeOnce(std::set<std::string>& given, const std::string& option) {
 enum class BreakingWarnings { stop, allow };
 
 void checkBeforeBuild(const BuildOptions& options, BreakingWarnings breaking, Console& console) {
-    CheckOptions check{options.description, {}, options.extraVariables, options.stub};
+    CheckOptions check{options.description, {}, options.extraVariables, options.stub,
+                       options.languages};
     for (const LibrarySource& library : options.libraries) check.libraries.push_back(library.name);
     Findings findings = checkProduct(check);
     printFindings(findings, console.err);
@@ -77,6 +79,8 @@ int buildCommand(Arguments& args, Console& console) {
             options.libraries.push_back(libraryOption(args.valueOf(option)));
         } else if (option == "--extra-variables") {
             options.extraVariables = fs::path(args.valueOf(option));
+        } else if (option == "--languages") {
+            options.languages = languagesOption(args.valueOf(option));
         } else if (option == "--stub") {
             options.stub = args.valueOf(option);
         } else if (option == "--volume-size") {

@@ -1,5 +1,6 @@
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/product_check.h"
+#include "tools/mkinstaller/ready_translations.h"
 
 int checkCommand(Arguments& args, Console& console) {
     CheckOptions options;
@@ -14,6 +15,8 @@ int checkCommand(Arguments& args, Console& console) {
         } else if (word == "--stub") {
             options.stub = std::filesystem::path(args.valueOf(word));
             stubGiven = true;
+        } else if (word == "--languages") {
+            options.languages = languagesOption(args.valueOf(word));
         } else if (word == "--strict") {
             strict = true;
         } else if (options.product.empty() && word.rfind("--", 0) != 0) {

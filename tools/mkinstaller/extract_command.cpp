@@ -8,13 +8,12 @@
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
-#include "session/reset.h"
 #include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
+#include "tools/mkinstaller/installer_reading.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/windows_names.h"
-#include "ui/scripted_responder.h"
 
 namespace fs = std::filesystem;
 
@@ -65,9 +64,9 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
 }
 
 // Shows what the installer would have shown in its start-up message boxes.
-void printMessages(const ScriptedResponder& messages, std::ostream& err) {
-    for (ParamCell* cell = messages.asked.children(); cell; cell = cell->next)
-        err << "mkinstaller: " << utf8FromWindows1252(cell->node->valueOf("text")).text() << '\n';
+void printMessages(const ParamNode& messages, std::ostream& err) {
+    for (ParamCell* cell = messages.children(); cell; cell = cell->next)
+        err << "mkinstaller: " << utf8FromWindows1252(cell->node->name()).text() << '\n';
 }
 
 }  // namespace
@@ -88,16 +87,9 @@ int extractCommand(Arguments& args, Console& console) {
 
     TemporaryFolder work;
     QuietDiagnostics quiet;
-    resetSession();
-    ProgramPath().assign(installerPath(file).c_str());
-    LibraryScratchFile().assign(work.text().c_str());
-    LibraryScratchFile().appendPath("libtmp.tmp");
-    ContainerState state;
-    {
-        ScriptedResponder messages;
-        state = readDirectory(ProgramPath(), work.text().c_str());
-        printMessages(messages, console.err);
-    }
+    ParamNode messages;
+    ContainerState state = openInstaller(file, work, messages);
+    printMessages(messages, console.err);
     if (state == ContainerState::Unreadable) return 1;
     TextBuffer into(installerPath(destination).c_str());
     if (!MakeFolder(into.text(), true)) throw PackError("cannot create " + destination);

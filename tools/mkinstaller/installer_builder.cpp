@@ -1,7 +1,11 @@
 #include "tools/mkinstaller/installer_builder.h"
 
+#include <algorithm>
+#include <fstream>
 #include <system_error>
 
+#include "packages/package.h"
+#include "params/fold_upper.h"
 #include "payload/container_format.h"
 #include "payload/signing_fields.h"
 #include "tools/mkinstaller/archive_tree.h"
@@ -12,7 +16,11 @@
 #include "tools/mkinstaller/pack_error.h"
 #include "tools/mkinstaller/pending_file.h"
 #include "tools/mkinstaller/progress.h"
+#include "tools/mkinstaller/source_map.h"
+#include "tools/mkinstaller/temporary_folder.h"
+#include "tools/mkinstaller/translation_blocks.h"
 #include "tools/mkinstaller/volume_writer.h"
+#include "tools/mkinstaller/windows_names.h"
 
 namespace fs = std::filesystem;
 
@@ -79,6 +87,27 @@ void writeLibrary(LibraryInput& input, PendingFile& body, Compression compressio
     input.storedSize = static_cast<uint32_t>(sink.written());
 }
 
+// The archive takes the root install.ini with the ready translations, written into `folder`, in
+// place of the product's own.
+void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const fs::path& folder) {
+    auto file = std::find_if(root.children.begin(), root.children.end(), [](const ArchiveNode& node) {
+        return !node.isFolder && foldEquals(node.name.c_str(), "install.ini");
+    });
+    if (file == root.children.end())
+        throw PackError("--languages: " + options.description.u8string() +
+                        " has no install.ini to hold the translations");
+    std::string bytes;
+    {
+        QuietDiagnostics quiet;
+        Package product(installerPath(options.description).c_str(), nullptr);
+        bytes = withReadyTranslations(file->path, product, options.languages);
+    }
+    fs::path merged = folder / "install.ini";
+    std::ofstream(merged, std::ios::binary) << bytes;
+    file->path = merged;
+    file->size = bytes.size();
+}
+
 std::string directoryEntry(const std::string& name, uint32_t size) {
     unsigned char bytes[4];
     writeBigEndian32(size, bytes);
@@ -98,6 +127,12 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     if (!fs::is_directory(options.description, error))
         throw PackError("description " + options.description.u8string() + ": not a folder");
     inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
+    std::optional<TemporaryFolder> translations;
+    if (!options.languages.empty()) {
+        translations.emplace();
+        addReadyTranslations(*inputs.front().tree, options,
+                             systemPath(translations->text().c_str()));
+    }
     for (const LibrarySource& library : options.libraries)
         inputs.push_back(scanLibrary(library.name, library.path));
     if (options.extraVariables) {

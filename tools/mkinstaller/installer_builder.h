@@ -19,6 +19,8 @@ struct BuildOptions {
     std::filesystem::path description;
     std::vector<LibrarySource> libraries;
     std::optional<std::filesystem::path> extraVariables;
+    // Ready translations merged into the root package's "Traduction" blocks.
+    std::vector<std::string> languages;
     std::filesystem::path stub;
     uint64_t volumeSize = 0;  // 0: everything in one file
     Compression compression;
@@ -32,7 +34,8 @@ struct BuildSummary {
     int volumes = 0;
 };
 
-// Writes an installer: the stub, then the container with "INSTALLE" (the description archived),
+// Writes an installer: the stub, then the container with "INSTALLE" (the description archived,
+// its root install.ini with the ready translations of the languages asked for),
 // the libraries in the given order, "VARBONUS" (the extra variables as they are) and "CRC". All
 // input is checked before anything is written, and the output appears only when complete.
 // A PackError names what went wrong. Progress goes to `progress` when given.

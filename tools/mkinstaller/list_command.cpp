@@ -1,14 +1,20 @@
 #include <iomanip>
 #include <system_error>
 
+#include "params/block_format.h"
 #include "params/param_node.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
 #include "payload/signing_fields.h"
 #include "platform/code_page.h"
+#include "platform/folder_ops.h"
+#include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
+#include "tools/mkinstaller/installer_reading.h"
+#include "tools/mkinstaller/source_map.h"
 #include "tools/mkinstaller/temporary_folder.h"
+#include "tools/mkinstaller/translation_blocks.h"
 #include "tools/mkinstaller/volume_writer.h"
 #include "tools/mkinstaller/windows_names.h"
 
@@ -60,6 +66,28 @@ void printSignature(const fs::path& file, int64_t end, std::ostream& out) {
         out << "signature: " << size << " bytes appended at " << offset << '\n';
     else
         out << "signature: the header points inside the container (at " << offset << ")\n";
+}
+
+// The interface languages the installer can show: French, and those its root package translates
+// into, read from its install description as the stub unpacks it.
+void printLanguages(const std::string& installer, std::ostream& out) {
+    TemporaryFolder work;
+    QuietDiagnostics quiet;
+    ParamNode messages, tree;
+    TextBuffer folder(work.text().c_str());
+    folder.appendPath("description");
+    TextBuffer error;
+    if (openInstaller(installer, work, messages) != ContainerState::Unreadable &&
+        MakeFolder(folder.text(), true) &&
+        extractLibrary(ProgramPath().text(), descriptionLibraryName, error, folder.text(),
+                       nullptr)) {
+        folder.appendPath("install.ini");
+        readTreeFile(tree, folder.text());
+    }
+    out << "languages: fr";
+    for (const auto& carried : carriedLanguages(tree))
+        out << ", " << carried.first << " (" << carried.second << " texts)";
+    out << '\n';
 }
 
 }  // namespace
@@ -114,5 +142,6 @@ int listCommand(Arguments& args, Console& console) {
         sound = sound && matches != 0;
     }
     printSignature(file, end, out);
+    printLanguages(file.u8string(), out);
     return sound ? 0 : 1;
 }

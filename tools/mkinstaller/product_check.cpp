@@ -10,8 +10,10 @@
 #include "params/expansion.h"
 #include "params/file_stream.h"
 #include "params/text_buffer.h"
+#include "tools/mkinstaller/ready_translations.h"
 #include "tools/mkinstaller/script_check.h"
 #include "tools/mkinstaller/source_map.h"
+#include "tools/mkinstaller/translation_blocks.h"
 #include "tools/mkinstaller/windows_names.h"
 
 namespace fs = std::filesystem;
@@ -94,6 +96,7 @@ public:
         checkPackage(root, std::nullopt);
         checkReferences();
         checkTranslations();
+        checkUntranslated(translatedTexts(root));
         return findings_;
     }
 
@@ -165,7 +168,11 @@ private:
                     translations_.push_back(
                         {textOf(c->node->name()), context.sources.placeOf(c->node)});
             return;
-        } else if (kind != "Produit") {
+        } else if (kind == "Produit") {
+            for (const char* question : {"MessEtat0", "MessEtat1"})
+                if (const ParamNode* message = block.find(question))
+                    noteShown(context, *message, textOf(message->value()));
+        } else {
             if (!knownBlock(textOf(block.name())))
                 findings_.breakingWarning(
                     context.sources.placeOf(&block),
@@ -207,7 +214,7 @@ private:
         } else if (*text == '&' || *text == '*') {
             label = text + 1;
         }
-        facts_.shown.insert(label);
+        noteShown(context, declaration, label);
     }
 
     void collectReferences(const ParamNode& node, const SourceMap& sources) {
@@ -272,6 +279,26 @@ private:
             findings_.error(translation.place, "the translation of " +
                                                    quoted(translation.key.c_str()) +
                                                    " matches no text the product shows");
+        }
+    }
+
+    // A text built at run time is not known here; a blank one shows nothing.
+    static bool fixedText(const std::string& text) {
+        return text.find('$') == std::string::npos &&
+               text.find_first_not_of(" \t\r\n") != std::string::npos;
+    }
+
+    void checkUntranslated(const std::map<std::string, std::set<std::string>>& translated) {
+        for (const std::string& language : options_.languages) {
+            const auto own = translated.find(language);
+            const ParamNode* ready = readyTable(language);
+            for (const auto& [text, place] : facts_.shown) {
+                if (!fixedText(text) || (own != translated.end() && own->second.count(text)) ||
+                    ready->find(text.c_str()))
+                    continue;
+                findings_.warning(place, quoted(text.c_str()) + " is shown untranslated in " +
+                                             language + " (no \"Traduction\" entry for it)");
+            }
         }
     }
 

@@ -13,6 +13,8 @@ struct CheckOptions {
     std::optional<std::filesystem::path> extraVariables;
     // The stub whose own texts translations may name; without one they are not checked.
     std::optional<std::filesystem::path> stub;
+    // Languages whose untranslated texts of the product are warned about.
+    std::vector<std::string> languages;
 };
 
 // Loads the product as the installer will (the root package, its layers, its components) and

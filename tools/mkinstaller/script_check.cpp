@@ -71,7 +71,7 @@ void checkKeyed(ScriptContext& context, const ParamNode& command, const CommandS
         noteKeyUse(context, key, known->use);
         if (std::strcmp(name, "Racine") == 0) checkRootKey(context, command, key);
         if (std::strcmp(name, "Titre") == 0 || std::strcmp(name, "Message") == 0)
-            context.facts.shown.insert(textOf(key.value()));
+            noteShown(context, key, textOf(key.value()));
     }
     for (int i = 0; i < syntax.keyCount; ++i) {
         const CommandKey& key = syntax.keys[i];
@@ -107,10 +107,10 @@ void checkItem(ScriptContext& context, const ParamNode& item, const char* keywor
             fail(context, item, "SSFCT calls " + quoted(name) + ", which no \"SSFct\" block holds");
     } else if (std::strcmp(keyword, "AFFECTE") == 0 || std::strcmp(keyword, "TRADUIT") == 0) {
         context.facts.assigned.insert(name);
-        if (keyword[0] == 'T') context.facts.shown.insert(value);
+        if (keyword[0] == 'T') noteShown(context, item, value);
     } else if (std::strcmp(keyword, "INFORMATION") == 0) {
-        context.facts.shown.insert(name);
-        context.facts.shown.insert(value);
+        noteShown(context, item, name);
+        noteShown(context, item, value);
     } else if (std::strcmp(keyword, "CPLIB") == 0) {
         checkLibrary(context, item);
     } else if (std::strcmp(keyword, "REG_CLONE") == 0) {
@@ -164,6 +164,10 @@ void checkRegistryPath(ScriptContext& context, const ParamNode& node, const char
          quoted(path) +
              " does not begin with a registry root (HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, "
              "HKEY_LOCAL_MACHINE, HKEY_USERS or HKEY_CURRENT_CONFIG, in capitals)");
+}
+
+void noteShown(ScriptContext& context, const ParamNode& node, const char* text) {
+    context.facts.shown.insert({text, context.sources.placeOf(&node)});
 }
 
 void checkScript(const ParamNode& block, ScriptContext& context) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@ struct Package;
 struct ScriptFacts {
     std::set<std::string> assigned;     // variables that commands set
     std::vector<std::string> numbered;  // prefixes of numbered variables (prefix0, prefix1, ...)
-    std::set<std::string> shown;        // texts that pass through the translation
+    // Texts that pass through the translation, each with the first place that shows it.
+    std::map<std::string, SourcePlace> shown;
 };
 
 struct ScriptContext {
@@ -24,6 +26,9 @@ struct ScriptContext {
     Findings& findings;
     ScriptFacts& facts;
 };
+
+// Notes a text that node's command or entry shows.
+void noteShown(ScriptContext& context, const ParamNode& node, const char* text);
 
 // Checks every command of a script block, nested scripts (branches, "Valide") included: the
 // keyword after the depth and silence prefixes, the keys against what the command reads,

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum { promptId = 1033, filterId = 1112, listId = 1013 };
+enum { promptId = 1033, filterId = 1112, listId = 1013, containingId = 1111 };
 
 struct ChoiceWindow {
     const char* title;
@@ -60,6 +60,8 @@ void initialise(HWND window, ChoiceWindow& state) {
     state.layout.addAnchor(filterId, followRight, 0, 0);
     applyLayout(state.layout, window);
     setTextIfGiven(window, state.title);
+    translateButtons(window);
+    SetDlgItemTextA(window, containingId, translate(containingText));
     fillList(window, state, true);
     SetFocus(GetDlgItem(window, filterId));
 }

@@ -23,6 +23,7 @@ INT_PTR CALLBACK inputProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         SetDlgItemTextA(window, promptId, state->prompt.text());
         setTextIfGiven(window, state->title);
         setTextIfGiven(GetDlgItem(window, answerId), state->initial);
+        translateButtons(window);
         return TRUE;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {

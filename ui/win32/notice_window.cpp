@@ -30,6 +30,7 @@ void claimAttention(HWND window) {
 void initialise(HWND window, NoticeWindow& state) {
     SetDlgItemTextA(window, textId, state.text.text());
     setTextIfGiven(window, state.title);
+    translateButtons(window);
     if (state.hideCancel) ShowWindow(GetDlgItem(window, IDCANCEL), SW_HIDE);
     setUpPromptLayout(state.layout, window, textId);
     applyLayout(state.layout, window);

@@ -6,10 +6,12 @@
 
 #include <cstring>
 
+#include "session/translation.h"
 #include "ui/system_responder.h"
 #include "ui/win32/bitmap_drawing.h"
 #include "ui/win32/dialog_state.h"
 #include "ui/win32/report_list_view.h"
+#include "ui/window_texts.h"
 #include "ui/wizard_view.h"
 
 namespace {
@@ -92,14 +94,11 @@ const UINT_PTR progressTimer = 1;
 // The system menu's item that opens the about box; the system keeps the low four bits of a
 // command id for itself, so ids 16 to 31 all mean it.
 const UINT aboutItem = 16;
-const UINT aboutText = 101;
 
 void addAboutItem(HWND window) {
-    char text[64];
-    LoadStringA(GetModuleHandleA(nullptr), aboutText, text, sizeof text);
     HMENU menu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, aboutItem, text);
+    AppendMenuA(menu, MF_STRING, aboutItem, translate(aboutItemText));
 }
 
 struct WizardDialog {

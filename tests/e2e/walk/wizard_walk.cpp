@@ -3,7 +3,8 @@
 // and parameters, installs, opens the about box and closes. With a shots folder it asks for a
 // photograph on each page: it writes NAME.ready there, holding the window's place on the screen
 // as WIDTHxHEIGHT+LEFT+TOP, and waits for the caller to write NAME.png and NAME.done. It prints
-// how long the installation took and the installer's peak working set.
+// how long the installation took and the installer's peak working set. Pages are told apart by
+// their controls, not their captions, so an installer in any language walks the same.
 //   wizard_walk SETUP [SHOTS_FOLDER]
 // Exit code 0 when the installation reported success and the installer ended.
 #include <cstdio>
@@ -11,9 +12,19 @@
 
 #include "../driver.h"
 
+#include <commctrl.h>
 #include <psapi.h>
 
 namespace {
+
+// The wizard's controls by id.
+enum {
+    controlRichText = 1000,
+    controlAccept = 1001,
+    controlProgress = 1008,
+    controlOpenFolders = 1012,
+    controlList = 1013,
+};
 
 std::string shots;
 
@@ -49,6 +60,27 @@ std::string nextCaption(const RunningProgram& run, HWND wizard, const std::strin
     return std::string();
 }
 
+bool shows(HWND wizard, int controlId) {
+    return IsWindowVisible(GetDlgItem(wizard, controlId)) != FALSE;
+}
+
+// The wizard's window, once its licence page is laid out.
+HWND waitForWizard(const RunningProgram& run) {
+    for (int waited = 0; waited < hangTimeoutMs; waited += 50) {
+        for (HWND window : programWindows(run)) {
+            if (GetDlgItem(window, controlList) && shows(window, controlAccept)) return window;
+        }
+        if (WaitForSingleObject(run.process.hProcess, 50) == WAIT_OBJECT_0) break;
+    }
+    return nullptr;
+}
+
+// The parameter list has two columns, the product and component lists five.
+bool listsParameters(HWND wizard) {
+    HWND header = reinterpret_cast<HWND>(SendDlgItemMessageA(wizard, controlList, LVM_GETHEADER, 0, 0));
+    return SendMessageA(header, HDM_GETITEMCOUNT, 0, 0) == 2;
+}
+
 HWND otherWindow(const RunningProgram& run, HWND wizard) {
     for (int waited = 0; waited < hangTimeoutMs; waited += 50) {
         for (HWND window : programWindows(run)) {
@@ -69,41 +101,43 @@ int main(int argc, char** argv) {
     if (argc == 3) shots = argv[2];
     RunningProgram run;
     if (!startProgram(run, "\"" + std::string(argv[1]) + "\"")) return 1;
-    HWND wizard = waitForWindow(run, "Contrat de licence");
+    HWND wizard = waitForWizard(run);
     if (!wizard) return 1;
     photograph("1-licence", wizard);
-    pressButton(wizard, 1001);
+    pressButton(wizard, controlAccept);
     pressButton(wizard, IDOK);
-    const char* pages[][2] = {{"Produits \xE0 installer", "2-products"},
-                              {"Composants des produits s\xE9lectionn\xE9s", "3-components"},
-                              {"Environnement d'installation", "4-parameters"}};
     DWORD started = GetTickCount();
-    for (auto& page : pages) {
-        if (windowText(wizard) != page[0]) continue;
-        photograph(page[1], wizard);
+    const char* listPages[] = {"2-products", "3-components"};
+    int listPage = 0;
+    while (shows(wizard, controlList)) {
+        bool parameters = listsParameters(wizard);
+        photograph(parameters ? "4-parameters" : listPages[listPage++ % 2], wizard);
         started = GetTickCount();
         pressButton(wizard, IDOK);
+        if (parameters) break;
     }
-    if (windowText(wizard) == "Installation en cours...") {
+    const std::string installing = windowText(wizard);
+    if (shows(wizard, controlProgress)) {
         photograph("5-installing", wizard);
         // A short installation may be over before the photograph.
-        if (windowText(wizard) != "Installation en cours...") {
+        if (!shows(wizard, controlProgress)) {
             DeleteFileA((shots + "\\5-installing.png").c_str());
             std::printf("  (the installation ended before its page could be photographed)\n");
         }
     }
-    if (nextCaption(run, wizard, "Installation en cours...") != "Etat de l'installation") return 1;
+    nextCaption(run, wizard, installing);
+    if (!shows(wizard, controlRichText) || shows(wizard, controlProgress)) return 1;
     DWORD took = GetTickCount() - started;
     PROCESS_MEMORY_COUNTERS memory = {};
     GetProcessMemoryInfo(run.process.hProcess, &memory, sizeof memory);
     std::printf("installation: %lu ms; peak working set of the installer: %lu KB\n",
                 static_cast<unsigned long>(took),
                 static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
-    bool succeeded =
-        controlText(wizard, 1000).find("INSTALLATION TERMINEE AVEC SUCCES") != std::string::npos;
+    // The report offers its export only after a failure.
+    bool succeeded = !shows(wizard, IDOK);
     // The demo opens nothing on the machine it runs on.
-    if (SendMessageA(GetDlgItem(wizard, 1012), BM_GETCHECK, 0, 0) == BST_CHECKED) {
-        pressButton(wizard, 1012);
+    if (SendMessageA(GetDlgItem(wizard, controlOpenFolders), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        pressButton(wizard, controlOpenFolders);
     }
     photograph("6-report", wizard);
 
