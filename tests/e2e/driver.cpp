@@ -1,6 +1,8 @@
 #include "driver.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include <commctrl.h>
 
@@ -179,6 +181,30 @@ DWORD runToEnd(const std::string& commandLine, const std::string& folder) {
     RunningProgram program;
     if (!startProgram(program, commandLine, folder)) return 0xFFFFFFFF;
     return waitForExit(program);
+}
+
+DWORD runCapturing(const std::string& commandLine, std::string& output) {
+    char folder[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    GetTempFileNameA(folder, "out", 0, name);
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0,
+                              nullptr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = file;
+    std::string writable = commandLine;
+    RunningProgram program;
+    program.started = CreateProcessA(nullptr, &writable[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                     nullptr, &startup, &program.process) != 0;
+    CloseHandle(file);
+    DWORD code = program.started ? waitForExit(program) : 0xFFFFFFFF;
+    std::ifstream written(name, std::ios::binary);
+    output.assign(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>());
+    written.close();
+    DeleteFileA(name);
+    return code;
 }
 
 DWORD closeWizard(RunningProgram& program) {

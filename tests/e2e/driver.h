@@ -68,3 +68,5 @@ DWORD closeWizard(RunningProgram& program);
 
 // Runs a command line to its end and returns its exit code.
 DWORD runToEnd(const std::string& commandLine, const std::string& folder = "");
+// The same, with what the program wrote to its standard output and error in `output`.
+DWORD runCapturing(const std::string& commandLine, std::string& output);

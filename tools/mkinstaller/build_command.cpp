@@ -23,6 +23,33 @@ bool readCompression(Arguments& args, const std::string& option, Compression& co
     return true;
 }
 
+// The options that set how the installer presents itself to Windows; false for any other.
+bool readIdentity(Arguments& args, const std::string& option, StubIdentity& identity) {
+    const struct {
+        const char* option;
+        std::string VersionTexts::*text;
+    } texts[] = {{"--company", &VersionTexts::company},
+                 {"--product-name", &VersionTexts::productName},
+                 {"--product-version", &VersionTexts::productVersion},
+                 {"--file-version", &VersionTexts::fileVersion},
+                 {"--file-description", &VersionTexts::description},
+                 {"--copyright", &VersionTexts::copyright},
+                 {"--original-name", &VersionTexts::originalName}};
+    for (const auto& text : texts) {
+        if (option != text.option) continue;
+        identity.version.*text.text = args.valueOf(option);
+        return true;
+    }
+    if (option == "--elevation") {
+        identity.elevation = elevationOption(args.valueOf(option));
+    } else if (option == "--icon") {
+        identity.icon = fs::path(args.valueOf(option));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Options that take one value may be given once: a second one is a slip that would otherwise
 // silently win over the first.
 void takeOnce(std::set<std::string>& given, const std::string& option) {
@@ -85,7 +112,8 @@ int buildCommand(Arguments& args, Console& console) {
             options.stub = args.valueOf(option);
         } else if (option == "--volume-size") {
             options.volumeSize = parseNumber(args.valueOf(option), option, 1, UINT64_MAX / 10);
-        } else if (readCompression(args, option, options.compression)) {
+        } else if (readCompression(args, option, options.compression) ||
+                   readIdentity(args, option, options.identity)) {
         } else if (option == "-o") {
             options.output = args.valueOf(option);
         } else if (option == "--no-check") {

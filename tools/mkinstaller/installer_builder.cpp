@@ -153,6 +153,8 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
                         " is too small: the first file holds the stub and the directory, " +
                         std::to_string(head) + " bytes");
     checkOutput(options.output);
+    StubIdentity identity = options.identity;
+    fillVersionDefaults(identity.version, options.description, options.output);
 
     // The directory holds the libraries' stored sizes, so they are written to a scratch file first.
     PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
@@ -180,8 +182,10 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
         Progress progress(progressOut, "writing", end);
         // The signing fields go out as zeros: a signing tool rewrites them, and an unsigned
         // installer's literal checksum is then also its signing-neutral one.
-        std::vector<unsigned char> stub = readWholeFile(options.stub, uint64_t(stubSize));
-        clearSigningFields(stub.data(), stub.size());
+        std::vector<unsigned char> read = readWholeFile(options.stub, uint64_t(stubSize));
+        std::string stub(read.begin(), read.end());
+        applyIdentity(stub, identity);
+        clearSigningFields(reinterpret_cast<unsigned char*>(&stub[0]), stub.size());
         summed.write(stub.data(), stub.size());
         progress.advance(stub.size());
         summed.write(directory.data(), directory.size());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/mkinstaller/gzip_sink.h"
+#include "tools/mkinstaller/stub_identity.h"
 
 struct LibrarySource {
     std::string name;  // Windows-1252 bytes
@@ -24,6 +25,9 @@ struct BuildOptions {
     std::filesystem::path stub;
     uint64_t volumeSize = 0;  // 0: everything in one file
     Compression compression;
+    // The elevation, version texts and icon written into the copy of the stub; version texts
+    // left empty take the product's.
+    StubIdentity identity;
     std::filesystem::path output;
 };
 

@@ -13,6 +13,7 @@
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/installer_reading.h"
 #include "tools/mkinstaller/source_map.h"
+#include "tools/mkinstaller/stub_identity.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/translation_blocks.h"
 #include "tools/mkinstaller/volume_writer.h"
@@ -66,6 +67,14 @@ void printSignature(const fs::path& file, int64_t end, std::ostream& out) {
         out << "signature: " << size << " bytes appended at " << offset << '\n';
     else
         out << "signature: the header points inside the container (at " << offset << ")\n";
+}
+
+// The elevation, version texts and icon the stub carries (a stand-in stub carries none).
+void printIdentity(const fs::path& file, std::ostream& out) {
+    std::string stub(size_t(stubSize), '\0');
+    std::ifstream in = openForReading(file);
+    in.rdbuf()->sgetn(&stub[0], std::streamsize(stub.size()));
+    if (stub.compare(0, 2, "MZ") == 0) out << describeIdentity(stub);
 }
 
 // The interface languages the installer can show: French, and those its root package translates
@@ -142,6 +151,7 @@ int listCommand(Arguments& args, Console& console) {
         sound = sound && matches != 0;
     }
     printSignature(file, end, out);
+    printIdentity(file, out);
     printLanguages(file.u8string(), out);
     return sound ? 0 : 1;
 }
