@@ -69,11 +69,13 @@ PackerResult runPacker(const std::string& arguments) {
 }
 
 struct Identity : ::testing::Test {
+    TestFolder temp{"identity-temp"};
     TestFolder folder{"identity"};
     std::string product = folder.path + "\\product";
     std::string setup = folder.path + "\\setup.exe";
 
     void SetUp() override {
+        temp.useAsTemporaryFolder();
         CreateDirectoryA(product.c_str(), nullptr);
         writeFile(product + "\\install.ini",
                   "Produit\r\n+\r\n\tID = \"ID\"\r\n\tTitre = \"Carnet\"\r\n\tVersion = \"2.1\"\r\n-\r\n");
