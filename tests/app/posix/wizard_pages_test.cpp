@@ -165,9 +165,11 @@ TEST_F(Wizard, ParameterClicksByKind) {
     EXPECT_EQ("un", rows[row("CHOIX")][0]);
     EXPECT_EQ("???", rows[row("CASSE")][1]);
 
-    shown.answerChoice("c:\\choisi\\default");
+    shown.answerChoice("c:\\choisi");
     click("DOSSIER", false);
     EXPECT_EQ("c:\\choisi", rows[row("DOSSIER")][0]);
+    EXPECT_STREQ("chooseFolder", shown.asked.child(0)->name());
+    EXPECT_STREQ("Dossier", shown.asked.child(0)->value());
     shown.answerChoice("d:\\tape");
     click("DOSSIER", true);
     EXPECT_EQ("d:\\tape", rows[row("DOSSIER")][0]);
