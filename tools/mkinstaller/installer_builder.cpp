@@ -1,11 +1,9 @@
 #include "tools/mkinstaller/installer_builder.h"
 
-#include <algorithm>
 #include <fstream>
 #include <system_error>
 
 #include "packages/package.h"
-#include "params/fold_upper.h"
 #include "payload/container_format.h"
 #include "payload/signing_fields.h"
 #include "tools/mkinstaller/archive_tree.h"
@@ -13,9 +11,11 @@
 #include "tools/mkinstaller/gzip_sink.h"
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/library_names.h"
+#include "tools/mkinstaller/licence_files.h"
 #include "tools/mkinstaller/pack_error.h"
 #include "tools/mkinstaller/pending_file.h"
 #include "tools/mkinstaller/progress.h"
+#include "tools/mkinstaller/publisher_setting.h"
 #include "tools/mkinstaller/source_map.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/translation_blocks.h"
@@ -89,23 +89,29 @@ void writeLibrary(LibraryInput& input, PendingFile& body, Compression compressio
 
 // The archive takes the root install.ini with the ready translations, written into `folder`, in
 // place of the product's own.
-void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const fs::path& folder) {
-    auto file = std::find_if(root.children.begin(), root.children.end(), [](const ArchiveNode& node) {
-        return !node.isFolder && foldEquals(node.name.c_str(), "install.ini");
-    });
-    if (file == root.children.end())
+void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const Package& product,
+                          const fs::path& folder) {
+    ArchiveNode* file = findFile(root, "install.ini");
+    if (!file)
         throw PackError("--languages: " + options.description.u8string() +
                         " has no install.ini to hold the translations");
-    std::string bytes;
-    {
-        QuietDiagnostics quiet;
-        Package product(installerPath(options.description).c_str(), nullptr);
-        bytes = withReadyTranslations(file->path, product, options.languages);
-    }
+    std::string bytes = withReadyTranslations(file->path, product, options.languages);
     fs::path merged = folder / "install.ini";
     std::ofstream(merged, std::ios::binary) << bytes;
     file->path = merged;
     file->size = bytes.size();
+}
+
+// What the packer adds to the archived description, its rewritten files written into `folder`.
+// The product's own "SOCIETE", when it keeps it over --publisher, is returned.
+std::optional<std::string> addToDescription(ArchiveNode& root, const BuildOptions& options,
+                                            const fs::path& folder) {
+    addLicences(root, options.licences);
+    QuietDiagnostics quiet;
+    Package product(installerPath(options.description).c_str(), nullptr);
+    if (!options.languages.empty()) addReadyTranslations(root, options, product, folder);
+    if (!options.publisher) return std::nullopt;
+    return addPublisher(root, product, *options.publisher, folder);
 }
 
 std::string directoryEntry(const std::string& name, uint32_t size) {
@@ -127,12 +133,9 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     if (!fs::is_directory(options.description, error))
         throw PackError("description " + options.description.u8string() + ": not a folder");
     inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
-    std::optional<TemporaryFolder> translations;
-    if (!options.languages.empty()) {
-        translations.emplace();
-        addReadyTranslations(*inputs.front().tree, options,
-                             systemPath(translations->text().c_str()));
-    }
+    TemporaryFolder rewritten;
+    std::optional<std::string> keptPublisher =
+        addToDescription(*inputs.front().tree, options, systemPath(rewritten.text().c_str()));
     for (const LibrarySource& library : options.libraries)
         inputs.push_back(scanLibrary(library.name, library.path));
     if (options.extraVariables) {
@@ -193,7 +196,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
         progress.advance(sizeof checksum);
     }
     output.commit();
-    return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
+    return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount(), keptPublisher};
 }
 
 void packLibrary(const fs::path& folder, Compression compression, const fs::path& output,
