@@ -102,11 +102,14 @@ void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const 
     file->size = bytes.size();
 }
 
-// What the packer adds to the archived description, its rewritten files written into `folder`.
-// The product's own "SOCIETE", when it keeps it over --publisher, is returned.
+// What the packer adds to the archived description. The files it rewrites go into `rewritten`,
+// made only then: a plain build needs no temporary folder. The product's own "SOCIETE", when it
+// keeps it over --publisher, is returned.
 std::optional<std::string> addToDescription(ArchiveNode& root, const BuildOptions& options,
-                                            const fs::path& folder) {
+                                            std::optional<TemporaryFolder>& rewritten) {
     addLicences(root, options.licences);
+    if (options.languages.empty() && !options.publisher) return std::nullopt;
+    fs::path folder = systemPath(rewritten.emplace().text().c_str());
     QuietDiagnostics quiet;
     Package product(installerPath(options.description).c_str(), nullptr);
     if (!options.languages.empty()) addReadyTranslations(root, options, product, folder);
@@ -133,9 +136,9 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     if (!fs::is_directory(options.description, error))
         throw PackError("description " + options.description.u8string() + ": not a folder");
     inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
-    TemporaryFolder rewritten;
+    std::optional<TemporaryFolder> rewritten;
     std::optional<std::string> keptPublisher =
-        addToDescription(*inputs.front().tree, options, systemPath(rewritten.text().c_str()));
+        addToDescription(*inputs.front().tree, options, rewritten);
     for (const LibrarySource& library : options.libraries)
         inputs.push_back(scanLibrary(library.name, library.path));
     if (options.extraVariables) {
