@@ -1,14 +1,13 @@
 #include "app/about_box.h"
 
-#include "app/brand.h"
 #include "params/text_buffer.h"
 #include "session/stores.h"
 #include "session/translation.h"
 #include "ui/responder.h"
 
-void showAboutBox() {
+void showAboutBox(const char* publisher) {
     TextBuffer text(translate("Installateur "));
-    text.append(brandName);
+    text.append(publisher);
     text.append("\r\n");
     text.append(translate("Installe les produits de son \xE9" "diteur"));
     text.append("\r\n\r\n");

@@ -1,5 +1,5 @@
 #pragma once
 
-// The about box of the wizard's system menu: who made the installer, then the program file it
-// runs from.
-void showAboutBox();
+// The about box of the wizard's system menu: the publisher the installer speaks for, then the
+// program file it runs from.
+void showAboutBox(const char* publisher);

@@ -62,3 +62,7 @@ bool AnsweringResponder::chooseFile(bool save, const char* filter, const char* d
     return person_ &&
            person_->chooseFile(save, filter, defaultName, defaultExtension, filterIndex, path);
 }
+
+bool AnsweringResponder::chooseFolder(const char* prompt, const char* start, TextBuffer& folder) {
+    return person_ && person_->chooseFolder(prompt, start, folder);
+}

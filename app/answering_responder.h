@@ -30,6 +30,7 @@ public:
                                int namesFirst, int returnWhich) override;
     bool chooseFile(bool save, const char* filter, const char* defaultName,
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override;
+    bool chooseFolder(const char* prompt, const char* start, TextBuffer& folder) override;
 
 private:
     // One line: the question's text, then " -> " and the answer, marked as the default when

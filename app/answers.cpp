@@ -5,7 +5,7 @@
 
 #include "packages/package.h"
 #include "params/block_format.h"
-#include "params/file_stream.h"
+#include "params/file_bytes.h"
 #include "params/text_stream.h"
 #include "params/variable_store.h"
 #include "platform/code_page.h"
@@ -53,14 +53,11 @@ bool fromUtf8(const char* p, const char* end, TextBuffer& text, int& line) {
 // The file's text in Windows-1252, converted when it was saved as UTF-8 (with or without its
 // byte-order mark).
 bool readAnswersText(const char* path, TextBuffer& text, TextBuffer& error) {
-    InFileStream in(PathExists(path) ? path : nullptr, FileMode::binary);
-    if (!in.good()) {
+    TextBuffer bytes;
+    if (!PathExists(path) || !readFileBytes(path, bytes)) {
         refuse(error, path);
         return false;
     }
-    TextBuffer bytes;
-    char piece[4096];
-    for (int32_t n; (n = in.read(piece, sizeof piece)) > 0;) bytes.append(piece, n);
     const char* start = bytes.text();
     const char* end = start + bytes.length();
     bool marked = std::strncmp(start, utf8Mark, 3) == 0;

@@ -4,6 +4,7 @@
 #include "app/install_worker.h"
 #include "app/parameter_list.h"
 #include "app/progress_display.h"
+#include "app/publisher_name.h"
 #include "app/quiet_wizard.h"
 #include "app/session_startup.h"
 #include "app/wizard_pages.h"
@@ -27,7 +28,7 @@ struct SessionEvents : WizardEvents {
     void listSelectionChanged() override { updateNextButton(session); }
     void timerTicked() override { onProgressTimer(session); }
     void painting() override { paintPictures(session); }
-    void aboutChosen() override { showAboutBox(); }
+    void aboutChosen() override { showAboutBox(publisherName(*session.rootPackage)); }
     void listClicked(bool right) override { parameterClick(session, right); }
 
     InstallSession& session;

@@ -28,11 +28,16 @@ const char* nextChoice(const ParamNode& variable, const char* current) {
     return choices->child(0) ? choices->child(0)->name() : current;
 }
 
+// The row's label in the interface language: the prompt of its input and folder picker.
+TextBuffer rowLabel(CONTROLE_LISTE& list, int row) {
+    TextBuffer label(list.getCellText(row, 1));
+    return TextBuffer(translate(label.text()));
+}
+
 void typeValue(CONTROLE_LISTE& list, int row, const char* current) {
-    TextBuffer prompt(list.getCellText(row, 1));
     TextBuffer answer;
-    if (responder().askText(translate("Saisissez votre valeur"), translate(prompt.text()), current,
-                            answer)) {
+    if (responder().askText(translate("Saisissez votre valeur"), rowLabel(list, row).text(),
+                            current, answer)) {
         list.setCellText(row, 0, answer.text());
     }
 }
@@ -87,7 +92,9 @@ void parameterClick(InstallSession& session, bool right) {
             typeValue(list, row, current.text());
         } else {
             TextBuffer folder;
-            if (FolderDialog(nullptr, folder)) list.setCellText(row, 0, folder.text());
+            if (FolderDialog(rowLabel(list, row).text(), current.text(), folder)) {
+                list.setCellText(row, 0, folder.text());
+            }
         }
         break;
     case kindText: typeValue(list, row, current.text()); break;

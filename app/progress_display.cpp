@@ -1,8 +1,8 @@
 #include "app/progress_display.h"
 
-#include "app/brand.h"
 #include "app/install_session.h"
 #include "app/install_worker.h"
+#include "app/publisher_name.h"
 #include "app/wizard_pages.h"
 #include "packages/package.h"
 #include "params/small_division.h"
@@ -25,7 +25,7 @@ void endRun(InstallSession& session) {
     }
     session.installSucceeded = true;
     TextBuffer thanks(translate("Merci d'avoir choisi "));
-    thanks.append(brandName);
+    thanks.append(publisherName(*session.rootPackage));
     showReport(session, translate("INSTALLATION TERMINEE AVEC SUCCES"), thanks.text(), false);
 }
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "app/answers.h"
-#include "app/brand.h"
 #include "app/install_session.h"
 #include "app/install_variables.h"
+#include "app/installer_licence.h"
 #include "app/parameter_list.h"
 #include "app/install_worker.h"
 #include "app/product_list.h"
@@ -24,7 +24,6 @@
 #include "session/translation.h"
 #include "ui/bitmap.h"
 #include "ui/file_dialogs.h"
-#include "ui/licence_text.h"
 #include "ui/wizard_view.h"
 
 namespace {
@@ -117,8 +116,7 @@ void apply64BitMode(InstallSession& session) {
 void showLicencePage(InstallSession& session) {
     WizardView& view = *session.view;
     TextBuffer licence;
-    builtInLicence(licence);
-    licence.replaceAll("${SOCIETE}", brandName);
+    installerLicence(*session.rootPackage, licence);
     view.setControlText(controlRichText, licence.text());
     view.setCaption(translate("Contrat de licence"));
     prepareSystemVariables(*session.rootPackage, true);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/file_ops.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
 #include "ui/responder.h"
@@ -57,11 +58,11 @@ bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName
     return picked;
 }
 
-bool FolderDialog(int* filterIndex, TextBuffer& chosen) {
-    TextBuffer file;
-    if (!FileDialog(FileDialogKind::open, nullptr, "default", nullptr, filterIndex, file)) {
-        return false;
+bool FolderDialog(const char* prompt, const char* current, TextBuffer& chosen) {
+    TextBuffer start(current);
+    while (!start.empty() && !FolderExists(start.text())) {
+        bool top = !std::strpbrk(start.text(), "\\/");
+        start = top ? TextBuffer() : ParentPath(start.text());
     }
-    chosen = ParentPath(file.text());
-    return true;
+    return responder().chooseFolder(prompt, start.text(), chosen);
 }

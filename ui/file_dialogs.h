@@ -15,7 +15,7 @@ enum class FileDialogKind { open, save };
 // "rapport.txt"). False when cancelled.
 bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName,
                 const char* defaultExtension, int* filterIndex, TextBuffer& chosen);
-// A folder picked through the open dialog: the user chooses any file in the
-// wanted folder, or keeps the proposed name "default" there; the folder is
-// the chosen path's parent. False when cancelled.
-bool FolderDialog(int* filterIndex, TextBuffer& chosen);
+// The system's folder picker, showing `prompt` and opening at `current`, or
+// at the nearest folder above it that exists (a destination is often not
+// made yet). False when cancelled.
+bool FolderDialog(const char* prompt, const char* current, TextBuffer& chosen);

@@ -30,6 +30,9 @@ public:
     // false when cancelled. filterIndex goes in and comes back.
     virtual bool chooseFile(bool save, const char* filter, const char* defaultName,
                             const char* defaultExtension, int& filterIndex, TextBuffer& path) = 0;
+    // The system's folder picker, showing `prompt` and opening at `start` (empty: where the
+    // system opens it); true and `folder` set when a folder was chosen.
+    virtual bool chooseFolder(const char* prompt, const char* start, TextBuffer& folder) = 0;
 };
 
 // The responder in use; the system's windows unless a test installed another one.

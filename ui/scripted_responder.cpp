@@ -83,3 +83,8 @@ bool ScriptedResponder::chooseFile(bool save, const char*, const char* defaultNa
     record("chooseFile", save ? "save" : "open", defaultName);
     return nextChoice(path);
 }
+
+bool ScriptedResponder::chooseFolder(const char* prompt, const char* start, TextBuffer& folder) {
+    record("chooseFolder", prompt, start);
+    return nextChoice(folder);
+}

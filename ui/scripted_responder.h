@@ -6,10 +6,10 @@
 
 // A responder for tests: answers from a queue and records every question asked.
 // Each question asked becomes a node of `asked`, in order: name = kind ("startupMessage",
-// "askYesNo", "showMessage", "notify", "confirm", "askText", "chooseFromList", "chooseFile"),
-// value = title ("open" or "save" for a file), child "text" = message or prompt (the default name
-// of a file, the start folder of a folder).
-// Answers are consumed in order; with none left, a question is answered "no" / nothing chosen.
+// "askYesNo", "showMessage", "notify", "confirm", "askText", "chooseFromList", "chooseFile",
+// "chooseFolder"), value = title ("open" or "save" for a file, the prompt for a folder), child
+// "text" = message or prompt (the default name of a file, the start folder of a folder). Answers
+// are consumed in order; with none left, a question is answered "no" / nothing chosen.
 class ScriptedResponder : public Responder {
 public:
     ScriptedResponder();
@@ -34,6 +34,7 @@ public:
                                int namesFirst, int returnWhich) override;
     bool chooseFile(bool save, const char* filter, const char* defaultName,
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override;
+    bool chooseFolder(const char* prompt, const char* start, TextBuffer& folder) override;
 
 private:
     void record(const char* kind, const char* title, const char* text);

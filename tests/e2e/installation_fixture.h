@@ -20,11 +20,13 @@ struct Installation : ::testing::Test {
     std::string target = folder.path + "\\installed";
     std::string setup = folder.path + "\\setup.exe";
     RunningProgram run;
+    // The text of the licence page, as startInstalling found it.
+    std::string licenceShown;
 
     void SetUp() override;
     // Packs the product whose "Installe" block holds these commands, with the data folder as
-    // library PAYLOAD.
-    void pack(const std::string& commands);
+    // library PAYLOAD and the packer's further options.
+    void pack(const std::string& commands, const std::string& options = "");
     // Starts the installer and walks it from the licence to the installation page.
     HWND startInstalling();
     HWND waitForReport();

@@ -79,6 +79,22 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
 }
 
+// The publisher's name and licence given to the packer: the licence page shows that licence, the
+// report thanks that publisher.
+TEST_F(Installation, ShowsThePublishersLicenceAndName) {
+    std::string licence = folder.path + "\\licence.rtf";
+    writeFile(licence, "{\\rtf1\\ansi Licence de ${SOCIETE} pour l'essai\\par}");
+    pack("\tMKDIR + \"" + scriptPath(target) + "\" -\r\n",
+         "--publisher \"Editions Lune\" --licence " + quotedPath(licence));
+    HWND wizard = startInstalling();
+    ASSERT_NE(nullptr, wizard);
+    EXPECT_EQ(0u, licenceShown.find("Licence de Editions Lune pour l'essai")) << licenceShown;
+    ASSERT_EQ(wizard, waitForReport());
+    std::string report = controlText(wizard, 1000);
+    EXPECT_NE(std::string::npos, report.find("Merci d'avoir choisi Editions Lune")) << report;
+    close(wizard);
+}
+
 // Two failing commands: the red report lists them newest first, and the export writes it. (The
 // shell then opens the file where the prefix has a program for it; stopping Wine ends that.)
 TEST_F(Installation, FailuresAreReportedAndExported) {

@@ -72,18 +72,21 @@ TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne) {
     EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
 }
 
-TEST(FolderDialog, IsTheFolderOfTheFileChosenInTheOpenDialog) {
+// A destination not made yet opens the picker at the nearest folder above it that exists.
+TEST(FolderDialog, OpensAtTheNearestFolderOfTheValue) {
+    ScratchFolder dir("picker");
+    dir.makeFolder("made");
     ScriptedResponder script;
-    script.answerChoice("c:\\first\\default");
+    script.answerChoice("c:\\first");
     script.answerChoice(nullptr);
     TextBuffer folder("unchanged");
-    int index = 2;
-    ASSERT_TRUE(FolderDialog(&index, folder));
+    ASSERT_TRUE(FolderDialog("Dossier", (dir / "made/not/yet").c_str(), folder));
     EXPECT_STREQ(folder.text(), "c:\\first");
-    EXPECT_FALSE(FolderDialog(nullptr, folder));
+    EXPECT_FALSE(FolderDialog("Dossier", "nowhere", folder));
     EXPECT_STREQ(folder.text(), "c:\\first");
     ASSERT_EQ(script.asked.childCount(), 2);
-    EXPECT_STREQ(script.asked.child(0)->name(), "chooseFile");
-    EXPECT_STREQ(script.asked.child(0)->value(), "open");
-    EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
+    EXPECT_STREQ(script.asked.child(0)->name(), "chooseFolder");
+    EXPECT_STREQ(script.asked.child(0)->value(), "Dossier");
+    EXPECT_EQ(script.asked.child(0)->valueOf("text"), dir / "made");
+    EXPECT_STREQ(script.asked.child(1)->valueOf("text"), "");
 }

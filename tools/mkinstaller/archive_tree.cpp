@@ -13,6 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The order of a folder's children in the archive: byte order of their names.
+bool byName(const ArchiveNode& a, const ArchiveNode& b) {
+    return a.name < b.name;
+}
+
 [[noreturn]] void refuse(const fs::path& path, const std::string& why) {
     throw PackError(path.u8string() + ": " + why);
 }
@@ -88,8 +93,7 @@ void scanFolder(ArchiveNode& folder, std::vector<fs::path>& ancestors) {
         folder.children.push_back(std::move(child));
     }
     ancestors.pop_back();
-    std::sort(folder.children.begin(), folder.children.end(),
-              [](const ArchiveNode& a, const ArchiveNode& b) { return a.name < b.name; });
+    std::sort(folder.children.begin(), folder.children.end(), byName);
     checkDistinct(folder.children);
 }
 
@@ -103,6 +107,24 @@ ArchiveNode scanArchiveFolder(const fs::path& folder) {
     std::vector<fs::path> ancestors;
     scanFolder(root, ancestors);
     return root;
+}
+
+ArchiveNode* findFile(ArchiveNode& folder, const std::string& name) {
+    for (ArchiveNode& child : folder.children)
+        if (!child.isFolder && windowsCaseKey(child.name) == windowsCaseKey(name)) return &child;
+    return nullptr;
+}
+
+void putFile(ArchiveNode& folder, const std::string& name, const fs::path& path, uint64_t size) {
+    ArchiveNode* file = findFile(folder, name);
+    if (!file) {
+        folder.children.emplace_back();
+        file = &folder.children.back();
+        file->name = name;
+    }
+    file->path = path;
+    file->size = size;
+    std::sort(folder.children.begin(), folder.children.end(), byName);
 }
 
 uint64_t contentSize(const ArchiveNode& node) {

@@ -22,3 +22,10 @@ ArchiveNode scanArchiveFolder(const std::filesystem::path& folder);
 
 // The bytes of file content in the tree.
 uint64_t contentSize(const ArchiveNode& node);
+
+// The file of a folder with this name as Windows compares names; null when there is none.
+ArchiveNode* findFile(ArchiveNode& folder, const std::string& name);
+
+// Archives `path` as the file `name` of the folder, in place of a file of that name there.
+void putFile(ArchiveNode& folder, const std::string& name, const std::filesystem::path& path,
+             uint64_t size);

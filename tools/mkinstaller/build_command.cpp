@@ -1,5 +1,7 @@
 #include <set>
 
+#include "params/text_buffer.h"
+#include "platform/code_page.h"
 #include "platform/process_paths.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/installer_builder.h"
@@ -77,6 +79,14 @@ void checkBeforeBuild(const BuildOptions& options, BreakingWarnings breaking, Co
                         "(--allow-warnings builds anyway)");
 }
 
+// The name the installer thanks and credits: some visible text that the installer can hold.
+std::string publisherOption(const std::string& value) {
+    std::string name = windowsText(value, "--publisher");
+    if (!hasVisibleByte(name.c_str()))
+        throw UsageError("--publisher wants a name, not \"" + value + "\"");
+    return name;
+}
+
 }  // namespace
 
 LibrarySource libraryOption(const std::string& value) {
@@ -99,7 +109,7 @@ int buildCommand(Arguments& args, Console& console) {
     BreakingWarnings breaking = BreakingWarnings::stop;
     while (!args.done()) {
         const std::string& option = args.take();
-        if (option != "--library") takeOnce(given, option);
+        if (option != "--library" && option != "--licence") takeOnce(given, option);
         if (option == "--description") {
             options.description = args.valueOf(option);
         } else if (option == "--library") {
@@ -108,6 +118,10 @@ int buildCommand(Arguments& args, Console& console) {
             options.extraVariables = fs::path(args.valueOf(option));
         } else if (option == "--languages") {
             options.languages = languagesOption(args.valueOf(option));
+        } else if (option == "--publisher") {
+            options.publisher = publisherOption(args.valueOf(option));
+        } else if (option == "--licence") {
+            options.licences.push_back(licenceOption(args.valueOf(option)));
         } else if (option == "--stub") {
             options.stub = args.valueOf(option);
         } else if (option == "--volume-size") {
@@ -134,6 +148,10 @@ int buildCommand(Arguments& args, Console& console) {
                 << " bytes";
     if (summary.volumes) console.out << " in " << summary.volumes + 1 << " files";
     console.out << '\n';
+    if (summary.keptPublisher)
+        console.err << "mkinstaller: note: the product sets SOCIETE = \""
+                    << utf8FromWindows1252(summary.keptPublisher->c_str()).text()
+                    << "\" itself; the installer names that publisher, not --publisher\n";
     return 0;
 }
 

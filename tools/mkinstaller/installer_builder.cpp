@@ -1,21 +1,23 @@
 #include "tools/mkinstaller/installer_builder.h"
 
-#include <algorithm>
 #include <fstream>
 #include <system_error>
 
+#include "app/brand.h"
 #include "packages/package.h"
-#include "params/fold_upper.h"
 #include "payload/container_format.h"
 #include "payload/signing_fields.h"
+#include "platform/code_page.h"
 #include "tools/mkinstaller/archive_tree.h"
 #include "tools/mkinstaller/archive_writer.h"
 #include "tools/mkinstaller/gzip_sink.h"
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/library_names.h"
+#include "tools/mkinstaller/licence_files.h"
 #include "tools/mkinstaller/pack_error.h"
 #include "tools/mkinstaller/pending_file.h"
 #include "tools/mkinstaller/progress.h"
+#include "tools/mkinstaller/publisher_setting.h"
 #include "tools/mkinstaller/source_map.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/translation_blocks.h"
@@ -89,23 +91,32 @@ void writeLibrary(LibraryInput& input, PendingFile& body, Compression compressio
 
 // The archive takes the root install.ini with the ready translations, written into `folder`, in
 // place of the product's own.
-void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const fs::path& folder) {
-    auto file = std::find_if(root.children.begin(), root.children.end(), [](const ArchiveNode& node) {
-        return !node.isFolder && foldEquals(node.name.c_str(), "install.ini");
-    });
-    if (file == root.children.end())
+void addReadyTranslations(ArchiveNode& root, const BuildOptions& options, const Package& product,
+                          const fs::path& folder) {
+    ArchiveNode* file = findFile(root, "install.ini");
+    if (!file)
         throw PackError("--languages: " + options.description.u8string() +
                         " has no install.ini to hold the translations");
-    std::string bytes;
-    {
-        QuietDiagnostics quiet;
-        Package product(installerPath(options.description).c_str(), nullptr);
-        bytes = withReadyTranslations(file->path, product, options.languages);
-    }
+    std::string bytes = withReadyTranslations(file->path, product, options.languages);
     fs::path merged = folder / "install.ini";
     std::ofstream(merged, std::ios::binary) << bytes;
     file->path = merged;
     file->size = bytes.size();
+}
+
+// What the packer adds to the archived description. The files it rewrites go into `rewritten`,
+// made only then: a plain build needs no temporary folder. The product's own "SOCIETE", when it
+// keeps it over --publisher, is returned.
+std::optional<std::string> addToDescription(ArchiveNode& root, const BuildOptions& options,
+                                            std::optional<TemporaryFolder>& rewritten) {
+    addLicences(root, options.licences);
+    if (options.languages.empty() && !options.publisher) return std::nullopt;
+    fs::path folder = systemPath(rewritten.emplace().text().c_str());
+    QuietDiagnostics quiet;
+    Package product(installerPath(options.description).c_str(), nullptr);
+    if (!options.languages.empty()) addReadyTranslations(root, options, product, folder);
+    if (!options.publisher) return std::nullopt;
+    return addPublisher(root, product, *options.publisher, folder);
 }
 
 std::string directoryEntry(const std::string& name, uint32_t size) {
@@ -127,12 +138,9 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
     if (!fs::is_directory(options.description, error))
         throw PackError("description " + options.description.u8string() + ": not a folder");
     inputs.push_back(scanLibrary(descriptionLibraryName, options.description));
-    std::optional<TemporaryFolder> translations;
-    if (!options.languages.empty()) {
-        translations.emplace();
-        addReadyTranslations(*inputs.front().tree, options,
-                             systemPath(translations->text().c_str()));
-    }
+    std::optional<TemporaryFolder> rewritten;
+    std::optional<std::string> keptPublisher =
+        addToDescription(*inputs.front().tree, options, rewritten);
     for (const LibrarySource& library : options.libraries)
         inputs.push_back(scanLibrary(library.name, library.path));
     if (options.extraVariables) {
@@ -154,7 +162,9 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
                         std::to_string(head) + " bytes");
     checkOutput(options.output);
     StubIdentity identity = options.identity;
-    fillVersionDefaults(identity.version, options.description, options.output);
+    fillVersionDefaults(identity.version, options.description, options.output,
+                        options.publisher ? utf8FromWindows1252(options.publisher->c_str()).text()
+                                          : brandName);
 
     // The directory holds the libraries' stored sizes, so they are written to a scratch file first.
     PendingFile body(options.output.parent_path() / options.output.filename().concat(".body"));
@@ -197,7 +207,7 @@ BuildSummary buildInstaller(const BuildOptions& options, std::ostream* progressO
         progress.advance(sizeof checksum);
     }
     output.commit();
-    return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount()};
+    return BuildSummary{static_cast<int>(inputs.size()), end, output.volumeCount(), keptPublisher};
 }
 
 void packLibrary(const fs::path& folder, Compression compression, const fs::path& output,

@@ -1,6 +1,9 @@
+#include <algorithm>
 #include <iomanip>
 #include <system_error>
 
+#include "app/publisher_name.h"
+#include "packages/package.h"
 #include "params/block_format.h"
 #include "params/param_node.h"
 #include "payload/container_format.h"
@@ -8,6 +11,7 @@
 #include "payload/signing_fields.h"
 #include "platform/code_page.h"
 #include "platform/folder_ops.h"
+#include "platform/path_names.h"
 #include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
@@ -77,26 +81,50 @@ void printIdentity(const fs::path& file, std::ostream& out) {
     if (stub.compare(0, 2, "MZ") == 0) out << describeIdentity(stub);
 }
 
-// The interface languages the installer can show: French, and those its root package translates
-// into, read from its install description as the stub unpacks it.
-void printLanguages(const std::string& installer, std::ostream& out) {
+// The licences in the root of the description, by their file names; none: the built-in one.
+void printLicences(const fs::path& description, std::ostream& out) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(description, error)) {
+        std::string key = windowsCaseKey(windowsName(entry.path()));
+        bool general = key == "LICENCE.RTF";
+        bool ofLanguage =
+            key.size() == 14 && key.rfind("LICENCE-", 0) == 0 && key.compare(10, 4, ".RTF") == 0;
+        if (general || ofLanguage) names.push_back(entry.path().filename().u8string());
+    }
+    std::sort(names.begin(), names.end());
+    out << "licence:";
+    if (names.empty()) out << " built-in";
+    for (const std::string& name : names) out << ' ' << name;
+    out << '\n';
+}
+
+// Where the description is unpacked, inside the work folder.
+const char unpackedFolder[] = "description";
+
+// What the installer shows of its publisher, read from its install description as the stub
+// unpacks it: the interface languages (French, and those its root package translates into), the
+// publisher's name and the licences.
+void printDescription(const std::string& installer, std::ostream& out) {
     TemporaryFolder work;
     QuietDiagnostics quiet;
     ParamNode messages, tree;
     TextBuffer folder(work.text().c_str());
-    folder.appendPath("description");
+    folder.appendPath(unpackedFolder);
     TextBuffer error;
-    if (openInstaller(installer, work, messages) != ContainerState::Unreadable &&
+    bool unpacked =
+        openInstaller(installer, work, messages) != ContainerState::Unreadable &&
         MakeFolder(folder.text(), true) &&
-        extractLibrary(ProgramPath().text(), descriptionLibraryName, error, folder.text(),
-                       nullptr)) {
-        folder.appendPath("install.ini");
-        readTreeFile(tree, folder.text());
-    }
+        extractLibrary(ProgramPath().text(), descriptionLibraryName, error, folder.text(), nullptr);
+    if (unpacked) readTreeFile(tree, JoinPath(folder.text(), "install.ini").text());
     out << "languages: fr";
     for (const auto& carried : carriedLanguages(tree))
         out << ", " << carried.first << " (" << carried.second << " texts)";
     out << '\n';
+    if (!unpacked) return;
+    Package root(folder.text(), nullptr);
+    out << "publisher: " << utf8FromWindows1252(publisherName(root)).text() << '\n';
+    printLicences(systemPath(work.text().c_str()) / unpackedFolder, out);
 }
 
 }  // namespace
@@ -152,6 +180,6 @@ int listCommand(Arguments& args, Console& console) {
     }
     printSignature(file, end, out);
     printIdentity(file, out);
-    printLanguages(file.u8string(), out);
+    printDescription(file.u8string(), out);
     return sound ? 0 : 1;
 }

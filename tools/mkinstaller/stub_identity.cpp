@@ -4,7 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include "app/brand.h"
 #include "params/block_format.h"
 #include "platform/code_page.h"
 #include "tools/mkinstaller/arguments.h"
@@ -283,7 +282,8 @@ Elevation elevationOption(const std::string& value) {
     throw UsageError("--elevation is admin, highest or user, not \"" + value + "\"");
 }
 
-void fillVersionDefaults(VersionTexts& texts, const fs::path& description, const fs::path& output) {
+void fillVersionDefaults(VersionTexts& texts, const fs::path& description, const fs::path& output,
+                         const std::string& publisher) {
     const fs::path installIni = description / "install.ini";
     auto fill = [](std::string& text, const std::string& value) {
         if (text.empty()) text = value;
@@ -294,7 +294,7 @@ void fillVersionDefaults(VersionTexts& texts, const fs::path& description, const
     fill(texts.productVersion, "1.0");
     fill(texts.fileVersion, texts.productVersion);
     fill(texts.company, textOfSetting(description / "var.ini", nullptr, "SOCIETE"));
-    fill(texts.company, brandName);
+    fill(texts.company, publisher);
     fill(texts.description, "Installation de " + texts.productName);
     fill(texts.originalName, output.filename().u8string());
 }

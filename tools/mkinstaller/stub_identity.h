@@ -34,9 +34,9 @@ const size_t maxVersionText = 64;
 Elevation elevationOption(const std::string& value);
 
 // The version texts the product gives where the options gave none: the root package's title and
-// version, its "SOCIETE" setting (else the installer's built-in publisher), the output's name.
+// version, its "SOCIETE" setting (else `publisher`, UTF-8), the output's name.
 void fillVersionDefaults(VersionTexts& texts, const std::filesystem::path& description,
-                         const std::filesystem::path& output);
+                         const std::filesystem::path& output, const std::string& publisher);
 
 // Rewrites the three in the stub's bytes; a PackError saying what fits when a text or the icon
 // does not. A stub that is no Windows program is left as it is.

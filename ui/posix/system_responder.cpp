@@ -33,6 +33,7 @@ public:
     bool chooseFile(bool, const char*, const char*, const char*, int&, TextBuffer&) override {
         return false;
     }
+    bool chooseFolder(const char*, const char*, TextBuffer&) override { return false; }
 
 private:
     static void say(const char* title, const char* text) {

@@ -4,6 +4,7 @@
 
 #include "ui/win32/prompt_windows.h"
 #include "ui/win32/system_file_dialog.h"
+#include "ui/win32/system_folder_dialog.h"
 
 namespace {
 
@@ -37,6 +38,9 @@ public:
     bool chooseFile(bool save, const char* filter, const char* defaultName,
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override {
         return systemFileDialog(save, filter, defaultName, defaultExtension, filterIndex, path);
+    }
+    bool chooseFolder(const char* prompt, const char* start, TextBuffer& folder) override {
+        return systemFolderDialog(prompt, start, folder);
     }
 };
 

@@ -148,7 +148,7 @@ struct Completeness : Wizard, ::testing::WithParamInterface<const char*> {
         shown.answerChoice("x1");
         onNext(*session);
         while (session->currentPage == pageInstalling) onProgressTimer(*session);
-        showAboutBox();
+        showAboutBox(brandName);
         showProgressLines(*session);
     }
 

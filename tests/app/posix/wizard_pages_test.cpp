@@ -3,6 +3,7 @@
 
 #include "app/install_variables.h"
 #include "app/parameter_list.h"
+#include "app/progress_display.h"
 #include "app/product_list.h"
 #include "packages/package.h"
 #include "params/variable_store.h"
@@ -86,6 +87,38 @@ TEST_F(Wizard, FixedBitsOverrideTheCheckBox) {
     }
 }
 
+// The root's "SOCIETE" names the publisher in the licence and the thanks, the brand without it;
+// the licence is the description's own for the language, else its general one, else the built-in.
+TEST_F(Wizard, PublisherAndLicenceOfTheDescription) {
+    auto licenceOf = [&](const char* program) {
+        folder.write(program, "stub");
+        setFixedModulePath((folder / program).c_str());
+        auto session = start();
+        std::string licence = view.controls[controlRichText].text;
+        resetSession();
+        return licence;
+    };
+    EXPECT_NE(std::string::npos, licenceOf("setup.exe").find("Korvane vous accorde"));
+    folder.write("var.ini",
+                 "SOCIETE = \"\xC9"
+                 "ditions Lune\"\n");
+    folder.write("licence.rtf", "{\\rtf1 de ${SOCIETE}}");
+    folder.write("licence-en.rtf", "{\\rtf1 in English}");
+    EXPECT_EQ(
+        "{\\rtf1 de \xC9"
+        "ditions Lune}",
+        licenceOf("setup-de.exe"));
+    EXPECT_EQ("{\\rtf1 in English}", licenceOf("setup-en.exe"));
+
+    auto session = start();
+    session->currentPage = pageInstalling;
+    session->workerDone = true;
+    onProgressTimer(*session);
+    EXPECT_NE(std::string::npos, std::string(session->reportText.text())
+                                     .find("Merci d'avoir choisi \xC9"
+                                           "ditions Lune"));
+}
+
 // Cancel before the end shows why the run stopped and keeps the window; on the state page it
 // closes the window and takes away the work folder this run made.
 TEST_F(Wizard, CancelReportsThenCloseRemovesTheWorkFolder) {
@@ -165,9 +198,11 @@ TEST_F(Wizard, ParameterClicksByKind) {
     EXPECT_EQ("un", rows[row("CHOIX")][0]);
     EXPECT_EQ("???", rows[row("CASSE")][1]);
 
-    shown.answerChoice("c:\\choisi\\default");
+    shown.answerChoice("c:\\choisi");
     click("DOSSIER", false);
     EXPECT_EQ("c:\\choisi", rows[row("DOSSIER")][0]);
+    EXPECT_STREQ("chooseFolder", shown.asked.child(0)->name());
+    EXPECT_STREQ("Dossier", shown.asked.child(0)->value());
     shown.answerChoice("d:\\tape");
     click("DOSSIER", true);
     EXPECT_EQ("d:\\tape", rows[row("DOSSIER")][0]);
