@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <random>
 
+#include "icon_file.h"
 #include "installation_fixture.h"
 
 namespace {
@@ -81,18 +82,44 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
 
 // The publisher's name and licence given to the packer: the licence page shows that licence, the
 // report thanks that publisher.
-TEST_F(Installation, ShowsThePublishersLicenceAndName) {
-    std::string licence = folder.path + "\\licence.rtf";
+// An installer built with every option that sets how it presents itself, run at 144 DPI (150%):
+// the publisher's licence and thanks and its program folder, with the window laid out at 150%.
+// (The icon is read from the file by the identity tests: another process's icon handle is not
+// readable under Wine.)
+TEST_F(Installation, ShowsThePublishersLicenceAndNameAt150Percent) {
+    std::string licence = folder.path + "\\licence.rtf", icon = folder.path + "\\product.ico";
     writeFile(licence, "{\\rtf1\\ansi Licence de ${SOCIETE} pour l'essai\\par}");
-    pack("\tMKDIR + \"" + scriptPath(target) + "\" -\r\n",
-         "--publisher \"Editions Lune\" --licence " + quotedPath(licence));
+    writeFile(icon, iconFile({32, 16}, 0xFF2080C0));
+    std::string name = "E2E-" + std::to_string(GetCurrentProcessId());
+    pack("\tMKDIR + \"${WIN_PROGRAMMES}\xA4" + name + "\" -\r\n",
+         "--publisher \"Editions Lune\" --licence " + quotedPath(licence) + " --icon " +
+             quotedPath(icon) + " --elevation user --product-version 3.2");
+    HKEY desktop;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0,
+                                           KEY_SET_VALUE, &desktop));
+    DWORD dpi = 144;
+    RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), sizeof dpi);
     HWND wizard = startInstalling();
+    RegDeleteValueA(desktop, "LogPixels");
+    RegCloseKey(desktop);
     ASSERT_NE(nullptr, wizard);
     EXPECT_EQ(0u, licenceShown.find("Licence de Editions Lune pour l'essai")) << licenceShown;
+    RECT place;
+    GetWindowRect(wizard, &place);
+    // The dialog is laid out in its font's units: at 150% it is half as wide again.
+    EXPECT_GT(place.right - place.left, 700) << place.right - place.left;
     ASSERT_EQ(wizard, waitForReport());
     std::string report = controlText(wizard, 1000);
     EXPECT_NE(std::string::npos, report.find("Merci d'avoir choisi Editions Lune")) << report;
     close(wizard);
+    bool made = false;
+    for (const char* variable : {"ProgramW6432", "ProgramFiles(x86)", "ProgramFiles"}) {
+        char programs[MAX_PATH];
+        if (!GetEnvironmentVariableA(variable, programs, sizeof programs)) continue;
+        std::string path = std::string(programs) + "\\" + name;
+        if (RemoveDirectoryA(path.c_str())) made = true;
+    }
+    EXPECT_TRUE(made);
 }
 
 // Two failing commands: the red report lists them newest first, and the export writes it. (The
