@@ -6,12 +6,18 @@
 #include "script/installation_walk.h"
 #include "session/run_state.h"
 
+namespace {
+
+// The worker thread's entry: runs the installation of the session's package tree, then sets
+// workerDone. It neither reports nor touches the window; the progress timer does both.
 int installThreadProc(void* argument) {
     InstallSession& session = *static_cast<InstallSession*>(argument);
     runInstallation(*session.rootPackage);
     session.workerDone.store(true);
     return 1;
 }
+
+}  // namespace
 
 void startInstallWorker(InstallSession& session) {
     session.workerDone.store(false);

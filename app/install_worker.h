@@ -2,10 +2,6 @@
 
 struct InstallSession;
 
-// The worker thread's entry: runs the installation of the session's package tree, then sets
-// workerDone. It neither reports nor touches the window; the progress timer does both.
-int installThreadProc(void* session);
-
 // Starts the worker for the installation page; without a thread the run ends at once, as a run
 // whose scripts did nothing.
 void startInstallWorker(InstallSession& session);

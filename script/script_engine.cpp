@@ -104,12 +104,6 @@ bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bo
     return runNested(package, *script, params, progress);
 }
 
-void RunCommand(Package& package, const ParamNode* command, ParamNodeList params) {
-    if (!command) return;
-    std::unique_ptr<ParamNode> working(command->clone(true));
-    runWorking(package, *working, params);
-}
-
 bool RunBranch(Package& package, const char* branch, ParamNode& working) {
     ParamNode* chosen = working.find(branch);
     if (!chosen) return true;

@@ -16,10 +16,6 @@ struct Package;
 // nothing run, when blocks already nest maxRunNesting deep.
 bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress);
 
-// Prepares one command on a working copy (variables expanded, 0xA4 turned into "\"), tests its
-// guard and runs it. The script tree itself is never changed.
-void RunCommand(Package& package, const ParamNode* command, ParamNodeList params);
-
 // The branch named branch ("Oui" or "Non") of a condition command's working copy: a branch with
 // children is run as a block; a branch without children defines the variable its value names.
 // A missing branch does nothing. False, with nothing run, when blocks already nest maxRunNesting
