@@ -38,6 +38,19 @@ struct Model : ::testing::Test {
         EXPECT_NE(0xFFFFFFFFu, waitForExitWatchingWindows(run, windows));
         return windows == 0;
     }
+    // Runs the installer in a model mode that fails: the text of its "Erreur de décompactage" box,
+    // answered once read, and the exit code.
+    std::string unpackingMessage(const char* mode, DWORD& code) {
+        RunningProgram run;
+        EXPECT_TRUE(startProgram(run, quotedPath(setup) + " " + mode, folder.path));
+        HWND box = waitForWindow(run,
+                                 "Erreur de d\xE9"
+                                 "compactage");
+        std::string text = box ? messageBoxText(box) : "(no message)";
+        if (box) pressButton(box, IDOK);
+        code = waitForExit(run);
+        return text;
+    }
     bool exists(const std::string& path) {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
@@ -79,16 +92,10 @@ TEST_F(Model, UnpackedLibrariesGetAFolderEach) {
 TEST_F(Model, WithoutTheModelFolderALibraryBeforeTheDescriptionIsNamed) {
     writeFile(setup, realInstaller({{"DATA", "stored bytes"}, {"INSTALLE", oneFileArchive}}));
 
-    RunningProgram run;
-    ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /1", folder.path));
-    HWND box = waitForWindow(run,
-                             "Erreur de d\xE9"
-                             "compactage");
-    ASSERT_NE(nullptr, box);
+    DWORD code;
     EXPECT_EQ("Erreur de copie de la librairie interne DATA=>" + model + "\\DATA\n",
-              messageBoxText(box));
-    pressButton(box, IDOK);
-    EXPECT_EQ(1u, waitForExit(run));
+              unpackingMessage("/1", code));
+    EXPECT_EQ(1u, code);
     EXPECT_EQ("Produit\r\n", fileBytes(model + "\\install.ini"));
     EXPECT_FALSE(exists(model + "\\DATA"));
 }
@@ -118,15 +125,8 @@ TEST_F(Model, ExtraVariablesStayAsStoredInBothModes) {
 TEST_F(Model, LibraryNamesThatLeaveTheModelFolderAreRefused) {
     writeFile(setup, realInstaller({{"INSTALLE", oneFileArchive}, {"..\\evil", "stored bytes"}}));
 
-    RunningProgram run;
-    ASSERT_TRUE(startProgram(run, quotedPath(setup) + " /2", folder.path));
-    HWND box = waitForWindow(run,
-                             "Erreur de d\xE9"
-                             "compactage");
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ("Nom de fichier encapsul\xE9 refus\xE9 : ..\\evil\n", messageBoxText(box));
-    pressButton(box, IDOK);
-    waitForExit(run);
+    DWORD code;
+    EXPECT_EQ("Nom de fichier encapsul\xE9 refus\xE9 : ..\\evil\n", unpackingMessage("/2", code));
     EXPECT_FALSE(exists(folder.path + "\\Maquette\\evil"));
     EXPECT_TRUE(exists(model + "\\install.ini"));
 }
