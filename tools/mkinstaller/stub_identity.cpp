@@ -15,15 +15,18 @@ namespace {
 
 const uint32_t iconType = 3, versionType = 16, groupIconType = 14, manifestType = 24;
 const uint32_t groupIconId = 128;
-// The manifest holds its level at its longest; a shorter one is padded with blanks in place.
-const std::string levelAttribute = "level=\"requireAdministrator\"";
 
-const char* levelName(Elevation elevation) {
-    switch (elevation) {
-    case Elevation::highest: return "highestAvailable";
-    case Elevation::user: return "asInvoker";
-    default: return "requireAdministrator";
-    }
+// Each elevation by its option's name and by the level the manifest names.
+const struct {
+    Elevation elevation;
+    const char* option;
+    const char* level;
+} elevations[] = {{Elevation::admin, "admin", "requireAdministrator"},
+                  {Elevation::highest, "highest", "highestAvailable"},
+                  {Elevation::user, "user", "asInvoker"}};
+
+std::string levelAttributeOf(const char* level) {
+    return std::string("level=\"") + level + "\"";
 }
 
 // ---- The version information block, as Explorer reads it: nested nodes of a length, a value
@@ -58,8 +61,12 @@ void appendWide(std::string& bytes, const std::u16string& text) {
     bytes += std::string(2, '\0');
 }
 
+size_t align4(size_t at) {
+    return (at + 3) & ~size_t(3);
+}
+
 void alignTo4(std::string& bytes) {
-    bytes.append((4 - bytes.size() % 4) % 4, '\0');
+    bytes.resize(align4(bytes.size()), '\0');
 }
 
 std::string node(const std::u16string& key, const std::string& value, uint16_t valueLength,
@@ -131,10 +138,6 @@ std::string versionBlock(const VersionTexts& texts) {
     return node(u"VS_VERSION_INFO", fixedInfo, uint16_t(fixedInfo.size()), 0,
                 {node(u"StringFileInfo", "", 0, 1, {table}),
                  node(u"VarFileInfo", "", 0, 1, {node(u"Translation", translation, 4, 0, {})})});
-}
-
-size_t align4(size_t at) {
-    return (at + 3) & ~size_t(3);
 }
 
 struct VersionNode {
@@ -276,9 +279,9 @@ std::string textOfSetting(const fs::path& file, const char* block, const char* n
 }  // namespace
 
 Elevation elevationOption(const std::string& value) {
-    if (value == "admin") return Elevation::admin;
-    if (value == "highest") return Elevation::highest;
-    if (value == "user") return Elevation::user;
+    for (const auto& known : elevations) {
+        if (value == known.option) return known.elevation;
+    }
     throw UsageError("--elevation is admin, highest or user, not \"" + value + "\"");
 }
 
@@ -305,10 +308,16 @@ void applyIdentity(std::string& stub, const StubIdentity& identity) {
     std::vector<ResourceSlot> slots = resourceSlots(stub);
     const ResourceSlot& manifest = findSlot(slots, manifestType, 1);
     std::string text = resourceBytes(stub, manifest);
-    size_t level = text.find(levelAttribute);
+    // The stub's manifest holds the longest level, the first; a shorter one is padded with blanks
+    // in place.
+    const std::string built = levelAttributeOf(elevations[0].level);
+    size_t level = text.find(built);
     if (level == std::string::npos) throw PackError("the stub's manifest holds no level to set");
-    std::string chosen = std::string("level=\"") + levelName(identity.elevation) + "\"";
-    text.replace(level, levelAttribute.size(), chosen + std::string(levelAttribute.size() - chosen.size(), ' '));
+    std::string chosen;
+    for (const auto& known : elevations) {
+        if (known.elevation == identity.elevation) chosen = levelAttributeOf(known.level);
+    }
+    text.replace(level, built.size(), chosen + std::string(built.size() - chosen.size(), ' '));
     setResourceBytes(stub, manifest, text);
 
     const ResourceSlot& version = findSlot(slots, versionType, 1);
@@ -325,11 +334,9 @@ std::string describeIdentity(const std::string& program) {
     std::vector<ResourceSlot> slots = resourceSlots(program);
     std::string lines;
     std::string manifest = resourceBytes(program, findSlot(slots, manifestType, 1));
-    for (Elevation e : {Elevation::admin, Elevation::highest, Elevation::user}) {
-        if (manifest.find(std::string("level=\"") + levelName(e) + "\"") != std::string::npos)
-            lines += std::string("elevation: ") + (e == Elevation::admin     ? "admin"
-                                                   : e == Elevation::highest ? "highest"
-                                                                             : "user") + "\n";
+    for (const auto& known : elevations) {
+        if (manifest.find(levelAttributeOf(known.level)) != std::string::npos)
+            lines += std::string("elevation: ") + known.option + "\n";
     }
     std::string block = resourceBytes(program, findSlot(slots, versionType, 1));
     describeVersion(block, lines);
