@@ -11,6 +11,6 @@ void showAboutBox(const char* publisher) {
     text.append("\r\n");
     text.append(translate("Installe les produits de son \xE9" "diteur"));
     text.append("\r\n\r\n");
-    text.append(ProgramPath());
+    text.append(ProgramContainer().programPath);
     responder().showMessage(translate("A propos de l'installateur"), text.text(), false);
 }

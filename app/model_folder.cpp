@@ -14,10 +14,18 @@
 
 namespace {
 
-bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffer& error) {
-    if (foldEquals(name, descriptionLibraryName)) {
-        return extractLibrary(ProgramPath().text(), name, error, model.text(), nullptr);
-    }
+// Whether the library was written; the reason of a failure goes to `error`, and a failed
+// unpacking is listed as the installation lists it.
+bool written(const Extraction& result, TextBuffer& error) {
+    if (!result.unpackingError.empty()) addError("ExtLIB", result.unpackingError.text());
+    error = result.error;
+    return result.outcome == ExtractionOutcome::done;
+}
+
+bool writeLibrary(Container& container, const char* name, const TextBuffer& model, int mode,
+                  TextBuffer& error) {
+    if (foldEquals(name, descriptionLibraryName))
+        return written(extractLibrary(container, name, model.text(), nullptr), error);
     // Library names become file and folder names in the model: one that would lead out of it
     // is refused, as archive records are.
     if (!isSafeName(name)) {
@@ -28,18 +36,17 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
     // The extra variables are block text, not an archive: they are kept as stored in both modes.
     if (mode == 1 || std::strcmp(name, extraVariablesLibraryName) == 0) {
         // The scratch copy of the library is the model's file itself.
-        LibraryScratchFile() = JoinPath(model.text(), name);
-        return extractLibrary(ProgramPath().text(), name, error, nullptr, nullptr);
+        container.scratchFile = JoinPath(model.text(), name);
+        return written(extractLibrary(container, name, nullptr, nullptr), error);
     }
-    return extractLibrary(ProgramPath().text(), name, error, JoinPath(model.text(), name).text(),
-                          nullptr);
+    TextBuffer folder = JoinPath(model.text(), name);
+    return written(extractLibrary(container, name, folder.text(), nullptr), error);
 }
 
 }  // namespace
 
-bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
+bool writeModelFolder(Container& container, const char* startedPath, int mode, TextBuffer& errors) {
     TextBuffer folder = ParentPath(startedPath);
-    TextBuffer scratch = JoinPath(folder.text(), "libtmp.tmp");
     TextBuffer model = JoinPath(folder.text(), "Maquette");
     model.appendPath(StemName(startedPath).text());
     model.append(".cpx");
@@ -47,12 +54,11 @@ bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
     MakeFolder(model.text(), false);
     EmptyFolder(model.text(), true);
 
-    for (ParamCell* c = ContainerDirectory().children(); c; c = c->next) {
+    for (ParamCell* c = container.entries.children(); c; c = c->next) {
         const char* name = c->node->name();
         if (foldEquals(name, checksumLibraryName)) continue;
-        LibraryScratchFile() = scratch;
         TextBuffer error;
-        if (!writeLibrary(name, model, mode, error)) {
+        if (!writeLibrary(container, name, model, mode, error)) {
             errors.append(error);
             errors.appendChar('\n');
         }

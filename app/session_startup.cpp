@@ -31,26 +31,33 @@ TextBuffer temporaryFolder() {
     return TextBuffer(folder ? folder : "c:\\windows\\temp");
 }
 
+// The reader's messages are translated already.
+void showReadingFailures(const ParamNode& failures) {
+    for (ParamCell* c = failures.children(); c; c = c->next)
+        responder().startupMessage(translate("Erreur"), c->node->name());
+}
+
 void readExtraVariables() {
-    TextBuffer error;
-    if (extractLibrary(ProgramPath().text(), extraVariablesLibraryName, error, nullptr, nullptr)) {
-        readTreeFile(ExtraVariables(), LibraryScratchFile().text());
-    }
+    const Container& container = ProgramContainer();
+    Extraction result = extractLibrary(container, extraVariablesLibraryName, nullptr, nullptr);
+    if (result.outcome == ExtractionOutcome::done)
+        readTreeFile(ExtraVariables(), container.scratchFile.text());
 }
 
 void extractDescription(InstallSession& session) {
-    TextBuffer error;
-    if (!extractLibrary(ProgramPath().text(), descriptionLibraryName, error,
-                        WorkFolder().path.text(), nullptr)) {
+    Extraction result = extractLibrary(ProgramContainer(), descriptionLibraryName,
+                                       WorkFolder().path.text(), nullptr);
+    if (result.outcome != ExtractionOutcome::done) {
+        if (!result.unpackingError.empty()) addError("ExtLIB", result.unpackingError.text());
         session.startupStatus = 1;
-        showStartupMessage("Erreur de description d'installation", error.text());
+        showStartupMessage("Erreur de description d'installation", result.error.text());
     }
     InstallFolder().assign(WorkFolder().path.text());
 }
 
 // lib_DATA = DATA-2: scripts name a library by its short name, whatever suffix the packer gave it.
 void defineLibraryVariables() {
-    for (ParamCell* c = ContainerDirectory().children(); c; c = c->next) {
+    for (ParamCell* c = ProgramContainer().entries.children(); c; c = c->next) {
         const char* name = c->node->name();
         TextBuffer variable("lib_");
         for (const char* p = name; *p && *p != '-'; ++p) variable.appendChar(*p);
@@ -86,10 +93,12 @@ int shortcutModeFrom(const Package& root) {
 }
 
 void startSession(InstallSession& session) {
-    // A multi-volume join replaces ProgramPath; the model is named after the program as started.
+    // A multi-volume join replaces the program path; the model is named after the program as
+    // started.
     const TextBuffer started = ModulePath();
-    ProgramPath() = started;
-    Language() = languageFromProgramName(ProgramPath().text());
+    Container& container = ProgramContainer();
+    container.programPath = started;
+    Language() = languageFromProgramName(started.text());
     session.use64BitView = OsBits() == 64 ? 1 : 0;
 
     TextBuffer temporary = temporaryFolder();
@@ -101,16 +110,18 @@ void startSession(InstallSession& session) {
     }
     // The model modes work beside the program, where a multi-volume join is written too; that
     // folder is not the run's own, so nothing ever removes it.
-    if (session.mode != 0) WorkFolder() = RunFolder{ParentPath(ProgramPath().text()), false};
-    LibraryScratchFile() = JoinPath(WorkFolder().path.text(), "libtmp.tmp");
+    if (session.mode != 0) WorkFolder() = RunFolder{ParentPath(started.text()), false};
+    container.scratchFile = JoinPath(WorkFolder().path.text(), "libtmp.tmp");
     session.startupStatus = 0;
 
     FileInfo program;
-    GetFileInfo(ProgramPath().text(), program);
+    GetFileInfo(started.text(), program);
     if (program.size <= stubSize) {
-        InstallFolder() = ParentPath(ProgramPath().text());
+        InstallFolder() = ParentPath(started.text());
     } else {
-        ContainerState state = readDirectory(ProgramPath(), WorkFolder().path.text());
+        ParamNode failures;
+        ContainerState state = readContainer(container, WorkFolder().path.text(), failures);
+        showReadingFailures(failures);
         if (state == ContainerState::Unreadable) {
             session.startupStatus = 1;
             return;
@@ -121,7 +132,7 @@ void startSession(InstallSession& session) {
             extractDescription(session);
         } else {
             TextBuffer errors;
-            bool written = writeModelFolder(started.text(), session.mode, errors);
+            bool written = writeModelFolder(container, started.text(), session.mode, errors);
             if (!written)
                 showStartupMessage(
                     "Erreur de d\xE9"

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "params/param_node.h"
 #include "params/text_buffer.h"
 #include "platform/file_ops.h"
+#include "session/container.h"
 
-// Reading the container appended to the program file into the session's ContainerDirectory, and
-// copying its libraries out.
+// Reading the container appended to a program file, and copying its libraries out. Failures come
+// back with their texts, translated; showing or listing them is the caller's.
 
 enum class ContainerState {
     Sound,       // directory read; size and checksum right, or no checksum to verify
@@ -35,16 +37,28 @@ bool joinVolumes(TextBuffer& programPath, const char* workFolder, int64_t end);
 enum ChecksumMatch { checksumLiteral = 1, checksumSigningNeutral = 2 };
 int checksumMatches(const char* programPath, int64_t end);
 
-// The whole reading at start-up, called when the program file is longer than the stub: fills
-// ContainerDirectory, joins the volumes into workFolder when the file is shorter than the
-// container (programPath then names the joined copy), and verifies the checksum when the
-// directory has an entry named exactly "CRC". Each failure is shown in a start-up message box.
-ContainerState readDirectory(TextBuffer& programPath, const char* workFolder);
+// The whole reading, called when the file at container.programPath is longer than the stub:
+// the directory into the container (whose entries the caller gives empty), the volumes joined
+// into workFolder when the file is shorter than the container (programPath then names the joined
+// copy), and the checksum verified when the directory has an entry named exactly "CRC". Each
+// failure's message is appended to `failures`, one child named after it, in the order found.
+ContainerState readContainer(Container& container, const char* workFolder, ParamNode& failures);
 
-// Copies the library `name` (looked up exactly in ContainerDirectory) out of the program file at
-// programPath into LibraryScratchFile or, when a destination is given, unpacks it there. False,
-// with the reason in `error`, when the library is missing, the scratch file cannot be written or
-// the unpacking failed; the last also adds an "ExtLIB" entry to the ErrorList. An unpacking halted by `stop` fails without that entry.
-bool extractLibrary(const char* programPath, const char* name, TextBuffer& error,
-                    const char* destination, CopyCounter* counter,
-                    const std::atomic<bool>* stop = nullptr);
+enum class ExtractionOutcome { done, failed, stopped };
+
+// What copying a library out gave.
+struct Extraction {
+    ExtractionOutcome outcome = ExtractionOutcome::done;
+    // Why it failed: the library is missing, the scratch file cannot be written, or the reason
+    // the unpacking gave (none for an archive that ends inside a folder).
+    TextBuffer error;
+    // For an unpacking that failed, the text of its "ExtLIB" entry in the error list: the
+    // program file, the destination and the reason. Empty for any other outcome.
+    TextBuffer unpackingError;
+};
+
+// Copies the library `name` (looked up exactly in the container's entries) out of the
+// container's program file: with a destination, unpacked there; without, as stored into the
+// container's scratch file. An unpacking halted by `stop` is stopped, not failed.
+Extraction extractLibrary(const Container& container, const char* name, const char* destination,
+                          CopyCounter* counter, const std::atomic<bool>* stop = nullptr);

@@ -95,11 +95,12 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
         return;
     }
     TextBuffer library = BaseName(item.name());
-    bool done = extractLibrary(ProgramPath().text(), library.text(), detail, itemValue(item),
-                               &Copied(), &StopFlag());
-    if (failedByItself(done)) {
+    Extraction result =
+        extractLibrary(ProgramContainer(), library.text(), itemValue(item), &Copied(), &StopFlag());
+    if (result.outcome == ExtractionOutcome::failed) {
+        if (!result.unpackingError.empty()) addError("ExtLIB", result.unpackingError.text());
         report(run, "Erreur d'extraction de librairie ", library.text(), itemValue(item),
-               detail.text());
+               result.error.text());
     }
 }
 

@@ -7,11 +7,13 @@
 #include "session/translation.h"
 
 void resetSession() {
-    ProgramPath().clear();
+    Container& container = ProgramContainer();
+    container.programPath.clear();
+    container.entries.reset(true);
+    container.end = 0;
+    container.scratchFile.clear();
     WorkFolder() = RunFolder();
-    LibraryScratchFile().clear();
     InstallFolder().clear();
-    ContainerDirectory().reset(true);
     ExtraVariables().reset(true);
     ErrorList().reset(true);
     OpenList().reset(true);

@@ -1,8 +1,8 @@
 #pragma once
 
 // The values a run keeps for the whole process, and where each lives:
-// - the run's stores (session/stores.h): ProgramPath, WorkFolder, LibraryScratchFile,
-//   InstallFolder, ContainerDirectory, ExtraVariables, ErrorList, OpenList, SlideShowList;
+// - the run's stores (session/stores.h): ProgramContainer, WorkFolder, InstallFolder,
+//   ExtraVariables, ErrorList, OpenList, SlideShowList;
 // - the interface language and its translation tables (session/translation.h);
 // - the script run state (session/run_state.h): ScriptProgress, Copied, RunningPackage,
 //   StopFlag;

@@ -6,11 +6,9 @@
         return store;             \
     }
 
-PROCESS_STORE(TextBuffer, ProgramPath)
+PROCESS_STORE(Container, ProgramContainer)
 PROCESS_STORE(RunFolder, WorkFolder)
-PROCESS_STORE(TextBuffer, LibraryScratchFile)
 PROCESS_STORE(TextBuffer, InstallFolder)
-PROCESS_STORE(ParamNode, ContainerDirectory)
 PROCESS_STORE(ParamNode, ExtraVariables)
 PROCESS_STORE(ParamNode, ErrorList)
 PROCESS_STORE(ParamNode, OpenList)

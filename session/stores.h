@@ -2,12 +2,14 @@
 
 #include "params/param_node.h"
 #include "params/text_buffer.h"
+#include "session/container.h"
 
 // The process-wide stores of a run. They live as long as the process; start-up fills them and the
 // wizard, the worker and the script commands read and write them (never two threads at a time).
 
-// Full path of the program file; after a multi-volume join, the path of the joined copy.
-TextBuffer& ProgramPath();
+// The program's own container; start-up sets its program path also when there is none.
+Container& ProgramContainer();
+
 // A folder the run works in, and whether this run created it. The run removes a work folder only
 // when it created it: the program's own folder, a model folder or a folder merely found stay.
 struct RunFolder {
@@ -16,13 +18,9 @@ struct RunFolder {
 };
 // The run's private temporary folder; in the model modes, the model folder.
 RunFolder& WorkFolder();
-// The scratch file that receives a library's bytes: WorkFolder + "\libtmp.tmp".
-TextBuffer& LibraryScratchFile();
 // The folder that holds the root install.ini.
 TextBuffer& InstallFolder();
 
-// The container's directory: one child per library, in container order.
-ParamNode& ContainerDirectory();
 // Variables from the "VARBONUS" library and one "lib_" variable per library.
 ParamNode& ExtraVariables();
 // Failures of the run, newest first: name = failing keyword ("???", "Windows", "ExtLIB", ...),

@@ -7,7 +7,7 @@
 #include "app/answers.h"
 #include "params/param_node.h"
 #include "scratch_folder.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 namespace {
 

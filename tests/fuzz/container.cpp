@@ -10,8 +10,6 @@
 #include "fuzz_folder.h"
 #include "payload/container_format.h"
 #include "payload/payload_reader.h"
-#include "session/reset.h"
-#include "session/stores.h"
 
 namespace {
 
@@ -33,18 +31,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     removeAllBut({"setup.exe"});
     std::string work = folder + "/work";
     mkdir(work.c_str(), 0755);
-    resetSession();
-    LibraryScratchFile().assign((work + "/libtmp.tmp").c_str());
-    TextBuffer program((folder + "/setup.exe").c_str());
-    if (readDirectory(program, work.c_str()) != ContainerState::Unreadable) {
+    Container container;
+    container.programPath.assign((folder + "/setup.exe").c_str());
+    container.scratchFile.assign((work + "/libtmp.tmp").c_str());
+    ParamNode failures;
+    if (readContainer(container, work.c_str(), failures) != ContainerState::Unreadable) {
         int n = 0;
-        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
-            TextBuffer error;
+        for (ParamCell* cell = container.entries.children(); cell; cell = cell->next) {
             std::string dest = folder + "/dest/" + std::to_string(n++);
-            extractLibrary(program.text(), cell->node->name(), error, dest.c_str(), nullptr);
+            extractLibrary(container, cell->node->name(), dest.c_str(), nullptr);
         }
     }
-    resetSession();
     requireOnly(folder, {"setup.exe", "work", "dest"});
     requireOnly(work, {"libtmp.tmp", "cloneexe.exe"});
     return 0;

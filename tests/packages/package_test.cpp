@@ -10,7 +10,7 @@
 #include "scratch_folder.h"
 #include "session/reset.h"
 #include "session/translation.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "session/reset.h"
 #include "session/stores.h"
 #include "session/translation.h"
-#include "ui/scripted_responder.h"
 
 namespace {
 
@@ -20,42 +19,43 @@ const char wrongChecksum[] = "Le fichier contient des erreurs";
 
 // An installer file in a scratch folder, with a work folder beside it and the scratch file in it
 // as start-up sets them.
-class Container : public ::testing::Test {
+class ContainerReading : public ::testing::Test {
 protected:
-    Container() : scratch("container") {
+    ContainerReading() : scratch("container") {
         scratch.makeFolder("work");
         resetSession();
-        LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
+        container.programPath.assign((scratch / "setup.exe").c_str());
+        container.scratchFile.assign((scratch / "work/libtmp.tmp").c_str());
     }
-    ~Container() override { resetSession(); }
+    ~ContainerReading() override { resetSession(); }
 
     ContainerState read(const std::string& file) {
         scratch.write("setup.exe", file);
-        return readDirectory(program, work.c_str());
+        container.programPath.assign((scratch / "setup.exe").c_str());
+        container.entries.reset(true);
+        failures.reset(true);
+        return readContainer(container, work.c_str(), failures);
     }
 
-    // The texts of the start-up messages shown so far, each checked for the caption "Erreur".
+    // The messages of the failures found by the last reading.
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
-        for (ParamCell* cell = shown.asked.children(); cell; cell = cell->next) {
-            EXPECT_STREQ(cell->node->name(), "startupMessage");
-            EXPECT_STREQ(cell->node->value(), "Erreur");
-            texts.push_back(cell->node->valueOf("text"));
-        }
+        for (ParamCell* cell = failures.children(); cell; cell = cell->next)
+            texts.push_back(cell->node->name());
         return texts;
     }
 
     std::vector<std::string> directoryNames() const {
         std::vector<std::string> names;
-        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next)
+        for (ParamCell* cell = container.entries.children(); cell; cell = cell->next)
             names.push_back(cell->node->name());
         return names;
     }
 
     ScratchFolder scratch;
-    TextBuffer program{(scratch / "setup.exe").c_str()};
     std::string work = scratch / "work";
-    ScriptedResponder shown;
+    Container container;
+    ParamNode failures;
 };
 
 const std::vector<Library> typical = {
@@ -65,24 +65,24 @@ const std::vector<Library> typical = {
 
 }  // namespace
 
-TEST_F(Container, DirectoryGivesOffsetsAndSizes) {
+TEST_F(ContainerReading, DirectoryGivesOffsetsAndSizes) {
     EXPECT_EQ(read(installerFile(typical) + "bytes after the container are ignored"),
               ContainerState::Sound);
     EXPECT_TRUE(messages().empty());
     ASSERT_EQ(directoryNames(), (std::vector<std::string>{"DATA", "INSTALLE", "CRC"}));
     int32_t offset = stubSize + 3 * 5 + 4 + 8 + 3;
     for (int i = 0; i < 2; ++i) {
-        ParamNode* entry = ContainerDirectory().child(i);
+        ParamNode* entry = container.entries.child(i);
         EXPECT_EQ(entry->integerValue(), offset);
         EXPECT_EQ(entry->integerOf("Taille"), static_cast<int32_t>(typical[i].bytes.size()));
         offset += static_cast<int32_t>(typical[i].bytes.size());
     }
-    EXPECT_EQ(ContainerDirectory().find("CRC")->integerValue(), offset);
-    EXPECT_EQ(ContainerDirectory().find("CRC")->integerOf("Taille"), 4);
-    EXPECT_STREQ(program.text(), (scratch / "setup.exe").c_str());
+    EXPECT_EQ(container.entries.find("CRC")->integerValue(), offset);
+    EXPECT_EQ(container.entries.find("CRC")->integerOf("Taille"), 4);
+    EXPECT_STREQ(container.programPath.text(), (scratch / "setup.exe").c_str());
 }
 
-TEST_F(Container, UnreadableDirectories) {
+TEST_F(ContainerReading, UnreadableDirectories) {
     std::vector<Library> hundred;
     for (int i = 0; i < 100; ++i) hundred.push_back({"L" + std::to_string(i), "x"});
     std::vector<Library> hundredAndOne = hundred;
@@ -105,31 +105,25 @@ TEST_F(Container, UnreadableDirectories) {
         installerFile({{std::string("CRC\0x", 5), "x"}, {"DATA", "y"}}),
     };
     for (const std::string& file : files) {
-        ContainerDirectory().reset(true);
-        shown.asked.reset(true);
         EXPECT_EQ(read(file), ContainerState::Unreadable);
         EXPECT_EQ(messages(), std::vector<std::string>{unreadable});
-        EXPECT_EQ(ContainerDirectory().childCount(), 0);
+        EXPECT_EQ(container.entries.childCount(), 0);
     }
     // The limits themselves are accepted: 101 entries, names of 159 bytes.
     for (const std::string& file :
          {installerFile(hundred), installerFile({{longName.substr(1), "x"}})}) {
-        ContainerDirectory().reset(true);
-        shown.asked.reset(true);
         EXPECT_EQ(read(file), ContainerState::Sound);
         EXPECT_TRUE(messages().empty());
     }
 }
 
-TEST_F(Container, ChecksumIsVerifiedOnlyUnderTheExactName) {
+TEST_F(ContainerReading, ChecksumIsVerifiedOnlyUnderTheExactName) {
     std::string file = installerFile(typical);
     file[stubSize + 40] ^= 0x10;  // inside the first library
     EXPECT_EQ(read(file), ContainerState::Damaged);
     EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});
 
     // "crc" ends the directory as well, but nothing is verified.
-    ContainerDirectory().reset(true);
-    shown.asked.reset(true);
     std::string lower = file;
     lower.replace(stubSize + 4 + 5 + 8 + 5, 3, "crc");
     EXPECT_EQ(read(lower), ContainerState::Sound);
@@ -139,7 +133,7 @@ TEST_F(Container, ChecksumIsVerifiedOnlyUnderTheExactName) {
 
 // A signing tool rewrites the header's CheckSum and certificate entry and appends the signature:
 // the checksum then matches only with those fields read as zeros.
-TEST_F(Container, ASignedProgramMatchesWithItsSigningFieldsAsZeros) {
+TEST_F(ContainerReading, ASignedProgramMatchesWithItsSigningFieldsAsZeros) {
     std::string stub(stubSize, '\0');
     stub.replace(0, 2, "MZ");
     stub[0x3C] = '\x80';
@@ -148,104 +142,99 @@ TEST_F(Container, ASignedProgramMatchesWithItsSigningFieldsAsZeros) {
     std::string file = installerFile(typical, true, stub);
     const int64_t end = static_cast<int64_t>(file.size());
     scratch.write("setup.exe", file);
-    EXPECT_EQ(checksumMatches(program.text(), end), checksumLiteral | checksumSigningNeutral);
+    EXPECT_EQ(checksumMatches(container.programPath.text(), end),
+              checksumLiteral | checksumSigningNeutral);
 
     std::string signature = "signature bytes!";
     file.replace(0x98 + 64, 4, "\x12\x34\x56\x78");
     file.replace(0x98 + 128, 8, std::string("\x00\x10\x02\x00\x10\x00\x00\x00", 8));
     file += signature;
     EXPECT_EQ(read(file), ContainerState::Sound);
-    EXPECT_EQ(checksumMatches(program.text(), end), checksumSigningNeutral);
+    EXPECT_EQ(checksumMatches(container.programPath.text(), end), checksumSigningNeutral);
     EXPECT_TRUE(messages().empty());
 
-    ContainerDirectory().reset(true);
     file[stubSize + 40] ^= 0x10;
     EXPECT_EQ(read(file), ContainerState::Damaged);
     EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});
 }
 
-TEST_F(Container, VolumesAreJoinedIntoTheWorkFolder) {
+TEST_F(ContainerReading, VolumesAreJoinedIntoTheWorkFolder) {
     const std::string file = installerFile(typical);
     const size_t firstCut = stubSize + 30, secondCut = file.size() - 7;
     scratch.write("setup.exe1", file.substr(firstCut, secondCut - firstCut));
     scratch.write("setup.exe2", file.substr(secondCut));
     EXPECT_EQ(read(file.substr(0, firstCut)), ContainerState::Sound);
     EXPECT_TRUE(messages().empty());
-    EXPECT_STREQ(program.text(), (scratch.path + "/work\\cloneexe.exe").c_str());
+    EXPECT_STREQ(container.programPath.text(), (scratch.path + "/work\\cloneexe.exe").c_str());
     EXPECT_EQ(scratch.read("work/cloneexe.exe"), file);
 
-    TextBuffer error;
-    EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), nullptr))
-        << error.text();
+    Extraction result = extractLibrary(container, "DATA", (scratch / "out").c_str(), nullptr);
+    EXPECT_EQ(result.outcome, ExtractionOutcome::done) << result.error.text();
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
 }
 
-TEST_F(Container, AMissingVolumeLeavesTheFileShort) {
+TEST_F(ContainerReading, AMissingVolumeLeavesTheFileShort) {
     const std::string file = installerFile(typical);
     scratch.write("setup.exe2", file.substr(stubSize + 60));  // volume 1 is missing
     EXPECT_EQ(read(file.substr(0, stubSize + 30)), ContainerState::Damaged);
     // The checksum is still verified, on the short file.
     EXPECT_EQ(messages(), (std::vector<std::string>{wrongSize, wrongChecksum}));
-    EXPECT_STREQ(program.text(), (scratch / "setup.exe").c_str());
+    EXPECT_STREQ(container.programPath.text(), (scratch / "setup.exe").c_str());
 }
 
-TEST_F(Container, ExtractingLibraries) {
+TEST_F(ContainerReading, ExtractingLibraries) {
     ASSERT_EQ(read(installerFile(typical)), ContainerState::Sound);
-    TextBuffer error;
-    EXPECT_FALSE(extractLibrary(program.text(), "data", error, (scratch / "out").c_str(), nullptr));
-    EXPECT_STREQ(error.text(), "Erreur, librairie introuvable : data");
+    Extraction missing = extractLibrary(container, "data", (scratch / "out").c_str(), nullptr);
+    EXPECT_EQ(missing.outcome, ExtractionOutcome::failed);
+    EXPECT_STREQ(missing.error.text(), "Erreur, librairie introuvable : data");
+    EXPECT_TRUE(missing.unpackingError.empty());
     EXPECT_FALSE(scratch.exists("work/libtmp.tmp"));
     EXPECT_FALSE(scratch.exists("out"));
 
-    EXPECT_TRUE(extractLibrary(program.text(), "INSTALLE", error, nullptr, nullptr));
+    EXPECT_EQ(extractLibrary(container, "INSTALLE", nullptr, nullptr).outcome,
+              ExtractionOutcome::done);
     EXPECT_EQ(scratch.read("work/libtmp.tmp"), typical[1].bytes);
 
     CopyCounter copied{5};
-    EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), &copied));
+    EXPECT_EQ(extractLibrary(container, "DATA", (scratch / "out").c_str(), &copied).outcome,
+              ExtractionOutcome::done);
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
     // The library ends where the next one, also gzip, begins.
     EXPECT_FALSE(scratch.exists("out/install.ini"));
     EXPECT_EQ(copied.bytes.load(), 15);
-    EXPECT_EQ(ErrorList().childCount(), 0);
 }
 
-TEST_F(Container, AFailedUnpackingIsRecordedInTheErrorList) {
+TEST_F(ContainerReading, AFailedUnpackingNamesTheProgramAndTheDestination) {
     ASSERT_EQ(read(installerFile({{"BAD", gzipped("x\x07")}})), ContainerState::Sound);
-    TextBuffer error;
-    EXPECT_FALSE(extractLibrary(program.text(), "BAD", error, (scratch / "out").c_str(), nullptr));
-    EXPECT_STREQ(error.text(), "Erreur d'analyse de la librairie");
-    ASSERT_EQ(ErrorList().childCount(), 1);
-    EXPECT_STREQ(ErrorList().child(0)->name(), "ExtLIB");
-    EXPECT_EQ(std::string(ErrorList().child(0)->value()),
+    Extraction result = extractLibrary(container, "BAD", (scratch / "out").c_str(), nullptr);
+    EXPECT_EQ(result.outcome, ExtractionOutcome::failed);
+    EXPECT_STREQ(result.error.text(), "Erreur d'analyse de la librairie");
+    EXPECT_EQ(std::string(result.unpackingError.text()),
               "Erreur de copie de la librairie interne " +
-                  std::string(program.text()) + "=>" + (scratch / "out") +
+                  std::string(container.programPath.text()) + "=>" + (scratch / "out") +
                   " (Erreur d'analyse de la librairie)");
+    EXPECT_EQ(ErrorList().childCount(), 0);
 }
 
 // A library is read where it lies in the program file: a scratch file that cannot be written
 // (the work folder taken away) does not keep it from its destination.
-TEST_F(Container, UnpackingNeedsNoScratchFile) {
+TEST_F(ContainerReading, UnpackingNeedsNoScratchFile) {
     ASSERT_EQ(read(installerFile(typical)), ContainerState::Sound);
-    LibraryScratchFile().assign((scratch / "gone/libtmp.tmp").c_str());
-    TextBuffer error;
-    EXPECT_TRUE(extractLibrary(program.text(), "DATA", error, (scratch / "out").c_str(), nullptr));
+    container.scratchFile.assign((scratch / "gone/libtmp.tmp").c_str());
+    EXPECT_EQ(extractLibrary(container, "DATA", (scratch / "out").c_str(), nullptr).outcome,
+              ExtractionOutcome::done);
     EXPECT_EQ(scratch.read("out/data.bin"), "0123456789");
-    EXPECT_EQ(ErrorList().childCount(), 0);
 }
 
-TEST_F(Container, MessagesAndPrefixesPassThroughTranslation) {
+TEST_F(ContainerReading, MessagesAndPrefixesPassThroughTranslation) {
     Language().assign("en");
     ParamNode* table = Translations().findOrCreate("en");
-    table->findOrCreate("Erreur")->setText("Error");
     table->findOrCreate(wrongChecksum)->setText("The file is damaged");
     table->findOrCreate("Erreur, librairie introuvable : ")->setText("No such library: ");
     std::string file = installerFile(typical);
     file[file.size() - 1] ^= 1;
     EXPECT_EQ(read(file), ContainerState::Damaged);
-    ASSERT_EQ(shown.asked.childCount(), 1);
-    EXPECT_STREQ(shown.asked.child(0)->value(), "Error");
-    EXPECT_STREQ(shown.asked.child(0)->valueOf("text"), "The file is damaged");
-    TextBuffer error;
-    EXPECT_FALSE(extractLibrary(program.text(), "NOPE", error, nullptr, nullptr));
-    EXPECT_STREQ(error.text(), "No such library: NOPE");
+    EXPECT_EQ(messages(), std::vector<std::string>{"The file is damaged"});
+    EXPECT_STREQ(extractLibrary(container, "NOPE", nullptr, nullptr).error.text(),
+                 "No such library: NOPE");
 }

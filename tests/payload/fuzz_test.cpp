@@ -13,9 +13,6 @@
 #include "payload/payload_reader.h"
 #include "payload_bytes.h"
 #include "scratch_folder.h"
-#include "session/reset.h"
-#include "session/stores.h"
-#include "ui/scripted_responder.h"
 
 namespace fs = std::filesystem;
 
@@ -78,26 +75,25 @@ TEST(Fuzz, DamagedContainersEndWithAResult) {
     const std::string file =
         installerFile({{"INSTALLE", gzipped(tree)}, {"DATA", tree}, {"VARBONUS", "a = \"b\"\n"}});
     std::mt19937 random(12);
-    ScriptedResponder messages;
     for (int round = 0; round < 80; ++round) {
         fs::remove_all(scratch / "dest");
         fs::remove_all(scratch / "work");
         fs::remove(scratch / "setup.exe");
         scratch.makeFolder("work");
         scratch.write("setup.exe", damage(file, stubSize, random));
-        TextBuffer program((scratch / "setup.exe").c_str());
-        resetSession();
-        LibraryScratchFile().assign((scratch / "work/libtmp.tmp").c_str());
-        if (readDirectory(program, (scratch / "work").c_str()) == ContainerState::Unreadable)
+        Container container;
+        container.programPath.assign((scratch / "setup.exe").c_str());
+        container.scratchFile.assign((scratch / "work/libtmp.tmp").c_str());
+        ParamNode failures;
+        if (readContainer(container, (scratch / "work").c_str(), failures) ==
+            ContainerState::Unreadable)
             continue;
         int n = 0;
-        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
-            TextBuffer error;
+        for (ParamCell* cell = container.entries.children(); cell; cell = cell->next) {
             std::string dest = scratch / ("dest/" + std::to_string(n++));
-            extractLibrary(program.text(), cell->node->name(), error, dest.c_str(), nullptr);
+            extractLibrary(container, cell->node->name(), dest.c_str(), nullptr);
         }
     }
-    resetSession();
     expectOnlyInside(scratch, {"setup.exe", "work", "dest"});
     for (const auto& entry : fs::directory_iterator(scratch / "work"))
         EXPECT_TRUE(entry.path().filename() == "libtmp.tmp" ||

@@ -44,8 +44,6 @@ std::string sampleArchive() {
 
 class FileCommandsTest : public ScriptTest {
 protected:
-    ~FileCommandsTest() override { ContainerDirectory().setChildren(nullptr, false); }
-
     void runItems(const std::string& keyword, const Entries& items) {
         run(itemScript(keyword, items));
     }
@@ -54,12 +52,12 @@ protected:
     void installPayload() {
         std::string archive = sampleArchive();
         folder.write("program.bin", "PROGRAM" + archive + "trailing");
-        ProgramPath().assign((folder / "program.bin").c_str());
-        LibraryScratchFile().assign((folder / "libtmp.tmp").c_str());
+        Container& container = ProgramContainer();
+        container.programPath.assign((folder / "program.bin").c_str());
+        container.scratchFile.assign((folder / "libtmp.tmp").c_str());
         ParamNode* library = new ParamNode("DATA", 7);
         library->append(new ParamNode("Taille", static_cast<int32_t>(archive.size())));
-        ContainerDirectory().setChildren(nullptr, false);
-        ContainerDirectory().append(library);
+        container.entries.append(library);
     }
 };
 
@@ -153,6 +151,24 @@ TEST_F(FileCommandsTest, CplibReportsALibraryFoundNowhere) {
     runItems("CPLIB", {{name, target}});
     Entries expected = {{"CPLIB", "Erreur d'extraction de librairie lib1=>" + target +
                                       " : Erreur, librairie introuvable : lib1"}};
+    EXPECT_EQ(reports(), expected);
+}
+
+// An unpacking of the program's own library is listed with the program file too, before the
+// command's own entry.
+TEST_F(FileCommandsTest, CplibListsAFailedPayloadUnpackingWithTheProgramFile) {
+    installPayload();
+    folder.write("plain", "x");
+    std::string target = folder / "plain/dest";
+    runItems("CPLIB", {{"DATA", target}});
+    std::string reason =
+        "Impossible de cr\xE9"
+        "er le dossier : " +
+        target;
+    Entries expected = {
+        {"CPLIB", "Erreur d'extraction de librairie DATA=>" + target + " : " + reason},
+        {"ExtLIB", "Erreur de copie de la librairie interne " + (folder / "program.bin") + "=>" +
+                       target + " (" + reason + ")"}};
     EXPECT_EQ(reports(), expected);
 }
 

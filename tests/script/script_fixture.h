@@ -12,7 +12,7 @@
 #include "captured_diagnostics.h"
 #include "packages/package.h"
 #include "scratch_folder.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 

@@ -6,7 +6,7 @@
 #include "ui/file_dialogs.h"
 #include "platform/process_paths.h"
 #include "scratch_folder.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 namespace {
 

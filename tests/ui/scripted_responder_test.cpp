@@ -1,4 +1,4 @@
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 #include <gtest/gtest.h>
 

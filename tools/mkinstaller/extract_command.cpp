@@ -8,10 +8,10 @@
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_ops.h"
-#include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/installer_reading.h"
+#include "tools/mkinstaller/source_map.h"
 #include "tools/mkinstaller/temporary_folder.h"
 #include "tools/mkinstaller/windows_names.h"
 
@@ -26,40 +26,34 @@ std::string shown(const char* path) {
     return text;
 }
 
-// The installer's diagnostic lines (folders probed before they are made) are not for the
-// packer's users: they are dropped while it lives.
-struct QuietDiagnostics {
-    QuietDiagnostics() : previous(setErrorStream(&dropped)) {}
-    ~QuietDiagnostics() { setErrorStream(previous); }
-    TextOutStream dropped;
-    OutStream* previous;
-};
-
 // The extra variables are stored as they are, not archived: they are copied out into a file.
-bool extractStored(const char* name, const TextBuffer& file, TextBuffer& error) {
-    if (!extractLibrary(ProgramPath().text(), name, error, nullptr, nullptr)) return false;
-    if (CopyFileOver(LibraryScratchFile().text(), file.text())) return true;
-    error.assign("cannot write ");
-    error.append(file);
-    return false;
+Extraction extractStored(const Container& container, const char* name, const TextBuffer& file) {
+    Extraction result = extractLibrary(container, name, nullptr, nullptr);
+    if (result.outcome == ExtractionOutcome::done &&
+        !CopyFileOver(container.scratchFile.text(), file.text())) {
+        result.outcome = ExtractionOutcome::failed;
+        result.error.assign("cannot write ");
+        result.error.append(file);
+    }
+    return result;
 }
 
-// One library into `destination`; the reason of a failure goes to the console.
-bool extractOne(const char* name, const TextBuffer& destination, Console& console) {
-    TextBuffer error;
+// One library into `destination`; the reason of a failure goes to the console, for a failed
+// unpacking as the installer lists it (with the program file and the destination).
+bool extractOne(const Container& container, const char* name, const TextBuffer& destination,
+                Console& console) {
     bool stored = std::string(name) == extraVariablesLibraryName;
     TextBuffer file(destination);
     file.appendPath(name);
-    bool done =
-        stored ? extractStored(name, file, error)
-               : extractLibrary(ProgramPath().text(), name, error, destination.text(), nullptr);
-    const char* reason = ErrorList().child(0) ? ErrorList().child(0)->value() : error.text();
+    Extraction result = stored ? extractStored(container, name, file)
+                               : extractLibrary(container, name, destination.text(), nullptr);
+    const TextBuffer& reason = result.unpackingError.empty() ? result.error : result.unpackingError;
+    bool done = result.outcome == ExtractionOutcome::done;
     if (done)
         console.out << utf8FromWindows1252(name).text() << " -> "
                     << shown((stored ? file : destination).text()) << '\n';
     else
-        console.err << "mkinstaller: " << utf8FromWindows1252(reason).text() << '\n';
-    ErrorList().reset(true);
+        console.err << "mkinstaller: " << utf8FromWindows1252(reason.text()).text() << '\n';
     return done;
 }
 
@@ -87,8 +81,9 @@ int extractCommand(Arguments& args, Console& console) {
 
     TemporaryFolder work;
     QuietDiagnostics quiet;
+    Container container;
     ParamNode messages;
-    ContainerState state = openInstaller(file, work, messages);
+    ContainerState state = openInstaller(file, work, container, messages);
     printMessages(messages, console.err);
     if (state == ContainerState::Unreadable) return 1;
     TextBuffer into(installerPath(destination).c_str());
@@ -96,9 +91,9 @@ int extractCommand(Arguments& args, Console& console) {
 
     bool done = true;
     if (!all) {
-        done = extractOne(name.c_str(), into, console);
+        done = extractOne(container, name.c_str(), into, console);
     } else {
-        for (ParamCell* cell = ContainerDirectory().children(); cell; cell = cell->next) {
+        for (ParamCell* cell = container.entries.children(); cell; cell = cell->next) {
             const char* library = cell->node->name();
             if (foldEquals(library, checksumLibraryName)) continue;
             // The packer writes no such name, but an installer from elsewhere may hold one.
@@ -111,7 +106,7 @@ int extractCommand(Arguments& args, Console& console) {
             }
             TextBuffer folder(into);
             if (std::string(library) != extraVariablesLibraryName) folder.appendPath(library);
-            done = extractOne(library, folder, console) && done;
+            done = extractOne(container, library, folder, console) && done;
         }
     }
     return done && state == ContainerState::Sound ? 0 : 1;

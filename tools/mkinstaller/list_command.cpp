@@ -12,7 +12,6 @@
 #include "platform/code_page.h"
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
-#include "session/stores.h"
 #include "tools/mkinstaller/commands.h"
 #include "tools/mkinstaller/input_files.h"
 #include "tools/mkinstaller/installer_reading.h"
@@ -108,14 +107,15 @@ const char unpackedFolder[] = "description";
 void printDescription(const std::string& installer, std::ostream& out) {
     TemporaryFolder work;
     QuietDiagnostics quiet;
+    Container container;
     ParamNode messages, tree;
     TextBuffer folder(work.text().c_str());
     folder.appendPath(unpackedFolder);
-    TextBuffer error;
     bool unpacked =
-        openInstaller(installer, work, messages) != ContainerState::Unreadable &&
+        openInstaller(installer, work, container, messages) != ContainerState::Unreadable &&
         MakeFolder(folder.text(), true) &&
-        extractLibrary(ProgramPath().text(), descriptionLibraryName, error, folder.text(), nullptr);
+        extractLibrary(container, descriptionLibraryName, folder.text(), nullptr).outcome ==
+            ExtractionOutcome::done;
     if (unpacked) readTreeFile(tree, JoinPath(folder.text(), "install.ini").text());
     out << "languages: fr";
     for (const auto& carried : carriedLanguages(tree))

@@ -17,7 +17,7 @@
 #include "recording_list.h"
 #include "scratch_folder.h"
 #include "session/reset.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 #include "ui/wizard_view.h"
 
 struct Control {

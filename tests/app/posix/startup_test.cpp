@@ -20,7 +20,7 @@
 #include "session/reset.h"
 #include "session/stores.h"
 #include "tools/mkinstaller/installer_builder.h"
-#include "ui/scripted_responder.h"
+#include "scripted_responder.h"
 
 namespace {
 
