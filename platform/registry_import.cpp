@@ -43,9 +43,7 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
 
 void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys) {
     ParamNode keys;
-    bool previous = setTypedNumbers(true);
-    readTreeFile(keys, file);
-    setTypedNumbers(previous);
+    readTreeFile(keys, file, BlockNumbers::typed);
     for (ParamCell* c = keys.children(); c; c = c->next) {
         TextBuffer path(c->node->name());
         expandPath(path, variables);
