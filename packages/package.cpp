@@ -8,8 +8,6 @@
 
 namespace {
 
-int lastIdentity = 0;
-
 // The file's path with its last character replaced (install.ini -> install.inp / install.ins).
 TextBuffer layerPath(const TextBuffer& path, char last) {
     TextBuffer layer;
@@ -36,7 +34,9 @@ void loadLayered(const char* folder, const char* fileName, ParamNode& target,
 }  // namespace
 
 Package::Package(const char* folderPath, Package* parentPackage) {
-    identity_.appendInt(++lastIdentity);
+    Package* root = this;
+    for (Package* above = parentPackage; above; above = above->parent) root = above;
+    identity_.appendInt(++root->packagesNumbered_);
     if (parentPackage) {
         installInherited.copyFrom(&parentPackage->installInherited, copyWhole);
         varInherited.copyFrom(&parentPackage->varInherited, copyWhole);

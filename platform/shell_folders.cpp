@@ -38,14 +38,14 @@ bool readFolderValue(int32_t root, const char* name, TextBuffer& folder) {
 
 }  // namespace
 
-const char* ShellFolder(int32_t number, bool allUsers) {
-    static TextBuffer folder;
-    if (number < 1 || number > 9) return nullptr;
+TextBuffer ShellFolder(int32_t number, bool allUsers) {
+    TextBuffer folder;
+    if (number < 1 || number > 9) return folder;
     if (allUsers && number <= 5 &&
         readFolderValue(rootLocalMachine, allUsersNames[number - 1], folder))
-        return folder.text();
-    if (readFolderValue(rootCurrentUser, userNames[number - 1], folder)) return folder.text();
-    return nullptr;
+        return folder;
+    readFolderValue(rootCurrentUser, userNames[number - 1], folder);
+    return folder;
 }
 
 bool HasAllUsersFolders() {

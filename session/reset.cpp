@@ -11,6 +11,8 @@ void resetSession() {
     WorkFolder() = RunFolder();
     LibraryScratchFile().clear();
     InstallFolder().clear();
+    DialogFolder().clear();
+    MainWindow() = nullptr;
     ContainerDirectory().reset(true);
     ExtraVariables().reset(true);
     ErrorList().reset(true);
@@ -25,6 +27,7 @@ void resetSession() {
     Copied().files = 0;
     RunningPackage() = nullptr;
     StopFlag() = false;
+    RunLimits() = RunLimitCounters();
     clearVariables();
     setRegistryView64(false);
 }

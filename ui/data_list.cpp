@@ -82,10 +82,9 @@ const char* CONTROLE_LISTE::getRowData(int row) {
 }
 
 const char* CONTROLE_LISTE::getCellText(int row, int column) {
-    static TextBuffer cell;
     if (row < 0 || column < 0) return getRowData(row);
-    view_->readCell(row, column, cell);
-    return cell.text();
+    view_->readCell(row, column, cell_);
+    return cell_.text();
 }
 
 void CONTROLE_LISTE::setCellText(int row, int column, const char* text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "params/param_node.h"
+#include "params/text_buffer.h"
 
 class ListView;
 
@@ -55,4 +56,6 @@ private:
     int redrawDepth_ = 0;
     // The data texts of the rows, owned here; rows point at them.
     ParamNode rowData_;
+    // The text of the cell read last.
+    TextBuffer cell_;
 };

@@ -52,8 +52,8 @@ struct ShellFolderValues {
 };
 
 std::string folder(int32_t number, bool allUsers) {
-    const char* path = ShellFolder(number, allUsers);
-    return path ? path : "<none>";
+    TextBuffer path = ShellFolder(number, allUsers);
+    return path.empty() ? "<none>" : path.text();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ui/file_dialogs.h"
 #include "platform/process_paths.h"
 #include "scratch_folder.h"
+#include "session/reset.h"
 #include "ui/scripted_responder.h"
 
 namespace {
@@ -70,6 +71,12 @@ TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne) {
     ASSERT_EQ(script.asked.childCount(), 2);
     EXPECT_STREQ(script.asked.child(0)->value(), "open");
     EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
+
+    // A new run's first dialog opens in the current folder again.
+    resetSession();
+    script.answerChoice(nullptr);
+    EXPECT_FALSE(FileDialog(FileDialogKind::open, nullptr, "default", nullptr, &index, chosen));
+    EXPECT_EQ(script.shownIn.back(), current.text());
 }
 
 // A destination not made yet opens the picker at the nearest folder above it that exists.
