@@ -26,9 +26,9 @@ void loadLayered(const char* folder, const char* fileName, ParamNode& target,
     ParamNode layer;
     readTreeFile(layer, layerPath(path, 'p').text());
     if (layer.childCount() > 0) inherited.copyFrom(&layer, copyWhole);
-    target.merge(inherited, true);
+    target.merge(inherited, Unmatched::appended);
     readTreeFile(layer, layerPath(path, 's').text());
-    target.merge(layer, true);
+    target.merge(layer, Unmatched::appended);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ public:
     // block. On failure the entry keeps what it had and loses its value.
     Outcome readEntry(ParamNode& entry) {
         if (!tokens_.next(in_)) {
-            entry.reset(false);
+            entry.reset(Reach::node);
             return noEntry;
         }
         entry.setName(tokens_.text.text());
@@ -72,7 +72,7 @@ private:
         if (!tokens_.next(in_)) {
             errorStream() << "Erreur de lecture de la valeur de " << entry.name() << "\n";
             tell(BlockObserver::missingValue, line());
-            entry.reset(false);
+            entry.reset(Reach::node);
             return false;
         }
         if (numbers_ == BlockNumbers::typed && tokens_.type == BlockTokenizer::number)
@@ -108,7 +108,7 @@ private:
             listPrepend(block, entry);
         }
         listReverse(block);
-        parent.setChildren(block, false);
+        parent.setChildren(block, TakeList::adopt);
         --depth_;
     }
 
@@ -141,7 +141,7 @@ private:
 template <bool observed>
 bool readEntries(ParamNode& node, InStream& in, BlockNumbers numbers, const LineCounter* lines,
                  BlockObserver* observer) {
-    node.setChildren(nullptr, false);
+    node.setChildren(nullptr, TakeList::adopt);
     BlockReader<observed> reader(in, numbers, lines, observer);
     ParamNodeList entries = nullptr;  // newest first while reading
     Outcome outcome;
@@ -156,7 +156,7 @@ bool readEntries(ParamNode& node, InStream& in, BlockNumbers numbers, const Line
     }
     ParamNode* last = entries ? entries->node : nullptr;
     listReverse(entries);
-    node.setChildren(entries, false);
+    node.setChildren(entries, TakeList::adopt);
     if (outcome == failed && last) {
         OutStream& err = errorStream();
         err << "Erreur apres : \n";

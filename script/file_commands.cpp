@@ -51,7 +51,7 @@ void appendLineItem(CommandRun& run, ParamNode& item) {
     // The file is a text file with CR LF line ends, also where the value holds line feeds of its
     // own; written in binary mode with every line end made explicit, the bytes are the same on
     // every system.
-    OutFileStream file(item.name(), FileMode::binary, true);
+    OutFileStream file(item.name(), FileMode::binary, FileWrite::append);
     const char* line = itemValue(item);
     for (const char* end; (end = std::strchr(line, '\n')) != nullptr; line = end + 1) {
         file.write(line, static_cast<int32_t>(end - line));

@@ -54,7 +54,7 @@ void launchItem(CommandRun& run, const ParamNode& item, Launch how) {
 }  // namespace
 
 void queueOpenItem(CommandRun&, ParamNode& item) {
-    OpenList().append(item.clone(true));
+    OpenList().append(item.clone(Reach::tree));
 }
 
 void openDocumentItem(CommandRun& run, ParamNode& item) {

@@ -100,7 +100,7 @@ bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bo
     if (!block) return true;
     // A command may remove the node that holds the block (VARKILL of the variable whose script
     // runs), so the block runs from its own copy.
-    std::unique_ptr<ParamNode> script(block->clone(true));
+    std::unique_ptr<ParamNode> script(block->clone(Reach::tree));
     return runNested(package, *script, params, progress);
 }
 

@@ -70,7 +70,7 @@ void CONTROLE_LISTE::clear(bool withColumns) {
         view_->removeAllColumns();
         columnCount = 0;
     }
-    rowData_.setChildren(nullptr, false);
+    rowData_.setChildren(nullptr, TakeList::adopt);
 }
 
 int CONTROLE_LISTE::rowCount() {

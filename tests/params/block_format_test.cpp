@@ -360,9 +360,9 @@ TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations) {
     ParamNode root;
     ASSERT_TRUE(readText(root, nestedText(maxBlockNesting)));
     std::string text = writtenChildren(root);
-    std::unique_ptr<ParamNode> copy(root.clone(true));
-    copy->merge(root, true);
-    copy->reverseChildren(true);
+    std::unique_ptr<ParamNode> copy(root.clone(Reach::tree));
+    copy->merge(root, Unmatched::appended);
+    copy->reverseChildren(Reach::tree);
     copy->replaceChar(nameAndValue, 'a', '\xA4', Reach::tree);
     copy->replaceChar(nameAndValue, '\xA4', 'a', Reach::tree);
     ParamNode vars;

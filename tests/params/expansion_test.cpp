@@ -14,7 +14,7 @@ protected:
     ParamNode params;
 
     ParamNode* set(const char* name, const char* value) {
-        ParamNode* node = vars.findOrCreate(name, true);
+        ParamNode* node = vars.findOrCreate(name, NewChild::atEnd);
         node->setText(value);
         return node;
     }
@@ -90,7 +90,7 @@ TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder) {
     // A variable named like a number is not consulted.
     set("0", "variable");
     EXPECT_EQ(expanded("${0}"), "x");
-    params.reset(true);
+    params.reset(Reach::tree);
     EXPECT_EQ(expanded("${0}"), "0");
 }
 

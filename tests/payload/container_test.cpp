@@ -105,8 +105,8 @@ TEST_F(Container, UnreadableDirectories) {
         installerFile({{std::string("CRC\0x", 5), "x"}, {"DATA", "y"}}),
     };
     for (const std::string& file : files) {
-        ContainerDirectory().reset(true);
-        shown.asked.reset(true);
+        ContainerDirectory().reset(Reach::tree);
+        shown.asked.reset(Reach::tree);
         EXPECT_EQ(read(file), ContainerState::Unreadable);
         EXPECT_EQ(messages(), std::vector<std::string>{unreadable});
         EXPECT_EQ(ContainerDirectory().childCount(), 0);
@@ -114,8 +114,8 @@ TEST_F(Container, UnreadableDirectories) {
     // The limits themselves are accepted: 101 entries, names of 159 bytes.
     for (const std::string& file :
          {installerFile(hundred), installerFile({{longName.substr(1), "x"}})}) {
-        ContainerDirectory().reset(true);
-        shown.asked.reset(true);
+        ContainerDirectory().reset(Reach::tree);
+        shown.asked.reset(Reach::tree);
         EXPECT_EQ(read(file), ContainerState::Sound);
         EXPECT_TRUE(messages().empty());
     }
@@ -128,8 +128,8 @@ TEST_F(Container, ChecksumIsVerifiedOnlyUnderTheExactName) {
     EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});
 
     // "crc" ends the directory as well, but nothing is verified.
-    ContainerDirectory().reset(true);
-    shown.asked.reset(true);
+    ContainerDirectory().reset(Reach::tree);
+    shown.asked.reset(Reach::tree);
     std::string lower = file;
     lower.replace(stubSize + 4 + 5 + 8 + 5, 3, "crc");
     EXPECT_EQ(read(lower), ContainerState::Sound);
@@ -158,7 +158,7 @@ TEST_F(Container, ASignedProgramMatchesWithItsSigningFieldsAsZeros) {
     EXPECT_EQ(checksumMatches(program.text(), end), checksumSigningNeutral);
     EXPECT_TRUE(messages().empty());
 
-    ContainerDirectory().reset(true);
+    ContainerDirectory().reset(Reach::tree);
     file[stubSize + 40] ^= 0x10;
     EXPECT_EQ(read(file), ContainerState::Damaged);
     EXPECT_EQ(messages(), std::vector<std::string>{wrongChecksum});

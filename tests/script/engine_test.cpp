@@ -242,7 +242,7 @@ SSFct
         ini += "  -\n";
     }
     ini += "-\n";
-    ErrorList().reset(true);
+    ErrorList().reset(Reach::tree);
     setVariable("trail", "");
     run(ini);
     ASSERT_EQ(errors().size(), 1u);

@@ -44,7 +44,7 @@ std::string sampleArchive() {
 
 class FileCommandsTest : public ScriptTest {
 protected:
-    ~FileCommandsTest() override { ContainerDirectory().setChildren(nullptr, false); }
+    ~FileCommandsTest() override { ContainerDirectory().setChildren(nullptr, TakeList::adopt); }
 
     void runItems(const std::string& keyword, const Entries& items) {
         run(itemScript(keyword, items));
@@ -58,7 +58,7 @@ protected:
         LibraryScratchFile().assign((folder / "libtmp.tmp").c_str());
         ParamNode* library = new ParamNode("DATA", 7);
         library->append(new ParamNode("Taille", static_cast<int32_t>(archive.size())));
-        ContainerDirectory().setChildren(nullptr, false);
+        ContainerDirectory().setChildren(nullptr, TakeList::adopt);
         ContainerDirectory().append(library);
     }
 };

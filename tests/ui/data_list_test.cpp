@@ -26,7 +26,7 @@ struct DataList : ::testing::Test {
     }
     // Fills from the names of `cells`, in row-major order with each row's data text first.
     void fill(const std::vector<std::string>& cells) {
-        texts.setChildren(nullptr, false);
+        texts.setChildren(nullptr, TakeList::adopt);
         for (const std::string& cell : cells) texts.append(new ParamNode(cell.c_str(), ""));
         ParamCell* next = texts.children();
         list.AjouteDonnees(nextTextOfList, &next);

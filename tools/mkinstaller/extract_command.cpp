@@ -59,7 +59,7 @@ bool extractOne(const char* name, const TextBuffer& destination, Console& consol
                     << shown((stored ? file : destination).text()) << '\n';
     else
         console.err << "mkinstaller: " << utf8FromWindows1252(reason).text() << '\n';
-    ErrorList().reset(true);
+    ErrorList().reset(Reach::tree);
     return done;
 }
 
