@@ -44,7 +44,8 @@ void declareVariable(Package& package, const ParamNode& declaration) {
     ParamNode* info = variable->findOrCreate("Info");
     ParamNode* script = variable->findOrCreate("Exec");
     variable->findOrCreate("IDProd")->setText(package.identity().text());
-    for (ParamCell* c = declaration.children(); c; c = c->next) script->append(c->node->clone(Reach::tree));
+    for (ParamCell* c = declaration.children(); c; c = c->next)
+        script->append(c->node->clone(Reach::tree));
     TextBuffer text(declaration.value());
     expandText(text, VariableStore().children(), nullptr);
     applyDeclaration(*variable, *info, text.text());
@@ -102,7 +103,7 @@ void runInitialScripts(Package& root) {
     }
     for (ParamCell* c = scripts.children(); c; c = c->next) {
         if (Package* package = findPackage(root, c->node->name())) {
-            RunBlock(*package, c->node, nullptr, false);
+            RunBlock(*package, c->node, nullptr, BlockProgress::untracked);
         }
     }
 }

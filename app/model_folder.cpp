@@ -44,8 +44,8 @@ bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
     model.appendPath(StemName(startedPath).text());
     model.append(".cpx");
     WorkFolder() = RunFolder{model, false};
-    MakeFolder(model.text(), false);
-    EmptyFolder(model.text(), true);
+    MakeFolder(model.text(), FolderParents::required);
+    EmptyFolder(model.text(), Reach::tree);
 
     for (ParamCell* c = ContainerDirectory().children(); c; c = c->next) {
         const char* name = c->node->name();

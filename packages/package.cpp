@@ -66,7 +66,7 @@ void Package::loadSubPackages() {
     TextBuffer pattern(folder);
     pattern.appendPath("*.cpx");
     FolderEnumerator entries;
-    if (!entries.Open(pattern.text(), true)) return;
+    if (!entries.Open(pattern.text(), ListingOf::matches)) return;
     FolderEntry entry;
     while (entries.Next(entry)) {
         if (!entry.isFolder) continue;
@@ -101,9 +101,8 @@ void Package::readLanguage(TextBuffer& language) {
     if (!locations) return;
     for (ParamCell* c = locations->children(); c; c = c->next) {
         RegistryKey key;
-        if (!key.openPath(c->node->name(), false) || !key.isOpen()) continue;
-        const char* stored =
-            key.readValue(c->node->value(), ValueListing::cached, ValueForm::plain);
+        if (!key.openPath(c->node->name(), KeyOpening::existing) || !key.isOpen()) continue;
+        const char* stored = key.readValue(c->node->value(), KeyListing::cached, ValueForm::plain);
         if (hasVisibleByte(stored)) {
             language.assign(stored);
             return;
@@ -116,8 +115,8 @@ void Package::writeLanguage(const char* language) {
     if (!locations) return;
     for (ParamCell* c = locations->children(); c; c = c->next) {
         RegistryKey key;
-        key.setWriteAccess(true);
-        key.openPath(c->node->name(), true);
-        key.writeValue(c->node->value(), language, false);
+        key.allowWriting();
+        key.openPath(c->node->name(), KeyOpening::create);
+        key.writeValue(c->node->value(), language, IntegerNodes::asString);
     }
 }

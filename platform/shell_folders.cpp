@@ -21,7 +21,8 @@ const char* const userNames[] = {"Desktop", "Start Menu", "Programs", "Startup",
 // it is missing or empty.
 bool readFolderValue(int32_t root, const char* name, TextBuffer& folder) {
     RegHandle key;
-    if (regOpenKey(regRootHandle(root), shellFoldersKey, false, false, false, key) != regSuccess)
+    if (regOpenKey(regRootHandle(root), shellFoldersKey, KeyOpening::existing, KeyAccess::read,
+                   false, key) != regSuccess)
         return false;
     uint32_t type;
     std::vector<uint8_t> data;

@@ -29,10 +29,10 @@ const char* startFolder(const ParamNode& item) {
 bool launch(const char* commandText, const char* folder, Launch how) {
     switch (how) {
         case Launch::shellOpen: return ShellOpen(commandText, folder);
-        case Launch::start: return StartProgram(commandText, false, folder);
+        case Launch::start: return StartProgram(commandText, ProgramWait::none, folder);
         case Launch::startAndWait:
             // A stop request ends the wait; the program itself goes on.
-            return StartProgram(commandText, true, folder, &StopFlag());
+            return StartProgram(commandText, ProgramWait::untilEnded, folder, &StopFlag());
     }
     return false;
 }

@@ -15,13 +15,13 @@ const char* nextTextOfList(void* context, int, int) {
 }
 
 CONTROLE_LISTE::~CONTROLE_LISTE() {
-    if (view_) clear(false);
+    if (view_) clear(ListParts::rows);
 }
 
 void CONTROLE_LISTE::setColumns(const char* const* pairs) {
     if (!view_) return;
     suspendRedraw(-1);
-    clear(true);
+    clear(ListParts::rowsAndColumns);
     for (; pairs[0]; pairs += 2) {
         const char* title = translate(pairs[0]);
         view_->insertColumn(columnCount, title);
@@ -64,9 +64,9 @@ void CONTROLE_LISTE::AjouteDonnees(RowProvider provider, void* context) {
     suspendRedraw(+1);
 }
 
-void CONTROLE_LISTE::clear(bool withColumns) {
+void CONTROLE_LISTE::clear(ListParts parts) {
     view_->removeAllRows();
-    if (withColumns) {
+    if (parts == ListParts::rowsAndColumns) {
         view_->removeAllColumns();
         columnCount = 0;
     }

@@ -9,6 +9,9 @@ class ListView;
 // Column -1 is the row's data text, asked for before the row's cells.
 using RowProvider = const char* (*)(void* context, int column, int row);
 
+// What CONTROLE_LISTE::clear removes: the rows, or the columns too.
+enum class ListParts { rows, rowsAndColumns };
+
 // The simple provider: the names of the nodes of a list, in row-major order: data, cell 0,
 // cell 1, ..., then the next row. `context` is a ParamCell** that advances.
 const char* nextTextOfList(void* context, int column, int row);
@@ -32,7 +35,7 @@ public:
     // Appends rows from the provider; a row cut short after its data text is reported on the
     // error stream and ends the filling.
     void AjouteDonnees(RowProvider provider, void* context);
-    void clear(bool withColumns);
+    void clear(ListParts parts);
     int rowCount();
     // Null for a negative row.
     const char* getRowData(int row);

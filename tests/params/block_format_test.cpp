@@ -15,8 +15,7 @@
 
 namespace {
 
-bool readText(ParamNode& node, const std::string& text,
-              BlockNumbers numbers = BlockNumbers::text) {
+bool readText(ParamNode& node, const std::string& text, BlockNumbers numbers = BlockNumbers::text) {
     TextInStream in(text.data(), static_cast<int32_t>(text.size()));
     return readTree(node, in, numbers);
 }

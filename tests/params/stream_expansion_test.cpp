@@ -10,7 +10,9 @@ class StreamExpansion : public ::testing::Test {
 protected:
     ParamNode vars;
 
-    void set(const char* name, const char* value) { vars.findOrCreate(name, NewChild::atEnd)->setText(value); }
+    void set(const char* name, const char* value) {
+        vars.findOrCreate(name, NewChild::atEnd)->setText(value);
+    }
 
     std::string expanded(const std::string& input) {
         TextInStream in(input.data(), static_cast<int32_t>(input.size()));

@@ -371,7 +371,7 @@ TEST_F(EngineTest, BlockSurvivesTheRemovalOfTheVariableThatHoldsIt) {
     exec->append(kill);
     exec->append(assign);
     holder->append(exec);
-    RunBlock(loaded, exec, nullptr, false);
+    RunBlock(loaded, exec, nullptr, BlockProgress::untracked);
     EXPECT_EQ(variable("V"), "<undefined>");
     EXPECT_EQ(variable("after"), "yes");
 }
@@ -384,6 +384,6 @@ Installe
 -
 )");
     StopFlag().store(true);
-    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, BlockProgress::tracked);
     EXPECT_EQ(variable("first"), "<undefined>");
 }

@@ -16,22 +16,22 @@ namespace {
 
 void writeTyped(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
-    key.setWriteAccess(true);
-    key.openPath(path.c_str(), true);
-    ASSERT_TRUE(key.writeValue(name, text, false)) << path << " " << name;
+    key.allowWriting();
+    key.openPath(path.c_str(), KeyOpening::create);
+    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path << " " << name;
 }
 
 // The typed text of a value, or "<none>".
 std::string readTyped(const std::string& path, const char* name) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
-    const char* value = key.readValue(name, ValueListing::reread, ValueForm::typed);
+    key.openPath(path.c_str(), KeyOpening::existing);
+    const char* value = key.readValue(name, KeyListing::reread, ValueForm::typed);
     return value ? value : "<none>";
 }
 
 bool keyExists(const std::string& path) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
+    key.openPath(path.c_str(), KeyOpening::existing);
     return key.isOpen();
 }
 
@@ -39,11 +39,11 @@ bool keyExists(const std::string& path) {
 void dumpBranch(const std::string& path, const std::string& below,
                 std::vector<std::string>& lines) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
-    for (ParamCell* c = key.listValues(ValueListing::reread, ValueForm::typed); c; c = c->next) {
+    key.openPath(path.c_str(), KeyOpening::existing);
+    for (ParamCell* c = key.listValues(KeyListing::reread, ValueForm::typed); c; c = c->next) {
         lines.push_back(below + "|" + c->node->name() + "=" + c->node->value());
     }
-    for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next) {
+    for (ParamCell* c = key.listSubkeys(KeyListing::reread); c; c = c->next) {
         dumpBranch(path + "\\" + c->node->name(), below + "\\" + c->node->name(), lines);
     }
 }

@@ -35,7 +35,7 @@ Package& ScriptTest::load(const std::string& installIni) {
 
 void ScriptTest::run(const std::string& installIni) {
     Package& loaded = load(installIni);
-    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, BlockProgress::tracked);
 }
 
 std::string ScriptTest::variable(const char* name) {

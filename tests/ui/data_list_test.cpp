@@ -55,7 +55,7 @@ TEST_F(DataList, RowsAppendWithTheirDataAndWidenColumns) {
     list.setCellText(-1, 0, "ignored");
     list.setCellText(1, 1, "2.1");
     EXPECT_EQ("2.1", view.rows[1][1]);
-    list.clear(false);
+    list.clear(ListParts::rows);
     EXPECT_EQ(0, list.rowCount());
     EXPECT_EQ(3, list.columnCount);
 }

@@ -114,7 +114,7 @@ void printDescription(const std::string& installer, std::ostream& out) {
     TextBuffer error;
     bool unpacked =
         openInstaller(installer, work, messages) != ContainerState::Unreadable &&
-        MakeFolder(folder.text(), true) &&
+        MakeFolder(folder.text(), FolderParents::created) &&
         extractLibrary(ProgramPath().text(), descriptionLibraryName, error, folder.text(), nullptr);
     if (unpacked) readTreeFile(tree, JoinPath(folder.text(), "install.ini").text());
     out << "languages: fr";

@@ -23,13 +23,14 @@ public:
         return MessageBoxA(owner(), message, title, MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     void showMessage(const char* title, const char* message, bool warning) override {
-        MessageBoxA(owner(), message, title, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+        MessageBoxA(owner(), message, title,
+                    MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
     }
     void notify(const char* title, const char* text) override {
-        runNoticeWindow(owner(), title, text, true);
+        runNoticeWindow(owner(), title, text, NoticeButtons::ok);
     }
     bool confirm(const char* title, const char* text) override {
-        return runNoticeWindow(owner(), title, text, false);
+        return runNoticeWindow(owner(), title, text, NoticeButtons::okAndCancel);
     }
     bool askText(const char* title, const char* prompt, const char* initial,
                  TextBuffer& answer) override {
