@@ -44,6 +44,10 @@ std::string ScriptTest::variable(const char* name) {
     return node->value() ? node->value() : "";
 }
 
+void ScriptTest::expectVariables(const ExpectedValues& expected) {
+    expectValues([](const std::string& name) { return variable(name.c_str()); }, expected);
+}
+
 Entries ScriptTest::errors() {
     return entriesOf(ErrorList());
 }
