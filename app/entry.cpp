@@ -53,7 +53,6 @@ int runApplication(const char* commandTail) {
     } else {
         answering.startupMessage("Erreur", choice.error.text());
     }
-    releaseInterfaceResources();
     // The questions and messages in their order, what was installed, the report, then the exit
     // code. The texts keep their own "\r\n" line ends, so the file is written as bytes.
     if (logFile.isOpen()) logFile << answering.log << "\r\nCode de sortie : " << code << "\r\n";

@@ -29,7 +29,7 @@ struct SessionEvents : WizardEvents {
     void timerTicked() override { onProgressTimer(session); }
     void painting() override { paintPictures(session); }
     void aboutChosen() override { showAboutBox(publisherName(*session.rootPackage)); }
-    void listClicked(bool right) override { parameterClick(session, right); }
+    void listClicked(MouseButton button) override { parameterClick(session, button); }
 
     InstallSession& session;
 };

@@ -5,9 +5,9 @@
 
 #include "app/exit_codes.h"
 #include "params/text_buffer.h"
+#include "ui/bitmap.h"
 #include "ui/data_list.h"
 
-struct Bitmap;
 class ParamNode;
 struct Package;
 struct ParamCell;
@@ -52,6 +52,8 @@ struct InstallSession {
     int currentPage = pageLicence;
     // The licence radios: 0 accept, 1 refuse, -1 neither.
     int acceptChoice = -1;
+    // The pictures loaded for the logo and the slides, each path once.
+    BitmapCache pictures;
     // The logo drawn at the top of the window: the page's own, else the common one (cached).
     Bitmap* logoPicture = nullptr;
     // The products, components or parameters of the page shown.

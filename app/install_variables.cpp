@@ -40,11 +40,12 @@ void applyDeclaration(ParamNode& variable, ParamNode& info, const char* declarat
 }
 
 void declareVariable(Package& package, const ParamNode& declaration) {
-    ParamNode* variable = VariableStore().findOrCreate(declaration.name(), true);
+    ParamNode* variable = VariableStore().findOrCreate(declaration.name(), NewChild::atEnd);
     ParamNode* info = variable->findOrCreate("Info");
     ParamNode* script = variable->findOrCreate("Exec");
     variable->findOrCreate("IDProd")->setText(package.identity().text());
-    for (ParamCell* c = declaration.children(); c; c = c->next) script->append(c->node->clone(true));
+    for (ParamCell* c = declaration.children(); c; c = c->next)
+        script->append(c->node->clone(Reach::tree));
     TextBuffer text(declaration.value());
     expandText(text, VariableStore().children(), nullptr);
     applyDeclaration(*variable, *info, text.text());
@@ -56,7 +57,7 @@ void declareProduct(Package& package) {
     expandText(package.title, VariableStore().children(), nullptr);
     for (ParamCell* c = package.FindBlock("Attente")->children(); c; c = c->next) {
         TextBuffer picture = JoinPath(package.folder.text(), c->node->name());
-        SlideShowList().findOrCreate(picture.text(), true)->setText(c->node->value());
+        SlideShowList().findOrCreate(picture.text(), NewChild::atEnd)->setText(c->node->value());
     }
     for (ParamCell* c = package.FindBlock("Variable")->children(); c; c = c->next) {
         declareVariable(package, *c->node);
@@ -84,7 +85,7 @@ void prepareSystemVariables(Package& package, bool reset) {
 void prepareProductVariables(Package& package, bool reset) {
     if (reset) {
         prepareSystemVariables(package, true);
-        SlideShowList().reset(true);
+        SlideShowList().reset(Reach::tree);
     }
     declareProduct(package);
 }
@@ -96,13 +97,13 @@ void runInitialScripts(Package& root) {
         ParamNode* owner = c->node->find("IDProd");
         ParamNode* script = c->node->find("Exec");
         if (!owner || !script) continue;
-        ParamNode* copy = script->clone(true);
+        ParamNode* copy = script->clone(Reach::tree);
         copy->setName(owner->value());
         scripts.append(copy);
     }
     for (ParamCell* c = scripts.children(); c; c = c->next) {
         if (Package* package = findPackage(root, c->node->name())) {
-            RunBlock(*package, c->node, nullptr, false);
+            RunBlock(*package, c->node, nullptr, BlockProgress::untracked);
         }
     }
 }

@@ -51,8 +51,8 @@ bool writeModelFolder(Container& container, const char* startedPath, int mode, T
     model.appendPath(StemName(startedPath).text());
     model.append(".cpx");
     WorkFolder() = RunFolder{model, false};
-    MakeFolder(model.text(), false);
-    EmptyFolder(model.text(), true);
+    MakeFolder(model.text(), FolderParents::required);
+    EmptyFolder(model.text(), Reach::tree);
 
     for (ParamCell* c = container.entries.children(); c; c = c->next) {
         const char* name = c->node->name();

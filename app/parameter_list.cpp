@@ -46,7 +46,7 @@ void runAction(InstallSession& session, const ParamNode& variable) {
     Package* package = findPackage(*session.rootPackage, variable.valueOf("IDProd"));
     setVariable("CLICUSR", "Oui");
     storeParameterValues(session.list);
-    if (package) RunBlock(*package, variable.find("Exec"), nullptr, false);
+    if (package) RunBlock(*package, variable.find("Exec"), nullptr, BlockProgress::untracked);
     removeVariable("CLICUSR");
     fillParameterList(session.list);
 }
@@ -77,7 +77,7 @@ void storeParameterValues(CONTROLE_LISTE& list) {
     }
 }
 
-void parameterClick(InstallSession& session, bool right) {
+void parameterClick(InstallSession& session, MouseButton button) {
     if (session.currentPage != pageParameters) return;
     CONTROLE_LISTE& list = session.list;
     int column;
@@ -88,7 +88,7 @@ void parameterClick(InstallSession& session, bool right) {
     TextBuffer current(list.getCellText(row, 0));
     switch (variable->integerOf("Type")) {
     case kindFolder:
-        if (right) {
+        if (button == MouseButton::right) {
             typeValue(list, row, current.text());
         } else {
             TextBuffer folder;

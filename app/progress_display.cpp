@@ -64,7 +64,7 @@ void composeStatus(InstallSession& session, TextBuffer& text) {
 }
 
 void showSlide(InstallSession& session) {
-    Bitmap* picture = getBitmap(session.slidePosition->node->name(), true);
+    Bitmap* picture = getBitmap(session.pictures, session.slidePosition->node->name());
     if (picture == session.slidePicture) return;
     session.slidePicture = picture;
     paintPictures(session);

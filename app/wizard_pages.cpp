@@ -86,7 +86,7 @@ void chooseLogo(InstallSession& session) {
     TextBuffer path = JoinPath(InstallFolder().text(), name.text());
     if (!PathExists(path.text())) path = JoinPath(InstallFolder().text(), "logosct.bmp");
     if (!PathExists(path.text())) return;
-    session.logoPicture = getBitmap(path.text(), true);
+    session.logoPicture = getBitmap(session.pictures, path.text());
     session.view->redraw();
 }
 

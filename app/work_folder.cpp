@@ -23,6 +23,6 @@ bool createWorkFolder(const char* temporaryFolder) {
 void removeWorkFolder() {
     RunFolder& folder = WorkFolder();
     if (!folder.createdByRun) return;
-    RemoveFolder(folder.path.text(), true);
+    RemoveFolder(folder.path.text(), Reach::tree);
     folder.createdByRun = false;
 }

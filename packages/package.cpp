@@ -8,8 +8,6 @@
 
 namespace {
 
-int lastIdentity = 0;
-
 // The file's path with its last character replaced (install.ini -> install.inp / install.ins).
 TextBuffer layerPath(const TextBuffer& path, char last) {
     TextBuffer layer;
@@ -28,15 +26,17 @@ void loadLayered(const char* folder, const char* fileName, ParamNode& target,
     ParamNode layer;
     readTreeFile(layer, layerPath(path, 'p').text());
     if (layer.childCount() > 0) inherited.copyFrom(&layer, copyWhole);
-    target.merge(inherited, true);
+    target.merge(inherited, Unmatched::appended);
     readTreeFile(layer, layerPath(path, 's').text());
-    target.merge(layer, true);
+    target.merge(layer, Unmatched::appended);
 }
 
 }  // namespace
 
 Package::Package(const char* folderPath, Package* parentPackage) {
-    identity_.appendInt(++lastIdentity);
+    Package* root = this;
+    for (Package* above = parentPackage; above; above = above->parent) root = above;
+    identity_.appendInt(++root->packagesNumbered_);
     if (parentPackage) {
         installInherited.copyFrom(&parentPackage->installInherited, copyWhole);
         varInherited.copyFrom(&parentPackage->varInherited, copyWhole);
@@ -66,7 +66,7 @@ void Package::loadSubPackages() {
     TextBuffer pattern(folder);
     pattern.appendPath("*.cpx");
     FolderEnumerator entries;
-    if (!entries.Open(pattern.text(), true)) return;
+    if (!entries.Open(pattern.text(), ListingOf::matches)) return;
     FolderEntry entry;
     while (entries.Next(entry)) {
         if (!entry.isFolder) continue;
@@ -101,9 +101,8 @@ void Package::readLanguage(TextBuffer& language) {
     if (!locations) return;
     for (ParamCell* c = locations->children(); c; c = c->next) {
         RegistryKey key;
-        if (!key.openPath(c->node->name(), false) || !key.isOpen()) continue;
-        const char* stored =
-            key.readValue(c->node->value(), ValueListing::cached, ValueForm::plain);
+        if (!key.openPath(c->node->name(), KeyOpening::existing) || !key.isOpen()) continue;
+        const char* stored = key.readValue(c->node->value(), KeyListing::cached, ValueForm::plain);
         if (hasVisibleByte(stored)) {
             language.assign(stored);
             return;
@@ -116,8 +115,8 @@ void Package::writeLanguage(const char* language) {
     if (!locations) return;
     for (ParamCell* c = locations->children(); c; c = c->next) {
         RegistryKey key;
-        key.setWriteAccess(true);
-        key.openPath(c->node->name(), true);
-        key.writeValue(c->node->value(), language, false);
+        key.allowWriting();
+        key.openPath(c->node->name(), KeyOpening::create);
+        key.writeValue(c->node->value(), language, IntegerNodes::asString);
     }
 }

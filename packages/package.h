@@ -31,7 +31,8 @@ struct Package {
     void readLanguage(TextBuffer& language);
     void writeLanguage(const char* language);
 
-    // A decimal text unique among the live packages of the run.
+    // A decimal text unique in the package's tree: its packages are numbered from 1, the root
+    // first, in the order they are made.
     const TextBuffer& identity() const { return identity_; }
 
     ParamNode installTree;
@@ -50,4 +51,6 @@ struct Package {
 private:
     void loadSubPackages();
     TextBuffer identity_;
+    // In the root: how many packages of the tree have been numbered.
+    int packagesNumbered_ = 0;
 };

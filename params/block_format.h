@@ -24,23 +24,24 @@ public:
     virtual void mistake(Mistake kind, int line) = 0;
 };
 
+// How the reader takes bare number values and the writer integer values. Install descriptions
+// hold texts only; the registry's export files hold typed numbers, so that a DWORD comes back
+// as one: a bare number is read as an integer (cut towards zero, clamped to 32 bits) and an
+// integer is written unquoted.
+enum class BlockNumbers { text, typed };
+
 // Replaces the children of node by the entries read from in, in file order.
 // False after a reported syntax error (the entries read before it remain);
 // a block nested deeper than maxBlockNesting is one.
-bool readTree(ParamNode& node, InStream& in);
+bool readTree(ParamNode& node, InStream& in, BlockNumbers numbers = BlockNumbers::text);
 // The same, telling observer the line of every entry and mistake; what is
 // read is the same.
 bool readTree(ParamNode& node, InStream& in, BlockObserver& observer);
 // The same from a text-mode file; a file that cannot be opened gives no
 // children and true.
-bool readTreeFile(ParamNode& node, const char* path);
+bool readTreeFile(ParamNode& node, const char* path, BlockNumbers numbers = BlockNumbers::text);
 bool readTreeFile(ParamNode& node, const char* path, BlockObserver& observer);
 
 // Writes node and its subtree, one entry per line, children indented with
 // tabs between "+" and "-" lines.
-void writeEntry(const ParamNode& node, OutStream& out);
-
-// While on, the reader stores bare number values as integers and the writer
-// writes integer values unquoted. Returns the previous state.
-bool setTypedNumbers(bool on);
-bool typedNumbers();
+void writeEntry(const ParamNode& node, OutStream& out, BlockNumbers numbers = BlockNumbers::text);

@@ -39,14 +39,15 @@ template <bool observed>
 class BlockReader {
 public:
     // With observed, lines counts the lines of in and observer hears of them; else both are null.
-    BlockReader(InStream& in, const LineCounter* lines, BlockObserver* observer)
-        : in_(in), tokens_("#", ""), lines_(lines), observer_(observer) {}
+    BlockReader(InStream& in, BlockNumbers numbers, const LineCounter* lines,
+                BlockObserver* observer)
+        : in_(in), tokens_("#", ""), numbers_(numbers), lines_(lines), observer_(observer) {}
 
     // Reads one entry: a key, an optional "= value" and an optional child
     // block. On failure the entry keeps what it had and loses its value.
     Outcome readEntry(ParamNode& entry) {
         if (!tokens_.next(in_)) {
-            entry.reset(false);
+            entry.reset(Reach::node);
             return noEntry;
         }
         entry.setName(tokens_.text.text());
@@ -71,10 +72,10 @@ private:
         if (!tokens_.next(in_)) {
             errorStream() << "Erreur de lecture de la valeur de " << entry.name() << "\n";
             tell(BlockObserver::missingValue, line());
-            entry.reset(false);
+            entry.reset(Reach::node);
             return false;
         }
-        if (typedNumbers() && tokens_.type == BlockTokenizer::number)
+        if (numbers_ == BlockNumbers::typed && tokens_.type == BlockTokenizer::number)
             entry.setInteger(truncateToInt(tokens_.real));
         else
             entry.setText(tokens_.text.text());
@@ -107,7 +108,7 @@ private:
             listPrepend(block, entry);
         }
         listReverse(block);
-        parent.setChildren(block, false);
+        parent.setChildren(block, TakeList::adopt);
         --depth_;
     }
 
@@ -130,6 +131,7 @@ private:
 
     InStream& in_;
     BlockTokenizer tokens_;
+    BlockNumbers numbers_;
     const LineCounter* lines_;
     BlockObserver* observer_;
     int depth_ = 0;  // blocks open around the entry being read
@@ -137,9 +139,10 @@ private:
 };
 
 template <bool observed>
-bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockObserver* observer) {
-    node.setChildren(nullptr, false);
-    BlockReader<observed> reader(in, lines, observer);
+bool readEntries(ParamNode& node, InStream& in, BlockNumbers numbers, const LineCounter* lines,
+                 BlockObserver* observer) {
+    node.setChildren(nullptr, TakeList::adopt);
+    BlockReader<observed> reader(in, numbers, lines, observer);
     ParamNodeList entries = nullptr;  // newest first while reading
     Outcome outcome;
     for (;;) {
@@ -153,11 +156,11 @@ bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockO
     }
     ParamNode* last = entries ? entries->node : nullptr;
     listReverse(entries);
-    node.setChildren(entries, false);
+    node.setChildren(entries, TakeList::adopt);
     if (outcome == failed && last) {
         OutStream& err = errorStream();
         err << "Erreur apres : \n";
-        writeEntry(*last, err);
+        writeEntry(*last, err, numbers);
         err << "\n";
         return false;
     }
@@ -168,18 +171,18 @@ bool readEntries(ParamNode& node, InStream& in, const LineCounter* lines, BlockO
 
 }  // namespace
 
-bool readTree(ParamNode& node, InStream& in) {
-    return readEntries<false>(node, in, nullptr, nullptr);
+bool readTree(ParamNode& node, InStream& in, BlockNumbers numbers) {
+    return readEntries<false>(node, in, numbers, nullptr, nullptr);
 }
 
 bool readTree(ParamNode& node, InStream& in, BlockObserver& observer) {
     LineCounter lines(in);
-    return readEntries<true>(node, lines, &lines, &observer);
+    return readEntries<true>(node, lines, BlockNumbers::text, &lines, &observer);
 }
 
-bool readTreeFile(ParamNode& node, const char* path) {
+bool readTreeFile(ParamNode& node, const char* path, BlockNumbers numbers) {
     InFileStream in(path);
-    return readTree(node, in);
+    return readTree(node, in, numbers);
 }
 
 bool readTreeFile(ParamNode& node, const char* path, BlockObserver& observer) {

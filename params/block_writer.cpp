@@ -27,11 +27,11 @@ void writeQuoted(OutStream& out, const char* text) {
 }
 
 // The entry's own line, without its children.
-void writeLine(const ParamNode& node, OutStream& out, size_t depth) {
+void writeLine(const ParamNode& node, OutStream& out, size_t depth, BlockNumbers numbers) {
     writeTabs(out, depth);
     writeQuoted(out, node.name());
     out << " = ";
-    if (typedNumbers() && node.kind() == ValueKind::integer)
+    if (numbers == BlockNumbers::typed && node.kind() == ValueKind::integer)
         out << node.integerValue();
     else
         writeQuoted(out, node.value());
@@ -42,8 +42,8 @@ void writeLine(const ParamNode& node, OutStream& out, size_t depth) {
 
 // A loop over an explicit stack instead of a call per level, so a tree of
 // any depth is written without exhausting the thread's stack.
-void writeEntry(const ParamNode& node, OutStream& out) {
-    writeLine(node, out, 0);
+void writeEntry(const ParamNode& node, OutStream& out, BlockNumbers numbers) {
+    writeLine(node, out, 0, numbers);
     if (!node.children()) return;
     out << "+\n";
     // For each open block, the next child to write.
@@ -58,7 +58,7 @@ void writeEntry(const ParamNode& node, OutStream& out) {
             continue;
         }
         open.back() = cell->next;
-        writeLine(*cell->node, out, depth);
+        writeLine(*cell->node, out, depth, numbers);
         if (cell->node->children()) {
             writeTabs(out, depth);
             out << "+\n";

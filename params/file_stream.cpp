@@ -45,18 +45,19 @@ int32_t InFileStream::read(char* p, int32_t n) {
     return static_cast<int32_t>(std::fread(p, 1, static_cast<size_t>(n), file_));
 }
 
-OutFileStream::OutFileStream(const char* path, FileMode mode, bool append) {
-    open(path, mode, append);
+OutFileStream::OutFileStream(const char* path, FileMode mode, FileWrite write) {
+    open(path, mode, write);
 }
 
 OutFileStream::~OutFileStream() {
     if (owned_) close();
 }
 
-bool OutFileStream::open(const char* path, FileMode mode, bool append) {
+bool OutFileStream::open(const char* path, FileMode mode, FileWrite write) {
     close();
     failed_ = false;
     if (path) {
+        bool append = write == FileWrite::append;
         const char* flags =
             mode == FileMode::binary ? (append ? "ab" : "wb") : (append ? "a" : "w");
         file_ = OpenFile(path, flags);

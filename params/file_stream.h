@@ -8,6 +8,8 @@
 // Text mode lets the C runtime translate line ends (a written "\n" is stored
 // as CR LF on Windows); binary mode keeps every byte.
 enum class FileMode { text, binary };
+// Whether writing starts on an emptied file or after what the file holds.
+enum class FileWrite { replace, append };
 
 // Reads a file through the C runtime. A file that cannot be opened reads as
 // an empty input.
@@ -39,12 +41,14 @@ private:
 class OutFileStream : public OutStream {
 public:
     OutFileStream() = default;
-    explicit OutFileStream(const char* path, FileMode mode = FileMode::text, bool append = false);
+    explicit OutFileStream(const char* path, FileMode mode = FileMode::text,
+                           FileWrite write = FileWrite::replace);
     ~OutFileStream() override;
     OutFileStream(const OutFileStream&) = delete;
     OutFileStream& operator=(const OutFileStream&) = delete;
 
-    bool open(const char* path, FileMode mode = FileMode::text, bool append = false);
+    bool open(const char* path, FileMode mode = FileMode::text,
+              FileWrite write = FileWrite::replace);
     // Flushes and closes; false when any write or the close failed.
     bool close();
     bool isOpen() const { return file_ != nullptr; }

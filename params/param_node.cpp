@@ -73,11 +73,11 @@ double ParamNode::realValue() const {
     return decimalToReal(value_);
 }
 
-void ParamNode::reset(bool withChildren) {
+void ParamNode::reset(Reach reach) {
     std::free(value_);
     value_ = nullptr;
     valueLength_ = 0;
-    if (withChildren) listClear(children_);
+    if (reach == Reach::tree) listClear(children_);
 }
 
 // --- Children ---
@@ -98,9 +98,9 @@ ParamNodeList ParamNode::takeChildren() {
     return list;
 }
 
-void ParamNode::setChildren(ParamNodeList list, bool copy) {
+void ParamNode::setChildren(ParamNodeList list, TakeList take) {
     // Copy before destroying: list may be (part of) our own children.
-    ParamNodeList replacement = copy ? copyList(list) : list;
+    ParamNodeList replacement = take == TakeList::copy ? copyList(list) : list;
     if (replacement != children_) listClear(children_);
     children_ = replacement;
 }
@@ -113,10 +113,10 @@ void ParamNode::append(ParamNode* child) {
     listAppend(children_, child);
 }
 
-void ParamNode::reverseChildren(bool recursive) {
+void ParamNode::reverseChildren(Reach reach) {
     listReverse(children_);
-    if (recursive)
-        for (ParamCell* c = children_; c; c = c->next) c->node->reverseChildren(true);
+    if (reach == Reach::tree)
+        for (ParamCell* c = children_; c; c = c->next) c->node->reverseChildren(Reach::tree);
 }
 
 // --- Lookup ---
@@ -125,18 +125,18 @@ ParamNode* ParamNode::find(const char* name) const {
     return listFind(children_, name);
 }
 
-ParamNode* ParamNode::findOrCreate(const char* name, bool atEnd) {
+ParamNode* ParamNode::findOrCreate(const char* name, NewChild place) {
     ParamNode* found = find(name);
     if (found) return found;
     ParamNode* created = new ParamNode(name, 0);
-    if (atEnd)
+    if (place == NewChild::atEnd)
         append(created);
     else
         prepend(created);
     return created;
 }
 
-ParamNode* ParamNode::findPath(const char* path, bool create) {
+ParamNode* ParamNode::findPath(const char* path, PathLookup lookup) {
     if (!path) return nullptr;
     ParamNode* node = this;
     TextBuffer segment;
@@ -144,7 +144,8 @@ ParamNode* ParamNode::findPath(const char* path, bool create) {
         const char* slash = std::strchr(start, '/');
         segment.clear();
         segment.append(start, slash ? static_cast<int32_t>(slash - start) : -1);
-        node = create ? node->findOrCreate(segment.text()) : node->find(segment.text());
+        node = lookup == PathLookup::create ? node->findOrCreate(segment.text())
+                                            : node->find(segment.text());
         if (!node || !slash) return node;
         start = slash + 1;
     }
@@ -168,16 +169,16 @@ double ParamNode::realOf(const char* name, double fallback, bool* found) const {
     return node ? node->realValue() : fallback;
 }
 
-bool ParamNode::removeChild(const char* name, bool destroy) {
+bool ParamNode::removeChild(const char* name, Removed removed) {
     ParamNode* node = find(name);
-    return node && listRemove(children_, node, destroy);
+    return node && listRemove(children_, node, removed);
 }
 
 // --- Copying and merging ---
 
-ParamNode* ParamNode::clone(bool deep) const {
+ParamNode* ParamNode::clone(Reach reach) const {
     ParamNode* copy = new ParamNode(name_, value_);
-    if (deep) copy->children_ = copyList(children_);
+    if (reach == Reach::tree) copy->children_ = copyList(children_);
     return copy;
 }
 
@@ -190,10 +191,10 @@ void ParamNode::copyFrom(const ParamNode* source, CopyParts parts) {
         else
             setText(source->value_, source->valueLength_);
     }
-    if (parts & copyChildren) setChildren(source->children_, true);
+    if (parts & copyChildren) setChildren(source->children_, TakeList::copy);
 }
 
-void ParamNode::merge(const ParamNode& other, bool addMissing) {
+void ParamNode::merge(const ParamNode& other, Unmatched unmatched) {
     setName(other.name_);
     setText(other.value_);
     if (!children_) {
@@ -203,9 +204,9 @@ void ParamNode::merge(const ParamNode& other, bool addMissing) {
     for (ParamCell* c = other.children_; c; c = c->next) {
         ParamNode* target = find(c->node->name_);
         if (target)
-            target->merge(*c->node, addMissing);
-        else if (addMissing)
-            append(c->node->clone(true));
+            target->merge(*c->node, unmatched);
+        else if (unmatched == Unmatched::appended)
+            append(c->node->clone(Reach::tree));
     }
 }
 
@@ -277,13 +278,13 @@ void listAppend(ParamNodeList& list, ParamNode* node) {
     *end = new ParamCell{node, nullptr};
 }
 
-bool listRemove(ParamNodeList& list, ParamNode* node, bool destroy) {
+bool listRemove(ParamNodeList& list, ParamNode* node, Removed removed) {
     for (ParamCell** link = &list; *link; link = &(*link)->next) {
         ParamCell* cell = *link;
         if (cell->node != node) continue;
         *link = cell->next;
         delete cell;
-        if (destroy) delete node;
+        if (removed == Removed::destroy) delete node;
         return true;
     }
     return false;
@@ -312,7 +313,7 @@ ParamNodeList copyList(ParamNodeList list) {
     ParamNodeList copy = nullptr;
     ParamCell** end = &copy;
     for (ParamCell* c = list; c; c = c->next) {
-        *end = new ParamCell{c->node->clone(true), nullptr};
+        *end = new ParamCell{c->node->clone(Reach::tree), nullptr};
         end = &(*end)->next;
     }
     return copy;

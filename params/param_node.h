@@ -24,6 +24,16 @@ enum NodeTexts : int { nodeName = 1, nodeValue = 2, nameAndValue = nodeName | no
 enum class Reach { node, tree };
 // What copyFrom takes from its source: the name and value, the children, or both.
 enum CopyParts : int { copyNameAndValue = 1, copyChildren = 2, copyWhole = 3 };
+// Whether setChildren adopts the list it is given or installs a deep copy of it.
+enum class TakeList { adopt, copy };
+// Where findOrCreate puts a child it creates.
+enum class NewChild { atFront, atEnd };
+// Whether findPath only finds, or creates the levels that are missing.
+enum class PathLookup { find, create };
+// Whether a node taken out of a list is deleted or stays, owned by whoever holds it.
+enum class Removed { destroy, keep };
+// What merge does with the children of the other tree that match none of its own.
+enum class Unmatched { dropped, appended };
 
 // A node of the parameter tree: a name, a value (text, or an integer with its
 // decimal text) and an ordered list of owned children. Names are compared
@@ -59,8 +69,8 @@ public:
     // The number of an integer node, else the decimal conversion of the text.
     int32_t integerValue() const;
     double realValue() const;
-    // Discards the value text; withChildren also destroys the children.
-    void reset(bool withChildren);
+    // Discards the value text; Reach::tree also destroys the children.
+    void reset(Reach reach);
 
     // --- Children ---
     int32_t childCount() const;
@@ -70,38 +80,37 @@ public:
     // The caller becomes the owner of the list; the node has no children.
     ParamNodeList takeChildren();
     ParamNodeList& childListHead() { return children_; }
-    // Destroys the children, then adopts list (copy false) or installs a deep
-    // copy of it (copy true).
-    void setChildren(ParamNodeList list, bool copy);
+    // Destroys the children, then adopts list or installs a deep copy of it.
+    void setChildren(ParamNodeList list, TakeList take);
     void prepend(ParamNode* child);
     void append(ParamNode* child);
-    void reverseChildren(bool recursive);
+    // Reverses the order of the children; Reach::tree, at every level below too.
+    void reverseChildren(Reach reach);
 
     // --- Lookup ---
     ParamNode* find(const char* name) const;
-    // Missing children are created as ParamNode(name, 0) at the front, or at
-    // the end when atEnd.
-    ParamNode* findOrCreate(const char* name, bool atEnd = false);
-    // "A/B/C": one segment per level; with create, missing levels are made
-    // with findOrCreate (front).
-    ParamNode* findPath(const char* path, bool create = false);
+    // Missing children are created as ParamNode(name, 0), at the front unless told otherwise.
+    ParamNode* findOrCreate(const char* name, NewChild place = NewChild::atFront);
+    // "A/B/C": one segment per level; PathLookup::create makes the missing levels with
+    // findOrCreate (front).
+    ParamNode* findPath(const char* path, PathLookup lookup = PathLookup::find);
     const char* valueOf(const char* name, const char* fallback = "", bool* found = nullptr) const;
     int32_t integerOf(const char* name, int32_t fallback = 0, bool* found = nullptr) const;
     double realOf(const char* name, double fallback = 0, bool* found = nullptr) const;
 
     // Removes the first child of that name; returns whether one was removed.
-    // Without destroy the caller must already hold the node to own it.
-    bool removeChild(const char* name, bool destroy = true);
+    // To keep it, the caller must already hold the node to own it.
+    bool removeChild(const char* name, Removed removed = Removed::destroy);
 
     // --- Copying and merging ---
-    // Same name and value text (kind text, cut at the first zero byte); deep
+    // Same name and value text (kind text, cut at the first zero byte); Reach::tree
     // also copies the children.
-    ParamNode* clone(bool deep) const;
+    ParamNode* clone(Reach reach) const;
     // The parts of source (children deep-copied); null source does nothing.
     void copyFrom(const ParamNode* source, CopyParts parts);
     // Overlay: other's name and value win; children merge by name into the
-    // first same-named child; unmatched ones are appended when addMissing.
-    void merge(const ParamNode& other, bool addMissing);
+    // first same-named child; unmatched ones are appended or dropped.
+    void merge(const ParamNode& other, Unmatched unmatched);
     // For each node of list: find or create (front) the same-named child and
     // copy name and value into it, keeping the kind.
     void mergeValues(ParamNodeList list);
@@ -128,8 +137,8 @@ ParamNode* listFindByValue(ParamNodeList list, const char* text);
 ParamNode* listFindOrCreate(ParamNodeList& list, const char* name);
 void listPrepend(ParamNodeList& list, ParamNode* node);
 void listAppend(ParamNodeList& list, ParamNode* node);
-// Unlinks the cell holding exactly this node; destroy also deletes the node.
-bool listRemove(ParamNodeList& list, ParamNode* node, bool destroy);
+// Unlinks the cell holding exactly this node, and deletes the node or keeps it.
+bool listRemove(ParamNodeList& list, ParamNode* node, Removed removed);
 void listClear(ParamNodeList& list);
 ParamNodeList copyList(ParamNodeList list);
 void listReverse(ParamNodeList& list);

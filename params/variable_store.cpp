@@ -26,11 +26,11 @@ bool isDefined(const char* name) {
 }
 
 bool removeVariable(const char* name) {
-    return VariableStore().removeChild(name, true);
+    return VariableStore().removeChild(name);
 }
 
 void clearVariables() {
-    VariableStore().setChildren(nullptr, false);
+    VariableStore().setChildren(nullptr, TakeList::adopt);
 }
 
 void importVariables(ParamNodeList list) {

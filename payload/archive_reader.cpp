@@ -93,7 +93,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             // Reading on past a folder that cannot be made would try again for every folder
             // nested in it.
             bool made = CreateFolder(target.text());
-            if (!made && !MakeFolder(target.text(), true))
+            if (!made && !MakeFolder(target.text(), FolderParents::created))
                 return fail(error, "Impossible de cr\xE9" "er le dossier : ", target.text());
             parentLengths.push_back(path.length());
             if (made && freshDepth == 0) freshDepth = parentLengths.size();

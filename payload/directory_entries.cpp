@@ -57,6 +57,6 @@ bool readEntries(InFileStream& in, ParamNode& directory, int64_t& end) {
 bool readDirectoryEntries(const char* programPath, ParamNode& directory, int64_t& end) {
     InFileStream in(programPath, FileMode::binary);
     if (readEntries(in, directory, end)) return true;
-    directory.reset(true);
+    directory.reset(Reach::tree);
     return false;
 }

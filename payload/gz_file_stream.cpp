@@ -27,7 +27,7 @@ void GzFileBuffer::attach(const char* path, int32_t offset, int32_t size) {
     if (file_.open(path, FileMode::binary) && file_.seek(offset))
         mode_ = Mode::Look;
     else
-        end(false);
+        end(Ending::damaged);
 }
 
 void GzFileBuffer::detach() {
@@ -39,9 +39,9 @@ void GzFileBuffer::detach() {
     error_ = damaged_ = false;
 }
 
-void GzFileBuffer::end(bool cleanly) {
+void GzFileBuffer::end(Ending ending) {
     mode_ = Mode::Ended;
-    if (!cleanly) damaged_ = true;
+    if (ending == Ending::damaged) damaged_ = true;
 }
 
 // Past the part, the file reads as ended.
@@ -66,22 +66,22 @@ bool GzFileBuffer::loadInput() {
 // a plain file, unless members came before: then it is trailing garbage and the data has ended.
 void GzFileBuffer::look() {
     if (stream_.avail_in < 2) loadInput();
-    if (stream_.avail_in == 0) return end(true);
+    if (stream_.avail_in == 0) return end(Ending::clean);
     if (stream_.avail_in >= 2 && stream_.next_in[0] == 0x1F && stream_.next_in[1] == 0x8B) {
         bool ready = inflaterReady_ ? inflateReset(&stream_) == Z_OK
                                     : (inflaterReady_ = inflateInit2(&stream_, gzipWindow) == Z_OK);
-        if (!ready) return end(false);
+        if (!ready) return end(Ending::damaged);
         sawMember_ = true;
         mode_ = Mode::Inflate;
         return;
     }
-    if (sawMember_) return end(true);
+    if (sawMember_) return end(Ending::clean);
     mode_ = Mode::Copy;
 }
 
 int32_t GzFileBuffer::inflateInto(unsigned char* p, int32_t n) {
     if (stream_.avail_in == 0 && !loadInput()) {
-        end(false);  // the member is cut short
+        end(Ending::damaged);  // the member is cut short
         return 0;
     }
     stream_.next_out = p;
@@ -90,7 +90,7 @@ int32_t GzFileBuffer::inflateInto(unsigned char* p, int32_t n) {
     if (result == Z_STREAM_END)
         mode_ = Mode::Look;
     else if (result != Z_OK && result != Z_BUF_ERROR)
-        end(false);
+        end(Ending::damaged);
     return n - static_cast<int32_t>(stream_.avail_out);
 }
 
@@ -105,7 +105,7 @@ int32_t GzFileBuffer::copyInto(unsigned char* p, int32_t n) {
         stream_.avail_in -= static_cast<uInt>(got);
     } else {
         got = readFile(reinterpret_cast<char*>(p), n);
-        if (got == 0) end(file_.good());
+        if (got == 0) end(file_.good() ? Ending::clean : Ending::damaged);
     }
     return got;
 }

@@ -44,6 +44,8 @@ public:
 
 private:
     enum class Mode { Look, Inflate, Copy, Ended };
+    // How the data ended: at its proper end, or damaged (see damaged()).
+    enum class Ending { clean, damaged };
 
     int refill();
     // Up to n bytes of the file, within the part being read.
@@ -56,7 +58,7 @@ private:
     void look();
     int32_t inflateInto(unsigned char* p, int32_t n);
     int32_t copyInto(unsigned char* p, int32_t n);
-    void end(bool cleanly);
+    void end(Ending ending);
 
     InFileStream file_;
     int32_t fileLeft_ = -1;  // bytes of the part not read yet; negative: up to the file's end

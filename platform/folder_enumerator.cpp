@@ -15,11 +15,11 @@ bool isDots(const TextBuffer& name) {
 
 }  // namespace
 
-bool FolderEnumerator::Open(const char* pattern, bool exact) {
+bool FolderEnumerator::Open(const char* pattern, ListingOf listing) {
     Close();
     if (!pattern) pattern = "";
     TextBuffer search(pattern);
-    if (!exact) {
+    if (listing == ListingOf::folder) {
         search.append(PathSeparator);
         search.append("*");
     }
@@ -30,11 +30,11 @@ bool FolderEnumerator::Open(const char* pattern, bool exact) {
     return search_ != nullptr;
 }
 
-bool FolderEnumerator::Next(FolderEntry& entry, bool skipDots) {
+bool FolderEnumerator::Next(FolderEntry& entry, DotEntries dots) {
     while (search_) {
         std::swap(entry, held_);
         if (!nextFolderEntry(search_, held_)) Close();
-        if (!skipDots || !isDots(entry.name)) return true;
+        if (dots == DotEntries::listed || !isDots(entry.name)) return true;
     }
     return false;
 }

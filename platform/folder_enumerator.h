@@ -6,6 +6,12 @@
 
 struct FolderSearch;
 
+// What FolderEnumerator::Open's pattern names: a folder, every entry of which is listed, or a
+// folder, a separator and a name pattern such as "*.cpx", whose matches are listed.
+enum class ListingOf { folder, matches };
+// Whether a listing hands out the entries "." and "..".
+enum class DotEntries { skipped, listed };
+
 // One entry of a folder listing.
 struct FolderEntry {
     TextBuffer name;
@@ -26,14 +32,11 @@ public:
     FolderEnumerator(const FolderEnumerator&) = delete;
     FolderEnumerator& operator=(const FolderEnumerator&) = delete;
 
-    // Closes any open listing, then lists what pattern matches when exact
-    // (a folder, a separator and a name pattern such as "*.cpx"), otherwise
-    // every entry of the folder pattern. False, with a diagnostic line, when
-    // nothing can be listed.
-    bool Open(const char* pattern, bool exact = false);
-    // The held entry; with skipDots "." and ".." are passed over. False when
-    // the listing is closed or exhausted.
-    bool Next(FolderEntry& entry, bool skipDots = true);
+    // Closes any open listing, then lists what pattern names. False, with a diagnostic line,
+    // when nothing can be listed.
+    bool Open(const char* pattern, ListingOf listing = ListingOf::folder);
+    // The held entry. False when the listing is closed or exhausted.
+    bool Next(FolderEntry& entry, DotEntries dots = DotEntries::skipped);
     void Close();
     bool isOpen() const { return search_ != nullptr; }
 

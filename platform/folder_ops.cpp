@@ -68,14 +68,14 @@ bool CreateFolder(const char* path) {
     return path && systemCreateFolder(path);
 }
 
-bool MakeFolder(const char* path, bool withParents) {
+bool MakeFolder(const char* path, FolderParents parents) {
     if (!path) return false;
     // "a\b\" names the folder "a\b"; creating its parent first would leave
     // nothing to create.
     TextBuffer target(path);
     while (target.length() > 1 && endsWithSeparator(target)) target = ParentPath(target.text());
     if (FolderExists(target.text()) || systemCreateFolder(target.text())) return true;
-    if (!withParents) return false;
+    if (parents == FolderParents::required) return false;
     // Walk outwards to the first folder that is there or can be made, then
     // create the missing ones inwards. A loop rather than recursion: a long
     // path must not cost one stack frame per component.
@@ -92,15 +92,15 @@ bool MakeFolder(const char* path, bool withParents) {
     return true;
 }
 
-bool EmptyFolder(const char* path, bool recursive) {
+bool EmptyFolder(const char* path, Reach reach) {
     FolderEnumerator listing;
     listing.Open(path);
     FolderEntry entry;
     while (listing.Next(entry)) {
         TextBuffer full = JoinPath(path, entry.name.text());
-        if (entry.isFolder && recursive) {
+        if (entry.isFolder && reach == Reach::tree) {
             // A link's target is not part of this tree: only the link goes.
-            if (!entry.isLink) EmptyFolder(full.text(), true);
+            if (!entry.isLink) EmptyFolder(full.text(), Reach::tree);
             systemRemoveFolder(full.text());
         } else {
             DeletePath(full.text());
@@ -109,14 +109,14 @@ bool EmptyFolder(const char* path, bool recursive) {
     return true;
 }
 
-bool RemoveFolder(const char* path, bool recursive) {
+bool RemoveFolder(const char* path, Reach reach) {
     if (!path) return true;
-    if (recursive) EmptyFolder(path, true);
+    if (reach == Reach::tree) EmptyFolder(path, Reach::tree);
     systemRemoveFolder(path);
     return true;
 }
 
-bool CopyFolder(const char* source, const char* destination, bool recursive, CopyCounter* copied,
+bool CopyFolder(const char* source, const char* destination, Reach reach, CopyCounter* copied,
                 const std::atomic<bool>* stop) {
     if (!copyAllowed(source, destination)) return false;
     FolderEnumerator listing;
@@ -127,7 +127,7 @@ bool CopyFolder(const char* source, const char* destination, bool recursive, Cop
         if (stop && stop->load(std::memory_order_relaxed)) return false;
         TextBuffer from = JoinPath(source, entry.name.text());
         TextBuffer to = JoinPath(destination, entry.name.text());
-        bool done = entry.isFolder && recursive
+        bool done = entry.isFolder && reach == Reach::tree
                         ? CopySubfolder(from.text(), to.text(), copied, stop)
                         : CopyFileOver(from.text(), to.text(), copied);
         copiedAll = copiedAll && done;
@@ -138,6 +138,6 @@ bool CopyFolder(const char* source, const char* destination, bool recursive, Cop
 bool CopySubfolder(const char* source, const char* destination, CopyCounter* copied,
                    const std::atomic<bool>* stop) {
     if (!copyAllowed(source, destination)) return false;
-    MakeFolder(destination, false);
-    return CopyFolder(source, destination, true, copied, stop);
+    MakeFolder(destination, FolderParents::required);
+    return CopyFolder(source, destination, Reach::tree, copied, stop);
 }

@@ -1,27 +1,31 @@
 #pragma once
 
+#include "params/param_node.h"
 #include "platform/file_ops.h"
+
+// Whether MakeFolder needs the folders above the one it makes, or creates those that are missing.
+enum class FolderParents { required, created };
 
 // Creates one folder; false when it cannot be created, also when it is
 // already there (a caller that must own a new folder tells the two apart).
 bool CreateFolder(const char* path);
-// True when the folder is there or could be created; with withParents the
+// True when the folder is there or could be created; with FolderParents::created the
 // missing folders above it are created first, from the outermost inwards.
-bool MakeFolder(const char* path, bool withParents);
-// Deletes what the folder holds; with recursive, subfolders are emptied and
+bool MakeFolder(const char* path, FolderParents parents);
+// Deletes what the folder holds; with Reach::tree, subfolders are emptied and
 // removed too (links to folders are removed, never followed). Single failures
 // are ignored: callers that must know test the result themselves.
-bool EmptyFolder(const char* path, bool recursive);
-// EmptyFolder (when recursive), then the folder itself. Always true.
-bool RemoveFolder(const char* path, bool recursive);
+bool EmptyFolder(const char* path, Reach reach);
+// EmptyFolder (with Reach::tree), then the folder itself. Always true.
+bool RemoveFolder(const char* path, Reach reach);
 // Copies every entry of source into destination, which must exist already;
-// with recursive, subfolders through CopySubfolder, otherwise a subfolder
+// with Reach::tree, subfolders through CopySubfolder, otherwise a subfolder
 // fails like a file that cannot be copied. A failing entry makes the result
 // false but the copy goes on. A source that cannot be listed copies nothing
 // and counts as success. Copying a folder onto itself or into its own
 // subtree fails at once. Once stop is set (from another thread), no further
 // entry is copied and the result is false.
-bool CopyFolder(const char* source, const char* destination, bool recursive,
+bool CopyFolder(const char* source, const char* destination, Reach reach,
                 CopyCounter* copied = nullptr, const std::atomic<bool>* stop = nullptr);
 // Creates destination (not its parents) and copies source into it,
 // recursively.

@@ -21,7 +21,7 @@ bool ShellOpen(const char* file, const char* folder) {
     return false;
 }
 
-bool StartProgram(const char* commandLine, bool wait, const char* folder,
+bool StartProgram(const char* commandLine, ProgramWait wait, const char* folder,
                   const std::atomic<bool>* stop) {
     if (commandLine && systemStartProgram(commandLine, folderOrNone(folder), wait, stop))
         return true;

@@ -42,14 +42,18 @@ struct RegKeyInfo {
     uint32_t maxValueData = 0;  // bytes
 };
 
+// Whether opening a key that is missing fails or creates it (and the missing keys above it).
+enum class KeyOpening { existing, create };
+// What an open key allows: reading only, or writing too.
+enum class KeyAccess { read, write };
+
 // The predefined handle of a root; never closed.
 RegHandle regRootHandle(int32_t rootIndex);
 
-// Opens path below root ("" names root itself); with create, missing keys
-// are made. Read access, plus write access when write is set; view64 asks
-// for the 64-bit view of a 32-bit program on a 64-bit system.
-int32_t regOpenKey(RegHandle root, const char* path, bool create, bool write, bool view64,
-                   RegHandle& key);
+// Opens path below root ("" names root itself); view64 asks for the 64-bit view of a 32-bit
+// program on a 64-bit system.
+int32_t regOpenKey(RegHandle root, const char* path, KeyOpening opening, KeyAccess access,
+                   bool view64, RegHandle& key);
 void regCloseKey(RegHandle key);
 int32_t regQueryInfo(RegHandle key, RegKeyInfo& info);
 

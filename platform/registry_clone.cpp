@@ -35,40 +35,40 @@ bool within(const TextBuffer& inner, const TextBuffer& outer) {
 // into a branch holding the source would delete the source first.
 bool overlap(const char* source, const char* destination) {
     RegistryKey from, to;
-    from.openPath(source, false);
-    to.openPath(destination, false);
+    from.openPath(source, KeyOpening::existing);
+    to.openPath(destination, KeyOpening::existing);
     if (!from.path() || !to.path() || from.root() != to.root()) return false;
     TextBuffer a = keyIdentity(from.path()), b = keyIdentity(to.path());
     return within(a, b) || within(b, a);
 }
 
-void copyBranch(const char* source, const char* destination, bool replace) {
-    if (replace) {
+void copyBranch(const char* source, const char* destination, BranchCopy copy) {
+    if (copy == BranchCopy::replace) {
         RegistryKey old;
-        old.setWriteAccess(true);
-        old.openPath(destination, true);
+        old.allowWriting();
+        old.openPath(destination, KeyOpening::create);
         old.deleteTree();
     }
     RegistryKey from, to;
-    from.openPath(source, true);
-    to.setWriteAccess(true);
-    to.openPath(destination, true);
-    to.writeValues(from.listValues(ValueListing::reread, ValueForm::typed), true);
-    for (ParamCell* c = from.listSubkeys(true, false); c; c = c->next) {
+    from.openPath(source, KeyOpening::create);
+    to.allowWriting();
+    to.openPath(destination, KeyOpening::create);
+    to.writeValues(from.listValues(KeyListing::reread, ValueForm::typed), IntegerNodes::asDword);
+    for (ParamCell* c = from.listSubkeys(KeyListing::reread); c; c = c->next) {
         TextBuffer subSource(source), subDestination(destination);
         subSource.appendPath(c->node->name());
         subDestination.appendPath(c->node->name());
-        copyBranch(subSource.text(), subDestination.text(), false);
+        copyBranch(subSource.text(), subDestination.text(), BranchCopy::merge);
     }
 }
 
 }  // namespace
 
-bool cloneBranch(const char* source, const char* destination, bool replace) {
+bool cloneBranch(const char* source, const char* destination, BranchCopy copy) {
     if (overlap(source, destination)) {
         errorStream() << "Erreur de copie du registre (branches imbriquees)\n";
         return false;
     }
-    copyBranch(source, destination, replace);
+    copyBranch(source, destination, copy);
     return true;
 }

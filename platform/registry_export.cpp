@@ -5,7 +5,7 @@
 
 bool exportValues(const char* root, const char* branch, const char* file, TextBuffer& keyPath) {
     RegistryKey key;
-    key.joinRootAndBranch(root, branch, true);
+    key.joinRootAndBranch(root, branch, KeyOpening::create);
     if (!key.isOpen()) {
         keyPath.assign(key.path());
         return false;
@@ -13,9 +13,7 @@ bool exportValues(const char* root, const char* branch, const char* file, TextBu
     OutFileStream out;
     if (!out.open(file)) return true;
     // Numbers are written bare, so that an import reads them back as DWORDs.
-    bool previous = setTypedNumbers(true);
-    for (ParamCell* c = key.listValues(ValueListing::cached, ValueForm::plain); c; c = c->next)
-        writeEntry(*c->node, out);
-    setTypedNumbers(previous);
+    for (ParamCell* c = key.listValues(KeyListing::cached, ValueForm::plain); c; c = c->next)
+        writeEntry(*c->node, out, BlockNumbers::typed);
     return true;
 }

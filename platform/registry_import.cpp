@@ -25,7 +25,7 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
         TextBuffer name(value.name());
         expandPath(name, variables);
         describeOldValue(variables,
-                         key.readValue(name.text(), ValueListing::cached, ValueForm::typed));
+                         key.readValue(name.text(), KeyListing::cached, ValueForm::typed));
         ParamNode* node = new ParamNode(name.text(), nullptr);
         if (value.kind() == ValueKind::integer) {
             node->setInteger(value.integerValue());
@@ -43,17 +43,15 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
 
 void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys) {
     ParamNode keys;
-    bool previous = setTypedNumbers(true);
-    readTreeFile(keys, file);
-    setTypedNumbers(previous);
+    readTreeFile(keys, file, BlockNumbers::typed);
     for (ParamCell* c = keys.children(); c; c = c->next) {
         TextBuffer path(c->node->name());
         expandPath(path, variables);
         RegistryKey key;
-        key.setWriteAccess(true);
-        key.openPath(path.text(), true);
+        key.allowWriting();
+        key.openPath(path.text(), KeyOpening::create);
         ParamNodeList values = newValues(key, *c->node, variables);
-        if (!key.writeValues(values, true)) {
+        if (!key.writeValues(values, IntegerNodes::asDword)) {
             const char* stored = key.path() ? key.path() : "";
             listAppend(failedKeys, new ParamNode(stored, stored));
         }

@@ -50,13 +50,7 @@ int32_t rootOfPath(const char* path) {
     return findRoot(path, std::strcspn(path, "\\/"));
 }
 
-bool RegistryKey::setWriteAccess(bool on) {
-    bool previous = writeAccess_;
-    writeAccess_ = on;
-    return previous;
-}
-
-const char* RegistryKey::openPath(const char* path, bool create) {
+const char* RegistryKey::openPath(const char* path, KeyOpening opening) {
     closeAndClear();
     if (!path) return nullptr;
     size_t nameLength = std::strcspn(path, "\\/");
@@ -64,11 +58,12 @@ const char* RegistryKey::openPath(const char* path, bool create) {
     if (root < 0) return nullptr;
     TextBuffer below(path[nameLength] ? path + nameLength + 1 : "");
     below.replaceByte('/', '\\');
-    return openAt(root, below, create, currentView64());
+    return openAt(root, below, opening, currentView64());
 }
 
-const char* RegistryKey::openUnder(const RegistryKey& parent, bool create, const char* piece1,
-                                   const char* piece2, const char* piece3, const char* piece4) {
+const char* RegistryKey::openUnder(const RegistryKey& parent, KeyOpening opening,
+                                   const char* piece1, const char* piece2, const char* piece3,
+                                   const char* piece4) {
     // The path is built before closing: parent may be this key.
     int32_t root = parent.root_;
     TextBuffer path;
@@ -83,25 +78,28 @@ const char* RegistryKey::openUnder(const RegistryKey& parent, bool create, const
     path.replaceByte('/', '\\');
     closeAndClear();
     if (root < 0) return nullptr;
-    return openAt(root, path, create, currentView64());
+    return openAt(root, path, opening, currentView64());
 }
 
-const char* RegistryKey::joinRootAndBranch(const char* root, const char* branch, bool create) {
-    if (!hasVisibleByte(root)) return openPath(branch ? branch : "", create);
+const char* RegistryKey::joinRootAndBranch(const char* root, const char* branch,
+                                           KeyOpening opening) {
+    if (!hasVisibleByte(root)) return openPath(branch ? branch : "", opening);
     TextBuffer path(root);
     path.appendChar('\\');
     path.append(branch);
-    return openPath(path.text(), create);
+    return openPath(path.text(), opening);
 }
 
-const char* RegistryKey::openAt(int32_t root, const TextBuffer& path, bool create, bool view64) {
+const char* RegistryKey::openAt(int32_t root, const TextBuffer& path, KeyOpening opening,
+                                bool view64) {
     root_ = root;
     path_ = path;
     hasPath_ = true;
     view64_ = view64;
-    open_ = regOpenKey(regRootHandle(root), path_.text(), create, writeAccess_, view64, handle_) ==
+    open_ = regOpenKey(regRootHandle(root), path_.text(), opening, access_, view64, handle_) ==
             regSuccess;
-    if (!open_ && create) errorStream() << "Erreur de creation du registre\n";
+    if (!open_ && opening == KeyOpening::create)
+        errorStream() << "Erreur de creation du registre\n";
     return path_.text();
 }
 
@@ -127,10 +125,9 @@ bool RegistryKey::queryInfo() {
     return false;
 }
 
-ParamNodeList RegistryKey::listValues(ValueListing listing, ValueForm form) {
+ParamNodeList RegistryKey::listValues(KeyListing listing, ValueForm form) {
     if (!open_) return nullptr;
-    if (values_ && listing == ValueListing::cached) return values_;
-    bool typed = form == ValueForm::typed;
+    if (values_ && listing == KeyListing::cached) return values_;
     listClear(values_);
     bool counted = queryInfo();
     std::vector<char> name((counted ? info_.maxValueName : defaultNameRoom) + 1);
@@ -152,11 +149,11 @@ ParamNodeList RegistryKey::listValues(ValueListing listing, ValueForm form) {
         // A name listed twice keeps one node, at the place of the first.
         ParamNode* node = listFind(values_, name.data());
         if (node) {
-            setValueText(*node, type, data.data(), dataLength, typed);
+            setValueText(*node, type, data.data(), dataLength, form);
             continue;
         }
         node = new ParamNode(name.data(), nullptr);
-        if (setValueText(*node, type, data.data(), dataLength, typed))
+        if (setValueText(*node, type, data.data(), dataLength, form))
             listPrepend(values_, node);
         else
             delete node;
@@ -165,19 +162,19 @@ ParamNodeList RegistryKey::listValues(ValueListing listing, ValueForm form) {
     return values_;
 }
 
-const char* RegistryKey::readValue(const char* name, ValueListing listing, ValueForm form) {
+const char* RegistryKey::readValue(const char* name, KeyListing listing, ValueForm form) {
     ParamNode* node = listFind(listValues(listing, form), name ? name : "");
     return node ? node->value() : nullptr;
 }
 
-bool RegistryKey::writeValues(ParamNodeList values, bool numbersAsDword) {
+bool RegistryKey::writeValues(ParamNodeList values, IntegerNodes integers) {
     if (!open_) return false;
     listClear(values_);
     bool allWritten = true;
     std::vector<uint8_t> bytes;
     for (ParamCell* c = values; c; c = c->next) {
         uint32_t type;
-        if (!valueBytes(*c->node, numbersAsDword, type, bytes)) continue;
+        if (!valueBytes(*c->node, integers, type, bytes)) continue;
         if (regSetValue(handle_, c->node->name(), type, bytes.data(), uint32_t(bytes.size())) ==
             regSuccess)
             continue;
@@ -188,15 +185,15 @@ bool RegistryKey::writeValues(ParamNodeList values, bool numbersAsDword) {
     return allWritten;
 }
 
-bool RegistryKey::writeValue(const char* name, const char* value, bool numbersAsDword) {
+bool RegistryKey::writeValue(const char* name, const char* value, IntegerNodes integers) {
     ParamNode node(name, value);
     ParamCell cell{&node, nullptr};
-    return writeValues(&cell, numbersAsDword);
+    return writeValues(&cell, integers);
 }
 
-ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach) {
+ParamNodeList RegistryKey::listSubkeys(KeyListing listing, SubkeyOwner owner) {
     if (!open_) return nullptr;
-    if (reload || !subkeys_) {
+    if (listing == KeyListing::reread || !subkeys_) {
         listClear(subkeys_);
         std::vector<char> name((queryInfo() ? info_.maxSubkeyName : defaultNameRoom) + 1);
         int32_t status;
@@ -213,7 +210,7 @@ ParamNodeList RegistryKey::listSubkeys(bool reload, bool detach) {
         }
         if (status != regNoMoreItems) errorStream() << "Erreur de parcours du registre\n";
     }
-    if (!detach) return subkeys_;
+    if (owner == SubkeyOwner::key) return subkeys_;
     ParamNodeList list = subkeys_;
     subkeys_ = nullptr;
     return list;
@@ -226,12 +223,12 @@ bool RegistryKey::deleteTree() {
         errorStream() << "Erreur de retrait du registre\n";
         return false;
     }
-    for (ParamCell* c = listSubkeys(true, false); c; c = c->next) {
+    for (ParamCell* c = listSubkeys(KeyListing::reread); c; c = c->next) {
         TextBuffer below(path_);
         below.appendChar('\\');
         below.append(c->node->name());
         RegistryKey subkey;
-        subkey.openAt(root_, below, false, view64_);
+        subkey.openAt(root_, below, KeyOpening::existing, view64_);
         subkey.deleteTree();
     }
     close();

@@ -5,6 +5,7 @@
 #include "params/param_node.h"
 #include "params/text_buffer.h"
 #include "platform/registry_calls.h"
+#include "platform/registry_value_text.h"
 
 // A registry key opened from a textual path whose first component names a
 // root: "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_USERS",
@@ -21,10 +22,12 @@
 // Every operation on a closed key does nothing and reports failure.
 // Diagnostic lines go to errorStream().
 
-// Whether a value read uses the key's cached listing or lists the values anew.
-enum class ValueListing { cached, reread };
-// Values as plain texts (untyped listing) or as typed texts.
-enum class ValueForm { plain, typed };
+// Whether a listing of values or subkeys uses the key's cached one or lists anew.
+enum class KeyListing { cached, reread };
+// Who owns a listing of subkeys: the key (until its next listing) or the caller.
+enum class SubkeyOwner { key, caller };
+// Whether cloneBranch copies over what the destination holds or first deletes it.
+enum class BranchCopy { merge, replace };
 
 class RegistryKey {
 public:
@@ -33,21 +36,21 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
-    // Chosen before opening; survives close. Returns the previous choice.
-    bool setWriteAccess(bool on);
+    // Keys opened from now on may be written to (read only until then); survives close.
+    void allowWriting() { access_ = KeyAccess::write; }
 
-    // Opens (with create: creates if missing) the key at a full path. A root
-    // name alone opens the root key itself. Returns the stored path (below
-    // the root), or null when the first component is no root name.
-    const char* openPath(const char* path, bool create);
+    // Opens (or creates, when missing) the key at a full path. A root name alone opens the root
+    // key itself. Returns the stored path (below the root), or null when the first component is
+    // no root name.
+    const char* openPath(const char* path, KeyOpening opening);
     // Opens the key whose path is parent's joined with each present piece,
     // "\" between them (an absent piece is skipped, an empty one still adds
     // its separator). Returns the stored path.
-    const char* openUnder(const RegistryKey& parent, bool create, const char* piece1,
+    const char* openUnder(const RegistryKey& parent, KeyOpening opening, const char* piece1,
                           const char* piece2 = nullptr, const char* piece3 = nullptr,
                           const char* piece4 = nullptr);
     // openPath(branch) when root is blank, else openPath(root "\" branch).
-    const char* joinRootAndBranch(const char* root, const char* branch, bool create);
+    const char* joinRootAndBranch(const char* root, const char* branch, KeyOpening opening);
 
     void close();
     // Closes and forgets path, caches and counters (not the write access).
@@ -66,25 +69,24 @@ public:
     // The values, listed anew when asked to or when nothing is cached, as plain or typed texts
     // (see above). Each name once, in reverse enumeration order. Owned by the
     // key.
-    ParamNodeList listValues(ValueListing listing, ValueForm form);
+    ParamNodeList listValues(KeyListing listing, ValueForm form);
     // The text of the value of that exact name, or null.
-    const char* readValue(const char* name, ValueListing listing, ValueForm form);
-    // Writes each node as a value; the text's prefix decides the type, and
-    // with numbersAsDword an integer node without prefix is a DWORD. True
-    // when every write succeeded.
-    bool writeValues(ParamNodeList values, bool numbersAsDword);
-    bool writeValue(const char* name, const char* value, bool numbersAsDword);
+    const char* readValue(const char* name, KeyListing listing, ValueForm form);
+    // Writes each node as a value; the text's prefix decides the type, and integers tells how
+    // an integer node without prefix is written. True when every write succeeded.
+    bool writeValues(ParamNodeList values, IntegerNodes integers);
+    bool writeValue(const char* name, const char* value, IntegerNodes integers);
 
-    // Subkey names (name and value of each node), in reverse enumeration
-    // order. With detach the caller owns the list and the cache is emptied.
-    ParamNodeList listSubkeys(bool reload, bool detach);
+    // Subkey names (name and value of each node), in reverse enumeration order, listed anew when
+    // asked to or when nothing is cached. Given to the caller, the list leaves the cache empty.
+    ParamNodeList listSubkeys(KeyListing listing, SubkeyOwner owner = SubkeyOwner::key);
 
     // Deletes the key and all its subkeys, depth first, in the view it was
     // opened in. A root key itself is never deleted.
     bool deleteTree();
 
 private:
-    const char* openAt(int32_t root, const TextBuffer& path, bool create, bool view64);
+    const char* openAt(int32_t root, const TextBuffer& path, KeyOpening opening, bool view64);
 
     int32_t root_ = -1;
     TextBuffer path_;
@@ -95,7 +97,7 @@ private:
     bool open_ = false;
     bool view64_ = false;
     RegKeyInfo info_;
-    bool writeAccess_ = false;
+    KeyAccess access_ = KeyAccess::read;
 };
 
 // The process-wide 64-bit view switch, off at start. While it is on and the
@@ -113,11 +115,12 @@ int32_t rootOfPath(const char* path);
 const char* stripTypePrefix(const char* value, TextBuffer& type);
 
 // Copies the branch at source (a full path) to destination with every
-// value, typed, and every subkey; replace first deletes the destination.
+// value, typed, and every subkey, over what destination holds or after
+// deleting it.
 // Branches that overlap (one equal to or inside the other) are refused with
 // a diagnostic line and false; otherwise true, failures below showing only
 // as diagnostic lines.
-bool cloneBranch(const char* source, const char* destination, bool replace);
+bool cloneBranch(const char* source, const char* destination, BranchCopy copy);
 
 // Writes the string and number values of the key at root and branch
 // (created when missing) to file, one block-text entry per value in the

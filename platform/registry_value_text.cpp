@@ -47,7 +47,9 @@ void appendByteList(std::vector<uint8_t>& bytes, const char* cursor) {
 
 }  // namespace
 
-bool setValueText(ParamNode& node, uint32_t type, const uint8_t* data, uint32_t size, bool typed) {
+bool setValueText(ParamNode& node, uint32_t type, const uint8_t* data, uint32_t size,
+                  ValueForm form) {
+    bool typed = form == ValueForm::typed;
     TextBuffer text;
     if (type == regString || type == regExpandString) {
         const char* chars = reinterpret_cast<const char*>(data);
@@ -76,7 +78,7 @@ bool setValueText(ParamNode& node, uint32_t type, const uint8_t* data, uint32_t 
     return true;
 }
 
-bool valueBytes(const ParamNode& node, bool numbersAsDword, uint32_t& type,
+bool valueBytes(const ParamNode& node, IntegerNodes integers, uint32_t& type,
                 std::vector<uint8_t>& bytes) {
     const char* text = node.value();
     bytes.clear();
@@ -92,7 +94,7 @@ bool valueBytes(const ParamNode& node, bool numbersAsDword, uint32_t& type,
     } else if (startsWith(text, dwordPrefix)) {
         type = regDword;
         appendDword(bytes, decimalToInt(text + sizeof dwordPrefix - 1));
-    } else if (numbersAsDword && node.kind() == ValueKind::integer) {
+    } else if (integers == IntegerNodes::asDword && node.kind() == ValueKind::integer) {
         type = regDword;
         appendDword(bytes, node.integerValue());
     } else {

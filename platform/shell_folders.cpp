@@ -21,7 +21,8 @@ const char* const userNames[] = {"Desktop", "Start Menu", "Programs", "Startup",
 // it is missing or empty.
 bool readFolderValue(int32_t root, const char* name, TextBuffer& folder) {
     RegHandle key;
-    if (regOpenKey(regRootHandle(root), shellFoldersKey, false, false, false, key) != regSuccess)
+    if (regOpenKey(regRootHandle(root), shellFoldersKey, KeyOpening::existing, KeyAccess::read,
+                   false, key) != regSuccess)
         return false;
     uint32_t type;
     std::vector<uint8_t> data;
@@ -38,14 +39,14 @@ bool readFolderValue(int32_t root, const char* name, TextBuffer& folder) {
 
 }  // namespace
 
-const char* ShellFolder(int32_t number, bool allUsers) {
-    static TextBuffer folder;
-    if (number < 1 || number > 9) return nullptr;
+TextBuffer ShellFolder(int32_t number, bool allUsers) {
+    TextBuffer folder;
+    if (number < 1 || number > 9) return folder;
     if (allUsers && number <= 5 &&
         readFolderValue(rootLocalMachine, allUsersNames[number - 1], folder))
-        return folder.text();
-    if (readFolderValue(rootCurrentUser, userNames[number - 1], folder)) return folder.text();
-    return nullptr;
+        return folder;
+    readFolderValue(rootCurrentUser, userNames[number - 1], folder);
+    return folder;
 }
 
 bool HasAllUsersFolders() {

@@ -31,9 +31,8 @@ int32_t osIdOfVersion(const OsVersion& version, int32_t bits, TextBuffer* fullNa
 // The folder of the shell folder table by number (1 desktop, 2 start menu,
 // 3 programs, 4 startup, 5 favourites, 6 send-to, 7 templates, 8 application
 // data, 9 documents). With allUsers the all-users folder is preferred where
-// there is one. Null when neither is set. The text stays valid until the
-// next call.
-const char* ShellFolder(int32_t number, bool allUsers);
+// there is one. Empty when neither is set.
+TextBuffer ShellFolder(int32_t number, bool allUsers);
 
 // Whether the system has an all-users start menu.
 bool HasAllUsersFolders();

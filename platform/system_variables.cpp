@@ -43,8 +43,7 @@ void setProgramFolders() {
 
 void SetSystemVariables(bool allUsers, const char* language) {
     for (const FolderVariable& variable : folderVariables) {
-        const char* folder = ShellFolder(variable.number, allUsers);
-        setVariable(variable.name, folder ? folder : "");
+        setVariable(variable.name, ShellFolder(variable.number, allUsers).text());
     }
     setProgramFolders();
     setVariableInteger("OSBITS", OsBits());

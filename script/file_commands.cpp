@@ -51,7 +51,7 @@ void appendLineItem(CommandRun& run, ParamNode& item) {
     // The file is a text file with CR LF line ends, also where the value holds line feeds of its
     // own; written in binary mode with every line end made explicit, the bytes are the same on
     // every system.
-    OutFileStream file(item.name(), FileMode::binary, true);
+    OutFileStream file(item.name(), FileMode::binary, FileWrite::append);
     const char* line = itemValue(item);
     for (const char* end; (end = std::strchr(line, '\n')) != nullptr; line = end + 1) {
         file.write(line, static_cast<int32_t>(end - line));
@@ -62,7 +62,7 @@ void appendLineItem(CommandRun& run, ParamNode& item) {
 }
 
 void makeFolderItem(CommandRun& run, ParamNode& item) {
-    if (!MakeFolder(item.name(), true)) {
+    if (!MakeFolder(item.name(), FolderParents::created)) {
         report(run,
                "Erreur de cr\xE9"
                "ation du dossier ",
@@ -71,7 +71,7 @@ void makeFolderItem(CommandRun& run, ParamNode& item) {
 }
 
 void copyFolderItem(CommandRun& run, ParamNode& item) {
-    bool done = CopyFolder(item.name(), itemValue(item), true, &Copied(), &StopFlag());
+    bool done = CopyFolder(item.name(), itemValue(item), Reach::tree, &Copied(), &StopFlag());
     if (failedByItself(done)) {
         report(run, "Erreur de copie du dossier ", item.name(), itemValue(item));
     }
@@ -105,7 +105,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
 }
 
 void deleteFolderItem(CommandRun&, ParamNode& item) {
-    if (std::strlen(item.name()) >= shortestDeletableFolder) RemoveFolder(item.name(), true);
+    if (std::strlen(item.name()) >= shortestDeletableFolder) RemoveFolder(item.name(), Reach::tree);
 }
 
 void deleteFileItem(CommandRun& run, ParamNode& item) {

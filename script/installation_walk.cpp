@@ -9,7 +9,7 @@ namespace {
 void installPackage(Package& package) {
     if (package.state == 0 || stopRequested()) return;
     RunningPackage().store(&package);
-    RunBlock(package, package.FindBlock("Installe"), nullptr, true);
+    RunBlock(package, package.FindBlock("Installe"), nullptr, BlockProgress::tracked);
     for (const auto& sub : package.subPackages) installPackage(*sub);
 }
 

@@ -29,10 +29,10 @@ const char* startFolder(const ParamNode& item) {
 bool launch(const char* commandText, const char* folder, Launch how) {
     switch (how) {
         case Launch::shellOpen: return ShellOpen(commandText, folder);
-        case Launch::start: return StartProgram(commandText, false, folder);
+        case Launch::start: return StartProgram(commandText, ProgramWait::none, folder);
         case Launch::startAndWait:
             // A stop request ends the wait; the program itself goes on.
-            return StartProgram(commandText, true, folder, &StopFlag());
+            return StartProgram(commandText, ProgramWait::untilEnded, folder, &StopFlag());
     }
     return false;
 }
@@ -54,7 +54,7 @@ void launchItem(CommandRun& run, const ParamNode& item, Launch how) {
 }  // namespace
 
 void queueOpenItem(CommandRun&, ParamNode& item) {
-    OpenList().append(item.clone(true));
+    OpenList().append(item.clone(Reach::tree));
 }
 
 void openDocumentItem(CommandRun& run, ParamNode& item) {

@@ -56,7 +56,7 @@ void runChooseCandidate(CommandRun& run) {
         if (!result) result = argument(run, "Defaut", nullptr);
         // Set before the list is emptied: the result may be a name held by the list.
         if (result) setVariable(argument(run, "Variable"), result);
-        choices.setChildren(nullptr, false);
+        choices.setChildren(nullptr, TakeList::adopt);
     }
     setVariableInteger("IHM_LSTNB", choices.childCount());
 }

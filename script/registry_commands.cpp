@@ -51,9 +51,10 @@ void runRegistryImport(CommandRun& run) {
 
 void runRegistryWrite(CommandRun& run) {
     RegistryKey key;
-    key.setWriteAccess(true);
-    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
-    if (!key.writeValue(argument(run, "Nom"), argument(run, "Valeur", ""), false)) {
+    key.allowWriting();
+    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), KeyOpening::create);
+    if (!key.writeValue(argument(run, "Nom"), argument(run, "Valeur", ""),
+                        IntegerNodes::asString)) {
         report(run,
                "Erreur d'\xE9"
                "criture dans le registre ",
@@ -63,8 +64,8 @@ void runRegistryWrite(CommandRun& run) {
 
 void runRegistryRead(CommandRun& run) {
     RegistryKey key;
-    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), true);
-    const char* value = key.readValue(argument(run, "Nom"), ValueListing::cached, ValueForm::plain);
+    key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), KeyOpening::create);
+    const char* value = key.readValue(argument(run, "Nom"), KeyListing::cached, ValueForm::plain);
     if (!value) value = argument(run, "Defaut", nullptr);
     if (value) {
         setVariable(argument(run, "Variable"), value);
@@ -95,5 +96,5 @@ void runRegistrySearch(CommandRun& run) {
 }
 
 void cloneBranchItem(CommandRun&, ParamNode& item) {
-    cloneBranch(item.name(), itemValue(item), true);
+    cloneBranch(item.name(), itemValue(item), BranchCopy::replace);
 }

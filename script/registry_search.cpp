@@ -39,7 +39,7 @@ void runValidation(Package& package, const BranchSearch& search, const char* sub
                            subkey,      value,         fullSubkey,   label};
     ParamNodeList params = nullptr;
     for (const char* text : texts) listAppend(params, new ParamNode(text, text));
-    RunBlock(package, search.validation, params, false);
+    RunBlock(package, search.validation, params, BlockProgress::untracked);
     listClear(params);
 }
 
@@ -62,15 +62,15 @@ void recordHit(Package& package, const BranchSearch& search, const char* subkey,
 
 bool searchBranches(Package& package, const BranchSearch& search, TextBuffer& result) {
     RegistryKey branch;
-    branch.joinRootAndBranch(search.root, search.before, false);
+    branch.joinRootAndBranch(search.root, search.before, KeyOpening::existing);
     if (!branch.isOpen()) return false;
     ParamNode hits;
-    for (ParamCell* c = branch.listSubkeys(false, false); c; c = c->next) {
+    for (ParamCell* c = branch.listSubkeys(KeyListing::cached); c; c = c->next) {
         const char* subkey = c->node->name();
         RegistryKey candidate;
-        candidate.openUnder(branch, false, subkey, search.after);
+        candidate.openUnder(branch, KeyOpening::existing, subkey, search.after);
         if (const char* value =
-                candidate.readValue(search.name, ValueListing::cached, ValueForm::plain)) {
+                candidate.readValue(search.name, KeyListing::cached, ValueForm::plain)) {
             recordHit(package, search, subkey, value, hits);
         }
     }

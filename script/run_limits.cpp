@@ -1,36 +1,31 @@
 #include "script/run_limits.h"
 
-namespace {
-
-// One script runs at a time, so one set of counters serves.
-int nesting = 0;
-int32_t callsMade = 0;
-bool limitReported = false;
-
-}  // namespace
+#include "session/run_state.h"
 
 bool enterBlock() {
-    if (nesting >= maxRunNesting) return false;
-    if (nesting == 0) {
-        callsMade = 0;
-        limitReported = false;
+    RunLimitCounters& limits = RunLimits();
+    if (limits.nesting >= maxRunNesting) return false;
+    if (limits.nesting == 0) {
+        limits.callsMade = 0;
+        limits.limitReported = false;
     }
-    ++nesting;
+    ++limits.nesting;
     return true;
 }
 
 void leaveBlock() {
-    --nesting;
+    --RunLimits().nesting;
 }
 
 bool takeSubFunctionCall() {
-    if (callsMade >= maxSubFunctionCalls) return false;
-    ++callsMade;
+    RunLimitCounters& limits = RunLimits();
+    if (limits.callsMade >= maxSubFunctionCalls) return false;
+    ++limits.callsMade;
     return true;
 }
 
 void reportLimit(CommandRun& run, const char* prefix, const char* name) {
-    if (limitReported) return;
-    limitReported = true;
+    if (RunLimits().limitReported) return;
+    RunLimits().limitReported = true;
     report(run, prefix, name);
 }

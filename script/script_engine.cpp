@@ -79,15 +79,16 @@ void runWorking(Package& package, ParamNode& command, ParamNodeList params) {
 // Runs every child of block as a command, unless blocks already nest too deep. The block is a copy
 // owned by the caller, which nothing else reaches: its commands are their own working copies, so
 // nesting costs no copy of the subtree at every level.
-bool runNested(Package& package, ParamNode& block, ParamNodeList params, bool progress) {
+bool runNested(Package& package, ParamNode& block, ParamNodeList params, BlockProgress progress) {
     if (!enterBlock()) return false;
+    const bool tracked = progress == BlockProgress::tracked;
     int32_t index = 0;
-    if (progress) {
+    if (tracked) {
         ScriptProgress().count.store(block.childCount());
         ScriptProgress().index.store(0);
     }
     for (ParamCell* c = block.children(); c && !stopRequested(); c = c->next, ++index) {
-        if (progress) ScriptProgress().index.store(index);
+        if (tracked) ScriptProgress().index.store(index);
         runWorking(package, *c->node, params);
     }
     leaveBlock();
@@ -96,11 +97,12 @@ bool runNested(Package& package, ParamNode& block, ParamNodeList params, bool pr
 
 }  // namespace
 
-bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params, bool progress) {
+bool RunBlock(Package& package, const ParamNode* block, ParamNodeList params,
+              BlockProgress progress) {
     if (!block) return true;
     // A command may remove the node that holds the block (VARKILL of the variable whose script
     // runs), so the block runs from its own copy.
-    std::unique_ptr<ParamNode> script(block->clone(true));
+    std::unique_ptr<ParamNode> script(block->clone(Reach::tree));
     return runNested(package, *script, params, progress);
 }
 
@@ -109,7 +111,7 @@ bool RunBranch(Package& package, const char* branch, ParamNode& working) {
     if (!chosen) return true;
     if (chosen->children()) {
         // The branch is part of the command's working copy: it runs without a copy of its own.
-        return runNested(package, *chosen, nullptr, false);
+        return runNested(package, *chosen, nullptr, BlockProgress::untracked);
     }
     const char* flag = chosen->value() ? chosen->value() : "";
     if (!isDefined(flag)) setVariable(flag, "");

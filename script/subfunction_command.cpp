@@ -14,6 +14,6 @@ void callSubFunction(CommandRun& run, ParamNode& item) {
         reportLimit(run, "Trop d'appels de sous-fonctions : ", item.name());
         return;
     }
-    if (!RunBlock(run.package, function, item.children(), false))
+    if (!RunBlock(run.package, function, item.children(), BlockProgress::untracked))
         reportLimit(run, "Appels de sous-fonctions trop imbriqu\xE9s : ", item.name());
 }

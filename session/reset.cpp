@@ -9,24 +9,27 @@
 void resetSession() {
     Container& container = ProgramContainer();
     container.programPath.clear();
-    container.entries.reset(true);
+    container.entries.reset(Reach::tree);
     container.end = 0;
     container.scratchFile.clear();
     WorkFolder() = RunFolder();
     InstallFolder().clear();
-    ExtraVariables().reset(true);
-    ErrorList().reset(true);
-    OpenList().reset(true);
-    SlideShowList().reset(true);
+    DialogFolder().clear();
+    MainWindow() = nullptr;
+    ExtraVariables().reset(Reach::tree);
+    ErrorList().reset(Reach::tree);
+    OpenList().reset(Reach::tree);
+    SlideShowList().reset(Reach::tree);
     ShortcutMode() = defaultShortcutMode;
     Language().clear();
-    Translations().reset(true);
+    Translations().reset(Reach::tree);
     ScriptProgress().index = 0;
     ScriptProgress().count = 0;
     Copied().bytes = 0;
     Copied().files = 0;
     RunningPackage() = nullptr;
     StopFlag() = false;
+    RunLimits() = RunLimitCounters();
     clearVariables();
     setRegistryView64(false);
 }

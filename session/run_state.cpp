@@ -6,6 +6,7 @@ ScriptProgressCounters progress;
 CopyCounter copied{0};
 std::atomic<Package*> runningPackage{nullptr};
 std::atomic<bool> stopFlag{false};
+RunLimitCounters limits;
 }  // namespace
 
 ScriptProgressCounters& ScriptProgress() {
@@ -19,4 +20,7 @@ std::atomic<Package*>& RunningPackage() {
 }
 std::atomic<bool>& StopFlag() {
     return stopFlag;
+}
+RunLimitCounters& RunLimits() {
+    return limits;
 }

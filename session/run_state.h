@@ -31,3 +31,13 @@ std::atomic<bool>& StopFlag();
 inline bool stopRequested() {
     return StopFlag().load(std::memory_order_relaxed);
 }
+
+// The counters behind the limits of one top-level run (script/run_limits.h): the blocks open
+// around the one running, the sub-function calls made and whether a limit was reported. Only the
+// thread running the scripts uses them.
+struct RunLimitCounters {
+    int nesting = 0;
+    int32_t callsMade = 0;
+    bool limitReported = false;
+};
+RunLimitCounters& RunLimits();

@@ -9,6 +9,8 @@
 PROCESS_STORE(Container, ProgramContainer)
 PROCESS_STORE(RunFolder, WorkFolder)
 PROCESS_STORE(TextBuffer, InstallFolder)
+PROCESS_STORE(TextBuffer, DialogFolder)
+PROCESS_STORE(void*, MainWindow)
 PROCESS_STORE(ParamNode, ExtraVariables)
 PROCESS_STORE(ParamNode, ErrorList)
 PROCESS_STORE(ParamNode, OpenList)

@@ -21,6 +21,13 @@ RunFolder& WorkFolder();
 // The folder that holds the root install.ini.
 TextBuffer& InstallFolder();
 
+// Where the next file dialog opens: the folder of the previous choice; empty until the first
+// choice, when the dialogs open in the current folder.
+TextBuffer& DialogFolder();
+// The wizard's window while it is open: the owner of the message boxes and prompts that scripts
+// show; null while there is none.
+void*& MainWindow();
+
 // Variables from the "VARBONUS" library and one "lib_" variable per library.
 ParamNode& ExtraVariables();
 // Failures of the run, newest first: name = failing keyword ("???", "Windows", "ExtLIB", ...),

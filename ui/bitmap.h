@@ -34,10 +34,17 @@ private:
     bool readInfoHeader(int32_t imageLength, uint32_t pixelOffset);
 };
 
-// The cached bitmap of exactly this path (bytes compared, letter case counts). When there is none
-// and createIfMissing is set, the file is loaded and cached even if the load fails, so that a
-// failing path is read and reported once only: one diagnostic line "Erreur de BMP : ".
-Bitmap* getBitmap(const char* path, bool createIfMissing);
+// The pictures a run has loaded, newest first; they go with it.
+struct BitmapCache {
+    BitmapCache() = default;
+    BitmapCache(const BitmapCache&) = delete;
+    BitmapCache& operator=(const BitmapCache&) = delete;
+    ~BitmapCache();
 
-// Frees every cached bitmap (at the end of the run).
-void releaseAllBitmaps();
+    Bitmap* newest = nullptr;
+};
+
+// The cached bitmap of exactly this path (bytes compared, letter case counts). When there is none,
+// the file is loaded and cached even if the load fails, so that a failing path is read and
+// reported once only: one diagnostic line "Erreur de BMP : ".
+Bitmap* getBitmap(BitmapCache& cache, const char* path);

@@ -15,13 +15,13 @@ const char* nextTextOfList(void* context, int, int) {
 }
 
 CONTROLE_LISTE::~CONTROLE_LISTE() {
-    if (view_) clear(false);
+    if (view_) clear(ListParts::rows);
 }
 
 void CONTROLE_LISTE::setColumns(const char* const* pairs) {
     if (!view_) return;
     suspendRedraw(-1);
-    clear(true);
+    clear(ListParts::rowsAndColumns);
     for (; pairs[0]; pairs += 2) {
         const char* title = translate(pairs[0]);
         view_->insertColumn(columnCount, title);
@@ -64,13 +64,13 @@ void CONTROLE_LISTE::AjouteDonnees(RowProvider provider, void* context) {
     suspendRedraw(+1);
 }
 
-void CONTROLE_LISTE::clear(bool withColumns) {
+void CONTROLE_LISTE::clear(ListParts parts) {
     view_->removeAllRows();
-    if (withColumns) {
+    if (parts == ListParts::rowsAndColumns) {
         view_->removeAllColumns();
         columnCount = 0;
     }
-    rowData_.setChildren(nullptr, false);
+    rowData_.setChildren(nullptr, TakeList::adopt);
 }
 
 int CONTROLE_LISTE::rowCount() {
@@ -82,10 +82,9 @@ const char* CONTROLE_LISTE::getRowData(int row) {
 }
 
 const char* CONTROLE_LISTE::getCellText(int row, int column) {
-    static TextBuffer cell;
     if (row < 0 || column < 0) return getRowData(row);
-    view_->readCell(row, column, cell);
-    return cell.text();
+    view_->readCell(row, column, cell_);
+    return cell_.text();
 }
 
 void CONTROLE_LISTE::setCellText(int row, int column, const char* text) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "params/param_node.h"
+#include "params/text_buffer.h"
 
 class ListView;
 
 // Gives the texts of a data list: for (column, row), the text, or null at the end of the data.
 // Column -1 is the row's data text, asked for before the row's cells.
 using RowProvider = const char* (*)(void* context, int column, int row);
+
+// What CONTROLE_LISTE::clear removes: the rows, or the columns too.
+enum class ListParts { rows, rowsAndColumns };
 
 // The simple provider: the names of the nodes of a list, in row-major order: data, cell 0,
 // cell 1, ..., then the next row. `context` is a ParamCell** that advances.
@@ -31,7 +35,7 @@ public:
     // Appends rows from the provider; a row cut short after its data text is reported on the
     // error stream and ends the filling.
     void AjouteDonnees(RowProvider provider, void* context);
-    void clear(bool withColumns);
+    void clear(ListParts parts);
     int rowCount();
     // Null for a negative row.
     const char* getRowData(int row);
@@ -55,4 +59,6 @@ private:
     int redrawDepth_ = 0;
     // The data texts of the rows, owned here; rows point at them.
     ParamNode rowData_;
+    // The text of the cell read last.
+    TextBuffer cell_;
 };

@@ -5,12 +5,10 @@
 #include "platform/file_ops.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
+#include "session/stores.h"
 #include "ui/responder.h"
 
 namespace {
-
-// Where the next dialog opens: the folder of the previous choice.
-TextBuffer lastFolder;
 
 // The pattern of filter pair index (from 1), up to its "|" (and its first
 // ";" when it lists several).
@@ -43,14 +41,15 @@ bool FileDialog(FileDialogKind kind, const char* filter, const char* defaultName
     bool ownFilter = filter && *filter;
     bool save = kind == FileDialogKind::save;
     TextBuffer noted = CurrentFolder();
-    if (lastFolder.empty()) lastFolder = noted;
+    TextBuffer& opening = DialogFolder();
+    if (opening.empty()) opening = noted;
     // The dialogs open in the current folder.
-    SetCurrentFolder(lastFolder.text());
+    SetCurrentFolder(opening.text());
     int index = filterIndex ? *filterIndex : 0;
     bool picked = responder().chooseFile(save, ownFilter ? filter : "Tous|*.*||", defaultName,
                                          defaultExtension, index, chosen);
     if (picked) {
-        lastFolder = ParentPath(chosen.text());
+        opening = ParentPath(chosen.text());
         if (filterIndex) *filterIndex = index;
         if (save && ownFilter) addPatternExtension(filter, index, chosen);
     }

@@ -3,6 +3,3 @@
 // Prepares the system libraries the windows need: common controls (with the visual style of the
 // platform) and the rich-text edit control, both loaded from the system folder only.
 void initInterfaceLibraries();
-
-// Frees what the windows kept for the whole run (the bitmap cache).
-void releaseInterfaceResources();

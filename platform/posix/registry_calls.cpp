@@ -38,7 +38,7 @@ struct MemKey {
 struct OpenKey {
     int32_t root;
     std::vector<TextBuffer> path;
-    bool write;
+    KeyAccess access;
 };
 
 MemKey& rootTree(int32_t root) {
@@ -47,11 +47,11 @@ MemKey& rootTree(int32_t root) {
 }
 
 OpenKey* rootHandles() {
-    static OpenKey handles[rootCount] = {{rootClasses, {}, true},
-                                         {rootUsers, {}, true},
-                                         {rootLocalMachine, {}, true},
-                                         {rootCurrentUser, {}, true},
-                                         {rootCurrentConfig, {}, true}};
+    static OpenKey handles[rootCount] = {{rootClasses, {}, KeyAccess::write},
+                                         {rootUsers, {}, KeyAccess::write},
+                                         {rootLocalMachine, {}, KeyAccess::write},
+                                         {rootCurrentUser, {}, KeyAccess::write},
+                                         {rootCurrentConfig, {}, KeyAccess::write}};
     return handles;
 }
 
@@ -104,11 +104,11 @@ MemKey* addSubkey(MemKey& key, const char* name) {
     return key.subkeys.insert(place, std::move(created))->get();
 }
 
-MemKey* resolve(int32_t root, const std::vector<TextBuffer>& path, bool create) {
+MemKey* resolve(int32_t root, const std::vector<TextBuffer>& path, KeyOpening opening) {
     MemKey* key = &rootTree(root);
     for (const TextBuffer& name : path) {
         MemKey* next = findSubkey(*key, name.text());
-        if (!next && create) next = addSubkey(*key, name.text());
+        if (!next && opening == KeyOpening::create) next = addSubkey(*key, name.text());
         if (!next) return nullptr;
         key = next;
     }
@@ -116,7 +116,7 @@ MemKey* resolve(int32_t root, const std::vector<TextBuffer>& path, bool create) 
 }
 
 MemKey* resolve(RegHandle handle) {
-    return resolve(openKey(handle).root, openKey(handle).path, false);
+    return resolve(openKey(handle).root, openKey(handle).path, KeyOpening::existing);
 }
 
 MemValue* findValue(MemKey& key, const char* name) {
@@ -139,13 +139,13 @@ RegHandle regRootHandle(int32_t rootIndex) {
     return &rootHandles()[rootIndex];
 }
 
-int32_t regOpenKey(RegHandle root, const char* path, bool create, bool write, bool view64,
-                   RegHandle& key) {
+int32_t regOpenKey(RegHandle root, const char* path, KeyOpening opening, KeyAccess access,
+                   bool view64, RegHandle& key) {
     key = nullptr;
-    OpenKey opened{openKey(root).root, openKey(root).path, write};
+    OpenKey opened{openKey(root).root, openKey(root).path, access};
     appendComponents(opened.path, path);
     applyView(opened.root, opened.path, view64);
-    if (!resolve(opened.root, opened.path, create)) return fileNotFound;
+    if (!resolve(opened.root, opened.path, opening)) return fileNotFound;
     key = new OpenKey(std::move(opened));
     return regSuccess;
 }
@@ -206,7 +206,7 @@ int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type, std::vect
 
 int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_t* data,
                     uint32_t size) {
-    if (!openKey(key).write) return accessDenied;
+    if (openKey(key).access != KeyAccess::write) return accessDenied;
     MemKey* found = resolve(key);
     if (!found) return keyDeleted;
     if (!name) name = "";
@@ -227,7 +227,7 @@ int32_t regDeleteKey(RegHandle root, const char* path, bool view64) {
     if (components.empty()) return accessDenied;
     TextBuffer name = components.back();
     components.pop_back();
-    MemKey* parent = resolve(openKey(root).root, components, false);
+    MemKey* parent = resolve(openKey(root).root, components, KeyOpening::existing);
     MemKey* key = parent ? findSubkey(*parent, name.text()) : nullptr;
     if (!key) return fileNotFound;
     if (!key->subkeys.empty()) return accessDenied;

@@ -45,10 +45,10 @@ std::vector<TextBuffer> splitCommandLine(const char* line) {
 }
 
 // In the child: only calls that are safe after a fork in a threaded process.
-[[noreturn]] void runProgram(char* const* argv, const char* folder, bool detach, int report) {
+[[noreturn]] void runProgram(char* const* argv, const char* folder, ProgramWait wait, int report) {
     // A program not waited for runs in a grandchild, adopted by the system,
     // so that it never lingers as a zombie of ours.
-    if (detach) {
+    if (wait == ProgramWait::none) {
         pid_t grandchild = fork();
         if (grandchild < 0) failStart(report);
         if (grandchild > 0) _exit(0);
@@ -84,7 +84,7 @@ bool systemShellOpen(const char* file, const char* folder) {
     return PathExists(file) || (folder && PathExists(JoinPath(folder, file).text()));
 }
 
-bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
+bool systemStartProgram(const char* commandLine, const char* folder, ProgramWait wait,
                         const std::atomic<bool>* stop) {
     std::vector<TextBuffer> words = splitCommandLine(commandLine);
     if (words.empty()) return false;
@@ -102,7 +102,7 @@ bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) return false;
     pid_t child = fork();
-    if (child == 0) runProgram(argv.data(), folder ? start.text() : nullptr, !wait, report[1]);
+    if (child == 0) runProgram(argv.data(), folder ? start.text() : nullptr, wait, report[1]);
     close(report[1]);
     int error = 0;
     bool started = child > 0;
@@ -113,7 +113,7 @@ bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
         started = n == 0;
     }
     close(report[0]);
-    if (child > 0 && (!wait || !started))
+    if (child > 0 && (wait == ProgramWait::none || !started))
         waitpid(child, nullptr, 0);
     else if (started)
         waitForEnd(child, stop);

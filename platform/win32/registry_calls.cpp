@@ -8,9 +8,9 @@ HKEY hkey(RegHandle handle) {
     return static_cast<HKEY>(handle);
 }
 
-REGSAM accessMask(bool write, bool view64) {
-    REGSAM access = write ? KEY_READ | KEY_WRITE : KEY_READ;
-    return view64 ? access | KEY_WOW64_64KEY : access;
+REGSAM accessMask(KeyAccess access, bool view64) {
+    REGSAM mask = access == KeyAccess::write ? KEY_READ | KEY_WRITE : KEY_READ;
+    return view64 ? mask | KEY_WOW64_64KEY : mask;
 }
 
 using DeleteKeyEx = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
@@ -23,12 +23,13 @@ RegHandle regRootHandle(int32_t rootIndex) {
     return roots[rootIndex];
 }
 
-int32_t regOpenKey(RegHandle root, const char* path, bool create, bool write, bool view64,
-                   RegHandle& key) {
+int32_t regOpenKey(RegHandle root, const char* path, KeyOpening opening, KeyAccess access,
+                   bool view64, RegHandle& key) {
     HKEY opened = nullptr;
-    LONG status = create ? RegCreateKeyExA(hkey(root), path, 0, nullptr, 0,
-                                           accessMask(write, view64), nullptr, &opened, nullptr)
-                         : RegOpenKeyExA(hkey(root), path, 0, accessMask(write, view64), &opened);
+    REGSAM mask = accessMask(access, view64);
+    LONG status = opening == KeyOpening::create ? RegCreateKeyExA(hkey(root), path, 0, nullptr, 0,
+                                                                  mask, nullptr, &opened, nullptr)
+                                                : RegOpenKeyExA(hkey(root), path, 0, mask, &opened);
     key = opened;
     return status;
 }

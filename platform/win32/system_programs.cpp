@@ -25,7 +25,7 @@ bool systemShellOpen(const char* file, const char* folder) {
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
+bool systemStartProgram(const char* commandLine, const char* folder, ProgramWait wait,
                         const std::atomic<bool>* stop) {
     // The system may write into the command line it is given.
     std::vector<char> line(commandLine, commandLine + std::strlen(commandLine) + 1);
@@ -35,7 +35,7 @@ bool systemStartProgram(const char* commandLine, const char* folder, bool wait,
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
                         &process))
         return false;
-    if (wait) waitForEnd(process.hProcess, stop);
+    if (wait == ProgramWait::untilEnded) waitForEnd(process.hProcess, stop);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;

@@ -6,6 +6,6 @@ bool systemShellOpen(const char*, const char*) {
     return false;
 }
 
-bool systemStartProgram(const char*, const char*, bool, const std::atomic<bool>*) {
+bool systemStartProgram(const char*, const char*, ProgramWait, const std::atomic<bool>*) {
     return false;
 }

@@ -19,11 +19,11 @@ void clearRegistry() {
                            "HKEY_CURRENT_USER", "HKEY_CURRENT_CONFIG"};
     for (const char* root : roots) {
         RegistryKey top;
-        top.openPath(root, false);
-        for (ParamCell* c = top.listSubkeys(true, false); c; c = c->next) {
+        top.openPath(root, KeyOpening::existing);
+        for (ParamCell* c = top.listSubkeys(KeyListing::reread); c; c = c->next) {
             RegistryKey key;
-            key.setWriteAccess(true);
-            key.openUnder(top, false, c->node->name());
+            key.allowWriting();
+            key.openUnder(top, KeyOpening::existing, c->node->name());
             key.deleteTree();
         }
     }
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     resetSession();
     {
         Package package(packageFolder.c_str(), nullptr);
-        RunBlock(package, package.FindBlock("Installe"), nullptr, true);
+        RunBlock(package, package.FindBlock("Installe"), nullptr, BlockProgress::tracked);
     }
     clearRegistry();
     resetSession();

@@ -24,7 +24,7 @@ std::vector<std::string> enumeratedFolders(const std::string& pattern) {
     std::vector<std::string> names;
     FolderEnumerator entries;
     FolderEntry entry;
-    if (entries.Open(pattern.c_str(), true)) {
+    if (entries.Open(pattern.c_str(), ListingOf::matches)) {
         while (entries.Next(entry)) {
             if (entry.isFolder) names.push_back(entry.name.text());
         }
@@ -146,7 +146,7 @@ TEST(Package, InterfaceLanguageRoundTripsThroughTheRegistry) {
     EXPECT_STREQ("en", language.text());
 
     RegistryKey cleanup;
-    cleanup.setWriteAccess(true);
-    cleanup.openPath("HKEY_CURRENT_USER\\Software\\InstallerUnitTests", false);
+    cleanup.allowWriting();
+    cleanup.openPath("HKEY_CURRENT_USER\\Software\\InstallerUnitTests", KeyOpening::existing);
     cleanup.deleteTree();
 }

@@ -15,31 +15,21 @@
 
 namespace {
 
-// Turns typed numbers on for one test.
-class TypedNumbers {
-public:
-    TypedNumbers() : previous_(setTypedNumbers(true)) {}
-    ~TypedNumbers() { setTypedNumbers(previous_); }
-
-private:
-    bool previous_;
-};
-
-bool readText(ParamNode& node, const std::string& text) {
+bool readText(ParamNode& node, const std::string& text, BlockNumbers numbers = BlockNumbers::text) {
     TextInStream in(text.data(), static_cast<int32_t>(text.size()));
-    return readTree(node, in);
+    return readTree(node, in, numbers);
 }
 
-std::string written(const ParamNode& node) {
+std::string written(const ParamNode& node, BlockNumbers numbers = BlockNumbers::text) {
     TextOutStream out;
-    writeEntry(node, out);
+    writeEntry(node, out, numbers);
     return out.buffer().text();
 }
 
 // The children of root as the writer writes them, one after the other.
-std::string writtenChildren(const ParamNode& root) {
+std::string writtenChildren(const ParamNode& root, BlockNumbers numbers = BlockNumbers::text) {
     std::string out;
-    for (ParamCell* c = root.children(); c; c = c->next) out += written(*c->node);
+    for (ParamCell* c = root.children(); c; c = c->next) out += written(*c->node, numbers);
     return out;
 }
 
@@ -178,20 +168,16 @@ TEST(BlockReader, TypedNumbers) {
     EXPECT_TRUE(readText(root, text));
     EXPECT_EQ(root.find("A")->kind(), ValueKind::text);
     EXPECT_STREQ(root.find("C")->value(), "-7.9");
-    {
-        TypedNumbers on;
-        EXPECT_TRUE(readText(root, text));
-        EXPECT_EQ(root.find("A")->kind(), ValueKind::integer);
-        EXPECT_EQ(root.find("A")->integerValue(), 12);
-        EXPECT_EQ(root.find("B")->kind(), ValueKind::text);
-        EXPECT_EQ(root.find("C")->integerValue(), -7);
-        EXPECT_STREQ(root.find("C")->value(), "-7");
-        EXPECT_EQ(root.find("D")->integerValue(), INT32_MAX);
-        EXPECT_EQ(writtenChildren(root),
-                  "\"A\" = 12\n\"B\" = \"12\"\n\"C\" = -7\n\"D\" = 2147483647\n");
-    }
-    EXPECT_FALSE(typedNumbers());
-    // Without the switch an integer node is written as quoted text.
+    EXPECT_TRUE(readText(root, text, BlockNumbers::typed));
+    EXPECT_EQ(root.find("A")->kind(), ValueKind::integer);
+    EXPECT_EQ(root.find("A")->integerValue(), 12);
+    EXPECT_EQ(root.find("B")->kind(), ValueKind::text);
+    EXPECT_EQ(root.find("C")->integerValue(), -7);
+    EXPECT_STREQ(root.find("C")->value(), "-7");
+    EXPECT_EQ(root.find("D")->integerValue(), INT32_MAX);
+    EXPECT_EQ(writtenChildren(root, BlockNumbers::typed),
+              "\"A\" = 12\n\"B\" = \"12\"\n\"C\" = -7\n\"D\" = 2147483647\n");
+    // Written with text numbers, an integer node is quoted text.
     EXPECT_EQ(written(*root.find("C")), "\"C\" = \"-7\"\n");
 }
 
@@ -373,9 +359,9 @@ TEST(BlockFormat, DeepestReadableTreeThroughTheRecursiveOperations) {
     ParamNode root;
     ASSERT_TRUE(readText(root, nestedText(maxBlockNesting)));
     std::string text = writtenChildren(root);
-    std::unique_ptr<ParamNode> copy(root.clone(true));
-    copy->merge(root, true);
-    copy->reverseChildren(true);
+    std::unique_ptr<ParamNode> copy(root.clone(Reach::tree));
+    copy->merge(root, Unmatched::appended);
+    copy->reverseChildren(Reach::tree);
     copy->replaceChar(nameAndValue, 'a', '\xA4', Reach::tree);
     copy->replaceChar(nameAndValue, '\xA4', 'a', Reach::tree);
     ParamNode vars;

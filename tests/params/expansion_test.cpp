@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "expected_values.h"
 #include "params/expansion.h"
 #include "params/variable_store.h"
 
@@ -14,7 +15,7 @@ protected:
     ParamNode params;
 
     ParamNode* set(const char* name, const char* value) {
-        ParamNode* node = vars.findOrCreate(name, true);
+        ParamNode* node = vars.findOrCreate(name, NewChild::atEnd);
         node->setText(value);
         return node;
     }
@@ -24,6 +25,10 @@ protected:
         expandText(buffer, vars.children(), params.children());
         return buffer.text();
     }
+
+    void expectExpansions(const ExpectedValues& expected) {
+        expectValues([this](const std::string& text) { return expanded(text.c_str()); }, expected);
+    }
 };
 
 }  // namespace
@@ -31,31 +36,37 @@ protected:
 TEST_F(Expansion, ValuesAreExpandedInTurnAndUnknownNamesStandForThemselves) {
     set("PRD", "Produit ${VERSION}");
     set("VERSION", "2");
-    EXPECT_EQ(expanded("${PRD}"), "Produit 2");
-    EXPECT_EQ(expanded("[$PRD.$VERSION]"), "[Produit 2.2]");
-    EXPECT_EQ(expanded("${INCONNU} $INCONNU"), "INCONNU INCONNU");
-    // Names are exact, letter case included.
-    EXPECT_EQ(expanded("${prd}"), "prd");
+    expectExpansions({
+        {"${PRD}", "Produit 2"},
+        {"[$PRD.$VERSION]", "[Produit 2.2]"},
+        {"${INCONNU} $INCONNU", "INCONNU INCONNU"},
+        // Names are exact, letter case included.
+        {"${prd}", "prd"},
+    });
 }
 
 TEST_F(Expansion, EscapesApplyOnlyInTextsHoldingADollar) {
     set("PRD", "p");
     set("X", "x");
-    EXPECT_EQ(expanded("\\${PRD}"), "${PRD}");
-    EXPECT_EQ(expanded("a\\\\b${X}"), "a\\bx");
-    EXPECT_EQ(expanded("a\\\\b"), "a\\\\b");
-    EXPECT_EQ(expanded("c:\\d\\$X"), "c:\\d$X");
-    // A lone backslash is copied; a value's own escapes are read when the
-    // value is expanded.
-    EXPECT_EQ(expanded("c:\\d\\${X}"), "c:\\d${X}");
+    expectExpansions({
+        {"\\${PRD}", "${PRD}"},
+        {"a\\\\b${X}", "a\\bx"},
+        {"a\\\\b", "a\\\\b"},
+        {"c:\\d\\$X", "c:\\d$X"},
+        // A lone backslash is copied; a value's own escapes are read when the
+        // value is expanded.
+        {"c:\\d\\${X}", "c:\\d${X}"},
+    });
     set("ESC", "\\$X\\\\");
     EXPECT_EQ(expanded("$ESC"), "$X\\");
 }
 
 TEST_F(Expansion, ADollarWithoutNameDisappearsUnlessTheEmptyNameIsDefined) {
-    EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5 net");
-    EXPECT_EQ(expanded("fin$"), "fin");
-    EXPECT_EQ(expanded("${}"), "");
+    expectExpansions({
+        {"Prix 5$ net", "Prix 5 net"},
+        {"fin$", "fin"},
+        {"${}", ""},
+    });
     set("", "<vide>");
     EXPECT_EQ(expanded("Prix 5$ net"), "Prix 5<vide> net");
 }
@@ -67,14 +78,16 @@ TEST_F(Expansion, BareNamesEndAtTheFirstByteOutsideLettersDigitsUnderscoreAndAt)
 
 TEST_F(Expansion, Modifiers) {
     set("CHEMIN", "C:\\A/B");
-    EXPECT_EQ(expanded("${CHEMIN@1}"), "C:\\\\A/B");
-    EXPECT_EQ(expanded("${CHEMIN@2}"), "C:/A/B");
-    EXPECT_EQ(expanded("${CHEMIN@3}"), "C:\\A\\B");
-    EXPECT_EQ(expanded("<${CHEMIN@7}>"), "<>");
-    EXPECT_EQ(expanded("<${CHEMIN@-1}>"), "<>");
-    EXPECT_EQ(expanded("$CHEMIN@2!"), "C:/A/B!");
-    // Empty, zero and non-numeric modifiers change nothing.
-    EXPECT_EQ(expanded("${CHEMIN@} ${CHEMIN@0} ${CHEMIN@x}"), "C:\\A/B C:\\A/B C:\\A/B");
+    expectExpansions({
+        {"${CHEMIN@1}", "C:\\\\A/B"},
+        {"${CHEMIN@2}", "C:/A/B"},
+        {"${CHEMIN@3}", "C:\\A\\B"},
+        {"<${CHEMIN@7}>", "<>"},
+        {"<${CHEMIN@-1}>", "<>"},
+        {"$CHEMIN@2!", "C:/A/B!"},
+        // Empty, zero and non-numeric modifiers change nothing.
+        {"${CHEMIN@} ${CHEMIN@0} ${CHEMIN@x}", "C:\\A/B C:\\A/B C:\\A/B"},
+    });
     // The modifier applies to the whole replacement, nested values included,
     // and to an unknown name standing for itself.
     set("RACINE", "${CHEMIN}\\sous");
@@ -90,7 +103,7 @@ TEST_F(Expansion, PositionalReferencesReadTheParametersInOrder) {
     // A variable named like a number is not consulted.
     set("0", "variable");
     EXPECT_EQ(expanded("${0}"), "x");
-    params.reset(true);
+    params.reset(Reach::tree);
     EXPECT_EQ(expanded("${0}"), "0");
 }
 
@@ -108,21 +121,25 @@ TEST_F(Expansion, SlashedNamesReachChildrenOfVariables) {
 TEST_F(Expansion, CallsGiveTheirNameWhateverTheArguments) {
     set("FCT", "value not used by a call");
     set("NOM", "FCT");
-    EXPECT_EQ(expanded("${FCT(1, \"a b\")}"), "FCT");
-    EXPECT_EQ(expanded("${G(x@1)}"), "G");
-    EXPECT_EQ(expanded("${C:\\D@1(a)}"), "C:\\\\D");
-    // The name itself is expanded.
-    EXPECT_EQ(expanded("${$NOM(a)}"), "FCT");
-    // The arguments end at the first "}".
-    EXPECT_EQ(expanded("${F(a}b)"), "Fb)");
+    expectExpansions({
+        {"${FCT(1, \"a b\")}", "FCT"},
+        {"${G(x@1)}", "G"},
+        {"${C:\\D@1(a)}", "C:\\\\D"},
+        // The name itself is expanded.
+        {"${$NOM(a)}", "FCT"},
+        // The arguments end at the first "}".
+        {"${F(a}b)", "Fb)"},
+    });
 }
 
 TEST_F(Expansion, BracesEndAtTheFirstClosingBraceOrTheEndOfText) {
     set("ABC", "v");
     set("B", "b");
-    EXPECT_EQ(expanded("x${ABC"), "xv");
-    EXPECT_EQ(expanded("x${AB"), "xAB");
-    EXPECT_EQ(expanded("${A${B}}"), "A${B}");
+    expectExpansions({
+        {"x${ABC", "xv"},
+        {"x${AB", "xAB"},
+        {"${A${B}}", "A${B}"},
+    });
 }
 
 TEST_F(Expansion, SelfReferencesEndAtTheNestingLimit) {

@@ -39,7 +39,7 @@ TEST(ParamNode, ValueKinds) {
     EXPECT_EQ(number.kind(), ValueKind::text);
     EXPECT_EQ(number.integerValue(), 12);
 
-    number.reset(false);
+    number.reset(Reach::node);
     EXPECT_EQ(number.value(), nullptr);
     EXPECT_EQ(number.integerValue(), 0);
     EXPECT_DOUBLE_EQ(number.realValue(), 0);
@@ -60,7 +60,7 @@ TEST(ParamNode, ExplicitLengthValueKeepsZeroBytesUntilCloned) {
     EXPECT_EQ(copy.valueLength(), 5);
     EXPECT_EQ(std::string(copy.value(), 5), std::string("ab\0cd", 5));
 
-    ParamNode* cloned = node.clone(false);
+    ParamNode* cloned = node.clone(Reach::node);
     EXPECT_EQ(cloned->valueLength(), 0);
     EXPECT_STREQ(cloned->value(), "ab");
     delete cloned;
@@ -88,26 +88,26 @@ TEST(ParamNode, ChildPositionsAndOrder) {
 
     root.child(0)->append(new ParamNode("x", "9"));
     root.child(0)->append(new ParamNode("y", "8"));
-    root.reverseChildren(false);
+    root.reverseChildren(Reach::node);
     EXPECT_EQ(listed(root), "c=3 b=2 a=1");
     EXPECT_EQ(listed(*root.child(2)), "x=9 y=8");
-    root.reverseChildren(true);
+    root.reverseChildren(Reach::tree);
     EXPECT_EQ(listed(root), "a=1 b=2 c=3");
     EXPECT_EQ(listed(*root.child(0)), "y=8 x=9");
 
     ParamNodeList taken = root.takeChildren();
     EXPECT_EQ(root.childCount(), 0);
     EXPECT_EQ(listCount(taken), 3);
-    root.setChildren(taken, true);  // a deep copy; we still own taken
+    root.setChildren(taken, TakeList::copy);  // a deep copy; we still own taken
     listClear(taken);
     EXPECT_EQ(taken, nullptr);
     EXPECT_EQ(listed(root), "a=1 b=2 c=3");
     EXPECT_EQ(root.child(0)->childCount(), 2);
 
-    root.setChildren(root.children(), true);  // copying its own list
+    root.setChildren(root.children(), TakeList::copy);  // copying its own list
     EXPECT_EQ(listed(root), "a=1 b=2 c=3");
 
-    root.reset(true);
+    root.reset(Reach::tree);
     EXPECT_EQ(root.childCount(), 0);
 }
 
@@ -128,9 +128,9 @@ TEST(ParamNode, LookupTakesFirstExactMatch) {
     EXPECT_EQ(root.integerOf("Absent", 17), 17);
     EXPECT_DOUBLE_EQ(root.realOf("Absent", 2.5), 2.5);
 
-    EXPECT_TRUE(root.removeChild("Produit", true));
+    EXPECT_TRUE(root.removeChild("Produit"));
     EXPECT_STREQ(root.find("Produit")->value(), "b");
-    EXPECT_FALSE(root.removeChild("Absent", true));
+    EXPECT_FALSE(root.removeChild("Absent"));
 }
 
 TEST(ParamNode, FindOrCreatePutsNewChildrenInFront) {
@@ -141,7 +141,7 @@ TEST(ParamNode, FindOrCreatePutsNewChildrenInFront) {
     EXPECT_EQ(x->kind(), ValueKind::integer);
     EXPECT_EQ(root.findOrCreate("X"), x);
     root.findOrCreate("Y");
-    root.findOrCreate("Z", true);
+    root.findOrCreate("Z", NewChild::atEnd);
     EXPECT_EQ(listed(root), "Y=0 X=0 Z=0");
 }
 
@@ -156,7 +156,7 @@ TEST(ParamNode, FindPath) {
     EXPECT_EQ(root.findPath("Q/B"), nullptr);
     EXPECT_EQ(a->childCount(), 1);
 
-    ParamNode* z = root.findPath("A/Z/W", true);
+    ParamNode* z = root.findPath("A/Z/W", PathLookup::create);
     ASSERT_NE(z, nullptr);
     EXPECT_STREQ(z->name(), "W");
     EXPECT_STREQ(a->child(0)->name(), "Z");  // created at the front
@@ -184,8 +184,8 @@ TEST(ParamNodeList, Operations) {
     EXPECT_NE(copy->node, list->node);
 
     // Removal is by identity: the second "b" stays when the first goes.
-    EXPECT_TRUE(listRemove(list, b, false));
-    EXPECT_FALSE(listRemove(list, b, false));
+    EXPECT_TRUE(listRemove(list, b, Removed::keep));
+    EXPECT_FALSE(listRemove(list, b, Removed::keep));
     delete b;
     EXPECT_EQ(listed(list), "c=0 a=1 b=3");
 
@@ -199,8 +199,8 @@ TEST(ParamNodeList, Operations) {
 TEST(ParamNode, CloneCopiesTextOnly) {
     ParamNode source("S", 42);
     source.append(new ParamNode("child", "c"));
-    ParamNode* shallow = source.clone(false);
-    ParamNode* deep = source.clone(true);
+    ParamNode* shallow = source.clone(Reach::node);
+    ParamNode* deep = source.clone(Reach::tree);
     EXPECT_EQ(shallow->kind(), ValueKind::text);
     EXPECT_STREQ(shallow->value(), "42");
     EXPECT_EQ(shallow->childCount(), 0);
@@ -229,13 +229,13 @@ TEST(ParamNode, MergeOverlaysNamesAndValues) {
     other.append(new ParamNode("b", "y"));
 
     ParamNode* merged = makeThis();
-    merged->merge(other, true);
+    merged->merge(other, Unmatched::appended);
     EXPECT_STREQ(merged->value(), "2");
     EXPECT_EQ(listed(*merged), "a=x b=y");
     delete merged;
 
     merged = makeThis();
-    merged->merge(other, false);
+    merged->merge(other, Unmatched::dropped);
     EXPECT_STREQ(merged->value(), "2");
     EXPECT_EQ(listed(*merged), "a=x");
     delete merged;
@@ -255,20 +255,20 @@ TEST(ParamNode, MergeRecursesIntoFirstSameNamedChild) {
     layer.append(over);
     layer.append(new ParamNode("P", "newer"));
 
-    base.merge(layer, true);
+    base.merge(layer, Unmatched::appended);
     // Both layer children landed on the first "P"; the second stays as it was.
     EXPECT_EQ(listed(base), "P=newer P=p2");
     EXPECT_EQ(listed(*base.child(0)), "keep=changed added=1");
 
     ParamNode empty("e", "v");
-    empty.merge(layer, false);  // no children yet: all are copied, duplicates too
+    empty.merge(layer, Unmatched::dropped);  // no children yet: all are copied, duplicates too
     EXPECT_STREQ(empty.name(), "root");
     EXPECT_STREQ(empty.value(), "");
     EXPECT_EQ(listed(empty), "P=new P=newer");
     EXPECT_EQ(empty.child(0)->childCount(), 2);
 
     ParamNode integer("n", 5);
-    integer.merge(ParamNode("n", 6), false);
+    integer.merge(ParamNode("n", 6), Unmatched::dropped);
     EXPECT_EQ(integer.kind(), ValueKind::text);
     EXPECT_STREQ(integer.value(), "6");
 }

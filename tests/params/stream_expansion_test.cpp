@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "expected_values.h"
 #include "params/stream_expansion.h"
 
 namespace {
@@ -10,13 +11,19 @@ class StreamExpansion : public ::testing::Test {
 protected:
     ParamNode vars;
 
-    void set(const char* name, const char* value) { vars.findOrCreate(name, true)->setText(value); }
+    void set(const char* name, const char* value) {
+        vars.findOrCreate(name, NewChild::atEnd)->setText(value);
+    }
 
     std::string expanded(const std::string& input) {
         TextInStream in(input.data(), static_cast<int32_t>(input.size()));
         TextOutStream out;
         EXPECT_TRUE(expandStream(in, out, vars.children(), nullptr));
         return std::string(out.buffer().text(), out.buffer().length());
+    }
+
+    void expectExpansions(const ExpectedValues& expected) {
+        expectValues([this](const std::string& text) { return expanded(text); }, expected);
     }
 };
 
@@ -25,21 +32,25 @@ protected:
 TEST_F(StreamExpansion, ReferencesAndPlainText) {
     set("PRD", "Produit ${VERSION}");
     set("VERSION", "2");
-    EXPECT_EQ(expanded("a ${PRD} b ${INCONNU}\n"), "a Produit 2 b INCONNU\n");
-    // Only the braced form is a reference in a stream.
-    EXPECT_EQ(expanded("5$ net $PRD $"), "5$ net $PRD $");
-    EXPECT_EQ(expanded(""), "");
-    EXPECT_EQ(expanded(std::string("a\0b", 3)), std::string("a\0b", 3));
+    expectExpansions({
+        {"a ${PRD} b ${INCONNU}\n", "a Produit 2 b INCONNU\n"},
+        // Only the braced form is a reference in a stream.
+        {"5$ net $PRD $", "5$ net $PRD $"},
+        {"", ""},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+    });
 }
 
 TEST_F(StreamExpansion, Backslashes) {
     set("X", "x");
-    EXPECT_EQ(expanded("\\${X}"), "${X}");
-    EXPECT_EQ(expanded("\\\\${X}"), "\\x");
-    EXPECT_EQ(expanded("c:\\d\\\\e \\n"), "c:\\d\\\\e \\n");
-    EXPECT_EQ(expanded("\\\\\\${X}"), "\\\\x");
-    EXPECT_EQ(expanded("end\\"), "end\\");
-    EXPECT_EQ(expanded("end\\\\"), "end\\\\");
+    expectExpansions({
+        {"\\${X}", "${X}"},
+        {"\\\\${X}", "\\x"},
+        {"c:\\d\\\\e \\n", "c:\\d\\\\e \\n"},
+        {"\\\\\\${X}", "\\\\x"},
+        {"end\\", "end\\"},
+        {"end\\\\", "end\\\\"},
+    });
     // "\}" inside a directive is a brace that does not end it; the
     // reference itself still ends there.
     set("A", "a");
@@ -50,9 +61,11 @@ TEST_F(StreamExpansion, Backslashes) {
 
 TEST_F(StreamExpansion, UnterminatedDirectivesAreWrittenAsRead) {
     set("ABC", "v");
-    EXPECT_EQ(expanded("x ${ABC"), "x ${ABC");
-    EXPECT_EQ(expanded("x ${?ABC|?"), "x ${?ABC|?");
-    EXPECT_EQ(expanded("x ${AB\\"), "x ${AB\\");
+    expectExpansions({
+        {"x ${ABC", "x ${ABC"},
+        {"x ${?ABC|?", "x ${?ABC|?"},
+        {"x ${AB\\", "x ${AB\\"},
+    });
 }
 
 TEST_F(StreamExpansion, ConditionsOnDefinition) {
@@ -65,13 +78,15 @@ TEST_F(StreamExpansion, ConditionsOnDefinition) {
 TEST_F(StreamExpansion, ConditionsOnValue) {
     set("LANGUE", "fr");
     set("OPTION", "Oui");
-    EXPECT_EQ(expanded("${?LANGUE|=|fr}Bonjour${?LANGUE|=|en}Hello${?/}!"), "Bonjour!");
-    EXPECT_EQ(expanded("${?LANGUE|=!|en}pas en${?/}"), "pas en");
-    EXPECT_EQ(expanded("${?LANGUE|=!|fr}pas fr${?/}"), "");
-    // Exact comparison; an undefined name equals nothing and differs from all.
-    EXPECT_EQ(expanded("${?OPTION|=|OUI}a${?AUCUNE|=|}b${?AUCUNE|=!|}c"), "c");
-    // Only the first byte "?" and the second byte "!" of the test count.
-    EXPECT_EQ(expanded("${?OPTION|?x}a${?OPTION|x!|Non}b"), "ab");
+    expectExpansions({
+        {"${?LANGUE|=|fr}Bonjour${?LANGUE|=|en}Hello${?/}!", "Bonjour!"},
+        {"${?LANGUE|=!|en}pas en${?/}", "pas en"},
+        {"${?LANGUE|=!|fr}pas fr${?/}", ""},
+        // Exact comparison; an undefined name equals nothing and differs from all.
+        {"${?OPTION|=|OUI}a${?AUCUNE|=|}b${?AUCUNE|=!|}c", "c"},
+        // Only the first byte "?" and the second byte "!" of the test count.
+        {"${?OPTION|?x}a${?OPTION|x!|Non}b", "ab"},
+    });
 }
 
 TEST_F(StreamExpansion, HiddenTextIsReadButNotWritten) {
@@ -83,9 +98,11 @@ TEST_F(StreamExpansion, HiddenTextIsReadButNotWritten) {
 
 TEST_F(StreamExpansion, MalformedConditionsHideWhatFollows) {
     set("A", "1");
-    EXPECT_EQ(expanded("${?A}a${?/}b"), "b");
-    EXPECT_EQ(expanded("${?}a${?/}b"), "b");
-    EXPECT_EQ(expanded("${?A|=}a${?/}b"), "b");
-    EXPECT_EQ(expanded("${?A|=!}a${?/}b"), "b");
-    EXPECT_EQ(expanded("${?A|}a${?/}b"), "b");
+    expectExpansions({
+        {"${?A}a${?/}b", "b"},
+        {"${?}a${?/}b", "b"},
+        {"${?A|=}a${?/}b", "b"},
+        {"${?A|=!}a${?/}b", "b"},
+        {"${?A|}a${?/}b", "b"},
+    });
 }

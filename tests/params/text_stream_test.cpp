@@ -42,7 +42,7 @@ TEST(FileStreams, BinaryWriteAppendAndRead) {
         EXPECT_FALSE(out.good());
     }
     {
-        OutFileStream out(path.c_str(), FileMode::binary, true);
+        OutFileStream out(path.c_str(), FileMode::binary, FileWrite::append);
         out.write("\xFFtwo", 4);
     }  // closed by the destructor
     InFileStream in(path.c_str(), FileMode::binary);

@@ -32,8 +32,8 @@ protected:
     ContainerState read(const std::string& file) {
         scratch.write("setup.exe", file);
         container.programPath.assign((scratch / "setup.exe").c_str());
-        container.entries.reset(true);
-        failures.reset(true);
+        container.entries.reset(Reach::tree);
+        failures.reset(Reach::tree);
         return readContainer(container, work.c_str(), failures);
     }
 

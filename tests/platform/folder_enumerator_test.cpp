@@ -17,7 +17,7 @@ TEST(FolderEnumerator, ListsNamesKindsAndSizes) {
     ASSERT_TRUE(listing.Open(dir.path.c_str()));
     std::map<std::string, FolderEntry> seen;
     FolderEntry entry;
-    while (listing.Next(entry, false)) seen[entry.name.text()] = entry;
+    while (listing.Next(entry, DotEntries::listed)) seen[entry.name.text()] = entry;
     EXPECT_FALSE(listing.isOpen());
     EXPECT_FALSE(listing.Next(entry));
     ASSERT_EQ(seen.size(), 4u);
@@ -53,21 +53,21 @@ TEST(FolderEnumerator, ExactPatternsAndFailures) {
     dir.makeFolder("B.CPX");
     dir.write("c.txt", "c");
     FolderEnumerator listing;
-    ASSERT_TRUE(listing.Open((dir.path + "\\*.cpx").c_str(), true));
+    ASSERT_TRUE(listing.Open((dir.path + "\\*.cpx").c_str(), ListingOf::matches));
     std::set<std::string> seen;
     FolderEntry entry;
     while (listing.Next(entry)) seen.insert(entry.name.text());
     EXPECT_EQ(seen, (std::set<std::string>{"a.cpx", "B.CPX"}));
 
     // Reopening drops the listing in progress.
-    ASSERT_TRUE(listing.Open((dir / "*.*").c_str(), true));
-    ASSERT_TRUE(listing.Open((dir / "c.txt").c_str(), true));
+    ASSERT_TRUE(listing.Open((dir / "*.*").c_str(), ListingOf::matches));
+    ASSERT_TRUE(listing.Open((dir / "c.txt").c_str(), ListingOf::matches));
     ASSERT_TRUE(listing.Next(entry));
     EXPECT_STREQ(entry.name.text(), "c.txt");
     EXPECT_FALSE(listing.Next(entry));
 
     CapturedDiagnostics diagnostics;
-    EXPECT_FALSE(listing.Open((dir / "*.none").c_str(), true));
+    EXPECT_FALSE(listing.Open((dir / "*.none").c_str(), ListingOf::matches));
     EXPECT_FALSE(listing.Next(entry));
     EXPECT_FALSE(listing.Open((dir / "missing").c_str()));
     EXPECT_EQ(diagnostics.text(), "Erreur dans l'ouverture du repertoire <" + (dir / "*.none") +

@@ -28,17 +28,17 @@ void makeTree(const ScratchFolder& dir) {
 TEST(MakeFolder, CreatesParentsOnlyWhenAsked) {
     ScratchFolder dir("mkdir");
     std::string nested = dir.path + "\\x\\y\\z";
-    EXPECT_FALSE(MakeFolder(nested.c_str(), false));
+    EXPECT_FALSE(MakeFolder(nested.c_str(), FolderParents::required));
     EXPECT_FALSE(dir.exists("x"));
-    EXPECT_TRUE(MakeFolder(nested.c_str(), true));
+    EXPECT_TRUE(MakeFolder(nested.c_str(), FolderParents::created));
     EXPECT_TRUE(isFolder(dir / "x/y/z"));
-    EXPECT_TRUE(MakeFolder(nested.c_str(), false));  // already there
+    EXPECT_TRUE(MakeFolder(nested.c_str(), FolderParents::required));  // already there
 
-    EXPECT_TRUE(MakeFolder((dir / "p/q/").c_str(), true));
+    EXPECT_TRUE(MakeFolder((dir / "p/q/").c_str(), FolderParents::created));
     EXPECT_TRUE(isFolder(dir / "p/q"));
 
     dir.write("file", "f");
-    EXPECT_FALSE(MakeFolder((dir / "file/sub").c_str(), true));
+    EXPECT_FALSE(MakeFolder((dir / "file/sub").c_str(), FolderParents::created));
 }
 
 TEST(MakeFolder, CreateFolderInsistsOnANewFolder) {
@@ -53,30 +53,30 @@ TEST(MakeFolder, OverlongPathFailsCleanly) {
     std::string path = dir.path;
     while (path.size() < 5000) path += "/" + std::string(200, 'd');
     CapturedDiagnostics diagnostics;
-    EXPECT_FALSE(MakeFolder(path.c_str(), true));
+    EXPECT_FALSE(MakeFolder(path.c_str(), FolderParents::created));
     EXPECT_NE(diagnostics.text().find(path), std::string::npos);  // never cut short
 }
 
 TEST(RemoveFolder, RemovesWholeTreesAndKeepsWhatRefuses) {
     ScratchFolder dir("remove");
     makeTree(dir);
-    EXPECT_TRUE(RemoveFolder((dir / "src").c_str(), false));
+    EXPECT_TRUE(RemoveFolder((dir / "src").c_str(), Reach::node));
     EXPECT_TRUE(isFolder(dir / "src"));  // not empty, not recursive
 
-    EXPECT_TRUE(EmptyFolder((dir / "src").c_str(), false));
+    EXPECT_TRUE(EmptyFolder((dir / "src").c_str(), Reach::node));
     EXPECT_FALSE(dir.exists("src/a.txt"));
     EXPECT_TRUE(dir.exists("src/sub/b.txt"));
 
-    EXPECT_TRUE(RemoveFolder((dir / "src").c_str(), true));
+    EXPECT_TRUE(RemoveFolder((dir / "src").c_str(), Reach::tree));
     EXPECT_FALSE(dir.exists("src"));
 
     dir.write("kept/ro.txt", "r");
     fs::permissions(dir / "kept/ro.txt", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_TRUE(RemoveFolder((dir / "kept").c_str(), true));
+    EXPECT_TRUE(RemoveFolder((dir / "kept").c_str(), Reach::tree));
     EXPECT_TRUE(dir.exists("kept/ro.txt"));
 
     CapturedDiagnostics diagnostics;
-    EXPECT_TRUE(RemoveFolder((dir / "none").c_str(), true));
+    EXPECT_TRUE(RemoveFolder((dir / "none").c_str(), Reach::tree));
     EXPECT_EQ(diagnostics.text(),
               "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
 }
@@ -88,7 +88,7 @@ TEST(RemoveFolder, NeverFollowsALinkOutOfTheTree) {
     std::error_code error;
     fs::create_directory_symlink(dir / "outside", dir / "tree/link", error);
     if (error) GTEST_SKIP() << "no folder links here: " << error.message();
-    EXPECT_TRUE(RemoveFolder((dir / "tree").c_str(), true));
+    EXPECT_TRUE(RemoveFolder((dir / "tree").c_str(), Reach::tree));
     EXPECT_FALSE(dir.exists("tree"));
     EXPECT_EQ(dir.read("outside/precious.txt"), "p");
 }
@@ -106,7 +106,7 @@ TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes) {
 
     // Without recursion a subfolder fails like a file, and the rest goes on.
     dir.makeFolder("flat");
-    EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "flat").c_str(), false, nullptr));
+    EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "flat").c_str(), Reach::node, nullptr));
     EXPECT_EQ(dir.read("flat/a.txt"), "aaa");
     EXPECT_FALSE(dir.exists("flat/sub"));
 }
@@ -114,15 +114,16 @@ TEST(CopyFolder, CopiesTreesRecursivelyAndCountsBytes) {
 TEST(CopyFolder, MissingEndsAndCopiesIntoItself) {
     ScratchFolder dir("cpdir-bad");
     makeTree(dir);
-    EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "nowhere").c_str(), true, nullptr));
+    EXPECT_FALSE(
+        CopyFolder((dir / "src").c_str(), (dir / "nowhere").c_str(), Reach::tree, nullptr));
     EXPECT_FALSE(dir.exists("nowhere"));
 
     CapturedDiagnostics diagnostics;
-    EXPECT_TRUE(CopyFolder((dir / "none").c_str(), (dir / "src").c_str(), true, nullptr));
+    EXPECT_TRUE(CopyFolder((dir / "none").c_str(), (dir / "src").c_str(), Reach::tree, nullptr));
     EXPECT_EQ(diagnostics.text(),
               "Erreur dans l'ouverture du repertoire <" + (dir / "none") + ">\n");
 
-    EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "SRC").c_str(), true, nullptr));
+    EXPECT_FALSE(CopyFolder((dir / "src").c_str(), (dir / "SRC").c_str(), Reach::tree, nullptr));
     EXPECT_FALSE(
         CopySubfolder((dir / "src").c_str(), (dir.path + "\\Src\\sub\\copy").c_str(), nullptr));
     EXPECT_FALSE(dir.exists("src/sub/copy"));

@@ -33,7 +33,7 @@ bool appears(const ScratchFolder& dir, const std::string& name) {
 TEST(StartProgram, WaitsForTheEndOfTheProgram) {
     ScratchFolder dir("start-wait");
     Clock::time_point start = Clock::now();
-    EXPECT_TRUE(StartProgram(sleeper(400, dir / "done.txt").c_str(), true, ""));
+    EXPECT_TRUE(StartProgram(sleeper(400, dir / "done.txt").c_str(), ProgramWait::untilEnded, ""));
     EXPECT_GE(millisecondsSince(start), 350);
     EXPECT_EQ(dir.read("done.txt"), "done");
 }
@@ -42,13 +42,13 @@ TEST(StartProgram, WaitsForTheEndOfTheProgram) {
 // process may take seconds on a slow machine.
 TEST(StartProgram, WithoutWaitingReturnsBeforeTheProgramEnds) {
     ScratchFolder dir("start-nowait");
-    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "later.txt").c_str(), false, ""));
+    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "later.txt").c_str(), ProgramWait::none, ""));
     EXPECT_FALSE(dir.exists("later.txt"));
 }
 
 TEST(StartProgram, RunsInItsStartFolder) {
     ScratchFolder dir("start-folder");
-    EXPECT_TRUE(StartProgram(sleeper(0, "here.txt").c_str(), false, dir.path.c_str()));
+    EXPECT_TRUE(StartProgram(sleeper(0, "here.txt").c_str(), ProgramWait::none, dir.path.c_str()));
     EXPECT_TRUE(appears(dir, "here.txt"));
 }
 
@@ -60,7 +60,8 @@ TEST(StartProgram, WaitEndsWhenStopped) {
         stop = true;
     });
     Clock::time_point start = Clock::now();
-    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "never.txt").c_str(), true, "  ", &stop));
+    EXPECT_TRUE(StartProgram(sleeper(8000, dir / "never.txt").c_str(), ProgramWait::untilEnded,
+                             "  ", &stop));
     canceller.join();
     EXPECT_LT(millisecondsSince(start), 6000);
     EXPECT_FALSE(dir.exists("never.txt"));
@@ -70,9 +71,10 @@ TEST(StartProgram, MissingProgramOrFolderIsReported) {
     ScratchFolder dir("start-missing");
     std::string missing = "\"" + (dir / "none.exe") + "\" 1";
     CapturedDiagnostics diagnostics;
-    EXPECT_FALSE(StartProgram(missing.c_str(), true, ""));
-    EXPECT_FALSE(StartProgram(sleeper(0, "x.txt").c_str(), true, (dir / "nofolder").c_str()));
-    EXPECT_FALSE(StartProgram("", false, ""));
+    EXPECT_FALSE(StartProgram(missing.c_str(), ProgramWait::untilEnded, ""));
+    EXPECT_FALSE(StartProgram(sleeper(0, "x.txt").c_str(), ProgramWait::untilEnded,
+                              (dir / "nofolder").c_str()));
+    EXPECT_FALSE(StartProgram("", ProgramWait::none, ""));
     EXPECT_EQ(diagnostics.text(), "Erreur d'ouverture du prg <" + missing +
                                       ">\n"
                                       "Erreur d'ouverture du prg <" +

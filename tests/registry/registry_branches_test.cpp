@@ -14,21 +14,21 @@ namespace {
 
 void write(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
-    key.setWriteAccess(true);
-    key.openPath(path.c_str(), true);
-    ASSERT_TRUE(key.writeValue(name, text, false)) << path;
+    key.allowWriting();
+    key.openPath(path.c_str(), KeyOpening::create);
+    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path;
 }
 
 // Every key below path with its typed values, as one text in name order
 // (a copy writes values in another order than the source lists them).
 std::string dump(const std::string& path, const std::string& indent = "") {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
+    key.openPath(path.c_str(), KeyOpening::existing);
     if (!key.isOpen()) return "<missing>";
     std::map<std::string, std::string> values, subkeys;
-    for (ParamCell* c = key.listValues(ValueListing::reread, ValueForm::typed); c; c = c->next)
+    for (ParamCell* c = key.listValues(KeyListing::reread, ValueForm::typed); c; c = c->next)
         values[c->node->name()] = c->node->value();
-    for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next)
+    for (ParamCell* c = key.listSubkeys(KeyListing::reread); c; c = c->next)
         subkeys[c->node->name()] = dump(path + "\\" + c->node->name(), indent + "  ");
     std::string text;
     for (auto& [name, value] : values) text += indent + name + "=" + value + "\n";
@@ -38,7 +38,7 @@ std::string dump(const std::string& path, const std::string& indent = "") {
 
 bool exists(const std::string& path) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
+    key.openPath(path.c_str(), KeyOpening::existing);
     return key.isOpen();
 }
 
@@ -63,7 +63,7 @@ TEST(RegistryBranches, CloneCopiesEveryTypeAndSubkey) {
     write(test / "dst", "stale", "gone after the copy");
     write(test / "dst\\old", "stale", "gone too");
 
-    EXPECT_TRUE(cloneBranch((test / "src").c_str(), (test / "dst").c_str(), true));
+    EXPECT_TRUE(cloneBranch((test / "src").c_str(), (test / "dst").c_str(), BranchCopy::replace));
     EXPECT_EQ(dump(test / "dst"), dump(test / "src"));
     EXPECT_NE(dump(test / "src").find("[deep]"), std::string::npos);
 }
@@ -72,10 +72,10 @@ TEST(RegistryBranches, CloneWithoutReplaceMergesAndAMissingSourceIsCreated) {
     TestKey test;
     write(test / "src", "b", "1");
     write(test / "dst", "a", "2");
-    EXPECT_TRUE(cloneBranch((test / "src").c_str(), (test / "dst").c_str(), false));
+    EXPECT_TRUE(cloneBranch((test / "src").c_str(), (test / "dst").c_str(), BranchCopy::merge));
     EXPECT_EQ(dump(test / "dst"), "a=2\nb=1\n");
 
-    EXPECT_TRUE(cloneBranch((test / "none").c_str(), (test / "copy").c_str(), true));
+    EXPECT_TRUE(cloneBranch((test / "none").c_str(), (test / "copy").c_str(), BranchCopy::replace));
     EXPECT_TRUE(exists(test / "none"));
     EXPECT_EQ(dump(test / "copy"), "");
 }
@@ -92,12 +92,13 @@ TEST(RegistryBranches, CloneRefusesOverlappingBranches) {
     };
     for (auto& c : cases) {
         CapturedDiagnostics errors;
-        EXPECT_FALSE(cloneBranch(c[0].c_str(), c[1].c_str(), true)) << c[0] << " -> " << c[1];
+        EXPECT_FALSE(cloneBranch(c[0].c_str(), c[1].c_str(), BranchCopy::replace))
+            << c[0] << " -> " << c[1];
         EXPECT_EQ(errors.text(), "Erreur de copie du registre (branches imbriquees)\n");
         EXPECT_EQ(dump(test.path), before);
     }
     // Siblings sharing a prefix do not overlap.
-    EXPECT_TRUE(cloneBranch((test / "A").c_str(), (test / "AB").c_str(), true));
+    EXPECT_TRUE(cloneBranch((test / "A").c_str(), (test / "AB").c_str(), BranchCopy::replace));
     EXPECT_EQ(dump(test / "AB"), dump(test / "A"));
 }
 
@@ -128,7 +129,7 @@ TEST(RegistryBranches, Wow64SwitchChoosesTheViewForWritingAndDeleting) {
 
     ViewSwitch on(true);
     RegistryKey key;
-    key.openPath(test.path.c_str(), false);
+    key.openPath(test.path.c_str(), KeyOpening::existing);
     EXPECT_TRUE(key.deleteTree());
     EXPECT_FALSE(storedValue(rootLocalMachine, test.below, "v64", true, type, bytes));
     EXPECT_EQ(storedValue(rootLocalMachine, test.below, "v32", false, type, bytes), wow64);

@@ -12,15 +12,15 @@ namespace {
 
 void write(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
-    key.setWriteAccess(true);
-    key.openPath(path.c_str(), true);
-    ASSERT_TRUE(key.writeValue(name, text, false)) << path;
+    key.allowWriting();
+    key.openPath(path.c_str(), KeyOpening::create);
+    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path;
 }
 
 std::string typed(const std::string& path, const char* name) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
-    const char* text = key.readValue(name, ValueListing::cached, ValueForm::typed);
+    key.openPath(path.c_str(), KeyOpening::existing);
+    const char* text = key.readValue(name, KeyListing::cached, ValueForm::typed);
     return text ? text : "<none>";
 }
 
@@ -66,7 +66,7 @@ TEST(RegistryExport, AMissingKeyIsCreatedAndGivesAnEmptyFile) {
     EXPECT_TRUE(folder.exists("out.txt"));
     EXPECT_EQ(folder.read("out.txt"), "");
     RegistryKey key;
-    key.openPath(test.path.c_str(), false);
+    key.openPath(test.path.c_str(), KeyOpening::existing);
     EXPECT_TRUE(key.isOpen());
 }
 

@@ -16,7 +16,7 @@ using Texts = std::vector<std::pair<std::string, std::string>>;
 
 Texts listed(RegistryKey& key, ValueForm form) {
     Texts texts;
-    for (ParamCell* c = key.listValues(ValueListing::reread, form); c; c = c->next)
+    for (ParamCell* c = key.listValues(KeyListing::reread, form); c; c = c->next)
         texts.emplace_back(c->node->name(), c->node->value() ? c->node->value() : "<none>");
     return texts;
 }
@@ -38,8 +38,8 @@ struct RegistryValues : ::testing::Test {
     RegistryKey key;
 
     void SetUp() override {
-        key.setWriteAccess(true);
-        ASSERT_TRUE(key.openPath(test.path.c_str(), true));
+        key.allowWriting();
+        ASSERT_TRUE(key.openPath(test.path.c_str(), KeyOpening::create));
         ASSERT_TRUE(key.isOpen());
     }
 };
@@ -65,7 +65,7 @@ TEST_F(RegistryValues, TypedTextsGiveTheirTypeAndBytes) {
     int n = 0;
     for (const Case& c : cases) {
         std::string name = "v" + std::to_string(n++);
-        ASSERT_TRUE(key.writeValue(name.c_str(), c.text, false)) << c.text;
+        ASSERT_TRUE(key.writeValue(name.c_str(), c.text, IntegerNodes::asString)) << c.text;
         Stored value = stored(test, name);
         EXPECT_EQ(value.type, c.type) << c.text;
         EXPECT_EQ(value.bytes, c.bytes) << c.text;
@@ -80,7 +80,7 @@ TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten) {
                            {"empty", "__hex(3):"},   {"m", "__hex(7):97,0,0"},
                            {"s", "text with spaces"}};
     for (auto& [name, text] : written)
-        ASSERT_TRUE(key.writeValue(name.c_str(), text.c_str(), false));
+        ASSERT_TRUE(key.writeValue(name.c_str(), text.c_str(), IntegerNodes::asString));
     // The cache holds the values in reverse enumeration order.
     Texts expected(written.rbegin(), written.rend());
     EXPECT_EQ(listed(key, ValueForm::typed), expected);
@@ -88,9 +88,10 @@ TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten) {
     // Writing the listing into another key gives the same values.
     TestKey copy;
     RegistryKey other;
-    other.setWriteAccess(true);
-    other.openPath(copy.path.c_str(), true);
-    EXPECT_TRUE(other.writeValues(key.listValues(ValueListing::cached, ValueForm::typed), true));
+    other.allowWriting();
+    other.openPath(copy.path.c_str(), KeyOpening::create);
+    EXPECT_TRUE(other.writeValues(key.listValues(KeyListing::cached, ValueForm::typed),
+                                  IntegerNodes::asDword));
     // Written in listing order, the copy may enumerate in another order.
     Texts copied = listed(other, ValueForm::typed);
     std::sort(copied.begin(), copied.end());
@@ -103,33 +104,33 @@ TEST_F(RegistryValues, TypedListingReadsBackWhatWasWritten) {
 }
 
 TEST_F(RegistryValues, UntypedListingKeepsStringsAndNumbersOnly) {
-    key.writeValue("b", "__hex(3):1", false);
-    key.writeValue("d", "__dword:5", false);
-    key.writeValue("e", "__eval:%P%", false);
-    key.writeValue("m", "__hex(7):97,0,0", false);
-    key.writeValue("s", "x", false);
+    key.writeValue("b", "__hex(3):1", IntegerNodes::asString);
+    key.writeValue("d", "__dword:5", IntegerNodes::asString);
+    key.writeValue("e", "__eval:%P%", IntegerNodes::asString);
+    key.writeValue("m", "__hex(7):97,0,0", IntegerNodes::asString);
+    key.writeValue("s", "x", IntegerNodes::asString);
     EXPECT_EQ(listed(key, ValueForm::plain), (Texts{{"s", "x"}, {"e", "%P%"}, {"d", "5"}}));
-    ParamNode* number = listFind(key.listValues(ValueListing::cached, ValueForm::plain), "d");
+    ParamNode* number = listFind(key.listValues(KeyListing::cached, ValueForm::plain), "d");
     ASSERT_TRUE(number);
     EXPECT_EQ(number->kind(), ValueKind::integer);
     EXPECT_EQ(number->integerValue(), 5);
-    EXPECT_EQ(key.readValue("b", ValueListing::cached, ValueForm::plain), nullptr);
-    EXPECT_STREQ(key.readValue("b", ValueListing::reread, ValueForm::typed), "__hex(3):1");
-    EXPECT_STREQ(key.readValue("d", ValueListing::cached, ValueForm::typed), "__dword:5");
+    EXPECT_EQ(key.readValue("b", KeyListing::cached, ValueForm::plain), nullptr);
+    EXPECT_STREQ(key.readValue("b", KeyListing::reread, ValueForm::typed), "__hex(3):1");
+    EXPECT_STREQ(key.readValue("d", KeyListing::cached, ValueForm::typed), "__dword:5");
     // Names are matched exactly.
-    EXPECT_EQ(key.readValue("D", ValueListing::cached, ValueForm::typed), nullptr);
+    EXPECT_EQ(key.readValue("D", KeyListing::cached, ValueForm::typed), nullptr);
 }
 
 TEST_F(RegistryValues, NumbersBecomeDwordsOnlyWhenAsked) {
-    EXPECT_TRUE(key.writeValue("text", "12", false));
+    EXPECT_TRUE(key.writeValue("text", "12", IntegerNodes::asString));
     EXPECT_EQ(stored(test, "text").type, regString);
 
     ParamNode number("n", 12), text("t", "12");
     ParamCell second{&text, nullptr}, first{&number, &second};
-    EXPECT_TRUE(key.writeValues(&first, true));
+    EXPECT_TRUE(key.writeValues(&first, IntegerNodes::asDword));
     EXPECT_EQ(stored(test, "n").type, regDword);
     EXPECT_EQ(stored(test, "t").type, regString);
-    EXPECT_TRUE(key.writeValues(&first, false));
+    EXPECT_TRUE(key.writeValues(&first, IntegerNodes::asString));
     EXPECT_EQ(stored(test, "n").type, regString);
 }
 
@@ -137,28 +138,28 @@ TEST_F(RegistryValues, MalformedAndEmptyNodesAreSkippedQuietly) {
     CapturedDiagnostics errors;
     ParamNode noText("none", nullptr), broken("broken", "__hex(3)1,2");
     ParamCell second{&broken, nullptr}, first{&noText, &second};
-    EXPECT_TRUE(key.writeValues(&first, true));
-    EXPECT_EQ(key.readValue("broken", ValueListing::reread, ValueForm::typed), nullptr);
-    EXPECT_EQ(key.readValue("none", ValueListing::cached, ValueForm::typed), nullptr);
+    EXPECT_TRUE(key.writeValues(&first, IntegerNodes::asDword));
+    EXPECT_EQ(key.readValue("broken", KeyListing::reread, ValueForm::typed), nullptr);
+    EXPECT_EQ(key.readValue("none", KeyListing::cached, ValueForm::typed), nullptr);
     EXPECT_EQ(errors.text(), "");
 }
 
 TEST_F(RegistryValues, WritesThroughAReadOnlyKeyFailAndSayWhere) {
     RegistryKey reader;
-    reader.openPath(test.path.c_str(), false);
+    reader.openPath(test.path.c_str(), KeyOpening::existing);
     ASSERT_TRUE(reader.isOpen());
     CapturedDiagnostics errors;
     ParamNode a("a", "1"), b("b", "2");
     ParamCell second{&b, nullptr}, first{&a, &second};
-    EXPECT_FALSE(reader.writeValues(&first, false));
+    EXPECT_FALSE(reader.writeValues(&first, IntegerNodes::asString));
     std::string where = " dans " + test.below + ")\n";
     EXPECT_EQ(errors.text(), "Erreur d'ecriture dans le registre (a" + where +
                                  "Erreur d'ecriture dans le registre (b" + where);
 }
 
 TEST_F(RegistryValues, WritingRefreshesTheCache) {
-    key.writeValue("a", "1", false);
-    EXPECT_STREQ(key.readValue("a", ValueListing::cached, ValueForm::typed), "1");
-    key.writeValue("a", "2", false);
-    EXPECT_STREQ(key.readValue("a", ValueListing::cached, ValueForm::typed), "2");
+    key.writeValue("a", "1", IntegerNodes::asString);
+    EXPECT_STREQ(key.readValue("a", KeyListing::cached, ValueForm::typed), "1");
+    key.writeValue("a", "2", IntegerNodes::asString);
+    EXPECT_STREQ(key.readValue("a", KeyListing::cached, ValueForm::typed), "2");
 }

@@ -10,7 +10,7 @@ namespace {
 void deleteInView(const std::string& path, bool view64) {
     bool previous = setRegistryView64(view64);
     RegistryKey key;
-    if (key.openPath(path.c_str(), false) && key.isOpen()) key.deleteTree();
+    if (key.openPath(path.c_str(), KeyOpening::existing) && key.isOpen()) key.deleteTree();
     setRegistryView64(previous);
 }
 

@@ -99,10 +99,12 @@ TEST_F(ConditionTest, BranchesRunAsScriptsAndNest) {
     -
     SI_EGAL  +  Chaine1 = "a"  Chaine2 = "b"  Oui = "NEVER"  -
 )"));
-    EXPECT_EQ(variable("outer"), "1");
-    EXPECT_EQ(variable("inner"), "1");
-    EXPECT_EQ(variable("wrong"), "<undefined>");
-    EXPECT_EQ(variable("NEVER"), "<undefined>");
+    expectVariables({
+        {"outer", "1"},
+        {"inner", "1"},
+        {"wrong", "<undefined>"},
+        {"NEVER", "<undefined>"},
+    });
 }
 
 TEST_F(ConditionTest, ConfirmationAsksWithTranslatedTextsAndRunsTheAnswersBranch) {
@@ -211,18 +213,20 @@ TEST_F(VariableCommandTest, PlageTakesItemsOrCharactersBetweenInclusiveBounds) {
     PLAGE  +  Chaine = "a;;b"  Separ = ";"  Memo = "E"  Variable = "R6"  -
     PLAGE  +  Chaine = "abc"  Separ = ""  Variable = "R7"  -
 )"));
-    EXPECT_EQ(variable("R1"), "b;c");
-    EXPECT_EQ(variable("M0"), "b");
-    EXPECT_EQ(variable("M1"), "c");
-    EXPECT_EQ(variable("M2"), "<undefined>");
-    EXPECT_EQ(variable("R2"), "cdef");
-    EXPECT_EQ(variable("R3"), "a::b::c");
-    EXPECT_EQ(variable("R4"), "");
-    EXPECT_EQ(variable("R5"), "one");
-    EXPECT_EQ(variable("R6"), "a;;b");
-    EXPECT_EQ(variable("E1"), "");
-    // An empty separator cuts into characters rather than finding itself forever.
-    EXPECT_EQ(variable("R7"), "abc");
+    expectVariables({
+        {"R1", "b;c"},
+        {"M0", "b"},
+        {"M1", "c"},
+        {"M2", "<undefined>"},
+        {"R2", "cdef"},
+        {"R3", "a::b::c"},
+        {"R4", ""},
+        {"R5", "one"},
+        {"R6", "a;;b"},
+        {"E1", ""},
+        // An empty separator cuts into characters rather than finding itself forever.
+        {"R7", "abc"},
+    });
 }
 
 TEST_F(VariableCommandTest, AssignTranslateRemoveAndScriptErrors) {
@@ -233,9 +237,11 @@ TEST_F(VariableCommandTest, AssignTranslateRemoveAndScriptErrors) {
     VARKILL  +  OLD  NEVER_DEFINED  -
     ERREUR  +  Etape = "premier"  Autre = "x"  Etape = "second"  -
 )"));
-    EXPECT_EQ(variable("A"), "2");
-    EXPECT_EQ(variable("T"), "Bonjour");
-    EXPECT_EQ(variable("OLD"), "<undefined>");
+    expectVariables({
+        {"A", "2"},
+        {"T", "Bonjour"},
+        {"OLD", "<undefined>"},
+    });
     Entries expected = {{"Autre", "x"}, {"Etape", "second"}};
     EXPECT_EQ(errors(), expected);
 }
@@ -262,10 +268,12 @@ TEST_F(InstallationTest, WalkRunsSelectedPackagesParentsFirstAndSkipsUnselectedB
         if (BaseName(sub->folder.text()).text() == std::string("b.cpx")) expected += "b";
     }
     runInstallation(root);
-    EXPECT_EQ(variable("ORDER"), expected);
-    EXPECT_EQ(variable("at_root"), folder.path);
-    EXPECT_EQ(variable("at_off"), "<undefined>");
-    EXPECT_EQ(variable("at_below"), "<undefined>");
+    expectVariables({
+        {"ORDER", expected},
+        {"at_root", folder.path},
+        {"at_off", "<undefined>"},
+        {"at_below", "<undefined>"},
+    });
     EXPECT_EQ(RunningPackage().load(), nullptr);
     EXPECT_EQ(ScriptProgress().count.load(), 2);
 }

@@ -31,16 +31,18 @@ Installe
     AFFECTE = "OFF& "    +  trailing = "runs"  -
 -
 )");
-    EXPECT_EQ(variable("blank"), "runs");
-    EXPECT_EQ(variable("defined"), "runs");
-    EXPECT_EQ(variable("undefined"), "<undefined>");
-    EXPECT_EQ(variable("notDefined"), "runs");
-    EXPECT_EQ(variable("notUndefined"), "<undefined>");
-    EXPECT_EQ(variable("chained"), "runs");
-    EXPECT_EQ(variable("chainedFails"), "<undefined>");
-    EXPECT_EQ(variable("ampersandFirst"), "runs");
-    EXPECT_EQ(variable("noOperator"), "runs");
-    EXPECT_EQ(variable("trailing"), "<undefined>");
+    expectVariables({
+        {"blank", "runs"},
+        {"defined", "runs"},
+        {"undefined", "<undefined>"},
+        {"notDefined", "runs"},
+        {"notUndefined", "<undefined>"},
+        {"chained", "runs"},
+        {"chainedFails", "<undefined>"},
+        {"ampersandFirst", "runs"},
+        {"noOperator", "runs"},
+        {"trailing", "<undefined>"},
+    });
     EXPECT_TRUE(errors().empty());
 }
 
@@ -62,13 +64,15 @@ Installe
     -
 -
 )");
-    EXPECT_EQ(variable("${X}zero"), "${X}");
-    EXPECT_EQ(variable("Path0"), "a\\b");
-    EXPECT_EQ(variable("vone"), "v");
-    EXPECT_EQ(variable("vall"), "v");
-    // Below depth 1 the branch is not expanded, but its 0xA4 already becomes "\" there; when
-    // the branch's own command is expanded, that "\" escapes the "$".
-    EXPECT_EQ(variable("branch"), "${X}");
+    expectVariables({
+        {"${X}zero", "${X}"},
+        {"Path0", "a\\b"},
+        {"vone", "v"},
+        {"vall", "v"},
+        // Below depth 1 the branch is not expanded, but its 0xA4 already becomes "\" there; when
+        // the branch's own command is expanded, that "\" escapes the "$".
+        {"branch", "${X}"},
+    });
 }
 
 TEST_F(EngineTest, BackslashCharacterStandsBeforeAReferenceWithoutEscapingIt) {
@@ -96,9 +100,11 @@ Installe
     -
 -
 )");
-    EXPECT_EQ(variable("lower"), "1");
-    EXPECT_EQ(variable("mixed"), "1");
-    EXPECT_EQ(variable("MISSING_KEY_READ_AS_ERREUR"), "");
+    expectVariables({
+        {"lower", "1"},
+        {"mixed", "1"},
+        {"MISSING_KEY_READ_AS_ERREUR", ""},
+    });
 }
 
 TEST_F(EngineTest, CommandNameIsExpandedBeforeItsKeywordIsRead) {
@@ -172,10 +178,12 @@ SSFct
     -
 -
 )");
-    EXPECT_EQ(variable("outer0"), "first");
-    EXPECT_EQ(variable("outer1"), "second");
-    EXPECT_EQ(variable("outer2"), "2");
-    EXPECT_EQ(variable("inner0"), "second!");
+    expectVariables({
+        {"outer0", "first"},
+        {"outer1", "second"},
+        {"outer2", "2"},
+        {"inner0", "second!"},
+    });
     EXPECT_TRUE(errors().empty());
 }
 
@@ -242,7 +250,7 @@ SSFct
         ini += "  -\n";
     }
     ini += "-\n";
-    ErrorList().reset(true);
+    ErrorList().reset(Reach::tree);
     setVariable("trail", "");
     run(ini);
     ASSERT_EQ(errors().size(), 1u);
@@ -310,10 +318,12 @@ Installe
     AFFECTE = "DEJA&"  +  guarded = "ran"  -
 -
 )");
-    EXPECT_EQ(variable("DEJA"), "");
-    EXPECT_EQ(variable("JAMAIS"), "<undefined>");
-    EXPECT_EQ(variable("KEEP"), "old");
-    EXPECT_EQ(variable("guarded"), "ran");
+    expectVariables({
+        {"DEJA", ""},
+        {"JAMAIS", "<undefined>"},
+        {"KEEP", "old"},
+        {"guarded", "ran"},
+    });
 }
 
 TEST_F(EngineTest, SystemErrorTextFollowsAFailingItemOnlyWhenReportedAndNotFirst) {
@@ -371,7 +381,7 @@ TEST_F(EngineTest, BlockSurvivesTheRemovalOfTheVariableThatHoldsIt) {
     exec->append(kill);
     exec->append(assign);
     holder->append(exec);
-    RunBlock(loaded, exec, nullptr, false);
+    RunBlock(loaded, exec, nullptr, BlockProgress::untracked);
     EXPECT_EQ(variable("V"), "<undefined>");
     EXPECT_EQ(variable("after"), "yes");
 }
@@ -384,6 +394,6 @@ Installe
 -
 )");
     StopFlag().store(true);
-    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, BlockProgress::tracked);
     EXPECT_EQ(variable("first"), "<undefined>");
 }

@@ -228,7 +228,7 @@ protected:
         Package& loaded = load(script);
         std::atomic<bool> finished{false};
         std::thread worker([&loaded, &finished] {
-            RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+            RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, BlockProgress::tracked);
             finished.store(true);
         });
         while (Copied().bytes.load() == 0 && !finished.load()) std::this_thread::yield();

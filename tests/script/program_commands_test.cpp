@@ -24,11 +24,11 @@ long long millisecondsSince(Clock::time_point start) {
 class ProgramCommandsTest : public ScriptTest {
 protected:
     ProgramCommandsTest() {
-        OpenList().setChildren(nullptr, false);
+        OpenList().setChildren(nullptr, TakeList::adopt);
         setVariable("SLEEPER", SLEEPER_PATH);
         setVariable("DIR", folder.path.c_str());
     }
-    ~ProgramCommandsTest() override { OpenList().setChildren(nullptr, false); }
+    ~ProgramCommandsTest() override { OpenList().setChildren(nullptr, TakeList::adopt); }
 };
 
 TEST_F(ProgramCommandsTest, ExecuteStopWaitsAndPassesTheValueAsOneArgument) {

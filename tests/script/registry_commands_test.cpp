@@ -16,22 +16,22 @@ namespace {
 
 void writeTyped(const std::string& path, const char* name, const char* text) {
     RegistryKey key;
-    key.setWriteAccess(true);
-    key.openPath(path.c_str(), true);
-    ASSERT_TRUE(key.writeValue(name, text, false)) << path << " " << name;
+    key.allowWriting();
+    key.openPath(path.c_str(), KeyOpening::create);
+    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path << " " << name;
 }
 
 // The typed text of a value, or "<none>".
 std::string readTyped(const std::string& path, const char* name) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
-    const char* value = key.readValue(name, ValueListing::reread, ValueForm::typed);
+    key.openPath(path.c_str(), KeyOpening::existing);
+    const char* value = key.readValue(name, KeyListing::reread, ValueForm::typed);
     return value ? value : "<none>";
 }
 
 bool keyExists(const std::string& path) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
+    key.openPath(path.c_str(), KeyOpening::existing);
     return key.isOpen();
 }
 
@@ -39,11 +39,11 @@ bool keyExists(const std::string& path) {
 void dumpBranch(const std::string& path, const std::string& below,
                 std::vector<std::string>& lines) {
     RegistryKey key;
-    key.openPath(path.c_str(), false);
-    for (ParamCell* c = key.listValues(ValueListing::reread, ValueForm::typed); c; c = c->next) {
+    key.openPath(path.c_str(), KeyOpening::existing);
+    for (ParamCell* c = key.listValues(KeyListing::reread, ValueForm::typed); c; c = c->next) {
         lines.push_back(below + "|" + c->node->name() + "=" + c->node->value());
     }
-    for (ParamCell* c = key.listSubkeys(true, false); c; c = c->next) {
+    for (ParamCell* c = key.listSubkeys(KeyListing::reread); c; c = c->next) {
         dumpBranch(path + "\\" + c->node->name(), below + "\\" + c->node->name(), lines);
     }
 }
@@ -93,11 +93,13 @@ Installe
                 Nom = "Text"  Variable = "x"  Defaut = "none"  -
 -
 )");
-    EXPECT_EQ(variable("text"), "hello");
-    EXPECT_EQ(variable("number"), "-5");
-    EXPECT_EQ(variable("fallback"), "c:\\Prog");
-    EXPECT_EQ(variable("kept"), "before");
-    EXPECT_EQ(variable("x"), "none");
+    expectVariables({
+        {"text", "hello"},
+        {"number", "-5"},
+        {"fallback", "c:\\Prog"},
+        {"kept", "before"},
+        {"x", "none"},
+    });
     Entries expected = {{"REG_LIT", "Erreur de lecture dans le registre " + keyPath + "\\Read"}};
     EXPECT_EQ(errors(), expected);
 }
@@ -185,14 +187,16 @@ Installe
 -
 )");
     const bool twoViews = OsBits() == 64;
-    EXPECT_EQ(variable("atStart"), "0");
-    EXPECT_EQ(variable("after64"), "1");
-    EXPECT_EQ(variable("stillOn"), "1");
-    EXPECT_EQ(variable("after32"), "0");
-    EXPECT_EQ(variable("afterOne"), "1");
-    EXPECT_EQ(variable("afterZero"), "0");
-    EXPECT_EQ(variable("in64"), twoViews ? "absent" : "32-bit view");
-    EXPECT_EQ(variable("in32"), "32-bit view");
+    expectVariables({
+        {"atStart", "0"},
+        {"after64", "1"},
+        {"stillOn", "1"},
+        {"after32", "0"},
+        {"afterOne", "1"},
+        {"afterZero", "0"},
+        {"in64", twoViews ? "absent" : "32-bit view"},
+        {"in32", "32-bit view"},
+    });
 }
 
 class RegistrySearchTest : public RegistryCommandsTest {
@@ -297,10 +301,12 @@ TEST_F(RegistrySearchTest, ValidationBlockSeesNineParametersPerHit) {
                                      "\\A|HKEY_CURRENT_USER\\" + before + "\\A\\Setup\\pa");
     EXPECT_EQ(variable("hit_B"), "HKEY_CURRENT_USER|" + before + "|Setup|Path|B|pb|" + before +
                                      "\\B|HKEY_CURRENT_USER\\" + before + "\\B\\Setup\\pb");
-    EXPECT_EQ(variable("flags_A"), "|racine||prefixe||braj||suffixe||val|");
-    EXPECT_EQ(variable("hit_C"), "<undefined>");
-    EXPECT_EQ(variable("hit_D"), "<undefined>");
-    EXPECT_EQ(variable("found"), "A");
+    expectVariables({
+        {"flags_A", "|racine||prefixe||braj||suffixe||val|"},
+        {"hit_C", "<undefined>"},
+        {"hit_D", "<undefined>"},
+        {"found", "A"},
+    });
 }
 
 TEST_F(RegistrySearchTest, LabelLeavesOutEmptyPieces) {
@@ -340,10 +346,12 @@ Installe
 -
 )");
     const std::string before = keyPath + "/Products";
-    EXPECT_EQ(variable("found"), "A");
-    EXPECT_EQ(variable("counted"), "2");
-    // Pairs are kept in the order found: subkeys are walked in reverse enumeration order.
-    EXPECT_EQ(variable("first"), before + "\\B");
+    expectVariables({
+        {"found", "A"},
+        {"counted", "2"},
+        // Pairs are kept in the order found: subkeys are walked in reverse enumeration order.
+        {"first", before + "\\B"},
+    });
     EXPECT_EQ(package->choiceList.childCount(), 0);
     EXPECT_TRUE(asked().empty());
 }

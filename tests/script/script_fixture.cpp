@@ -35,13 +35,17 @@ Package& ScriptTest::load(const std::string& installIni) {
 
 void ScriptTest::run(const std::string& installIni) {
     Package& loaded = load(installIni);
-    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, true);
+    RunBlock(loaded, loaded.FindBlock("Installe"), nullptr, BlockProgress::tracked);
 }
 
 std::string ScriptTest::variable(const char* name) {
     const ParamNode* node = VariableStore().find(name);
     if (!node) return "<undefined>";
     return node->value() ? node->value() : "";
+}
+
+void ScriptTest::expectVariables(const ExpectedValues& expected) {
+    expectValues([](const std::string& name) { return variable(name.c_str()); }, expected);
 }
 
 Entries ScriptTest::errors() {

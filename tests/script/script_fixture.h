@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "captured_diagnostics.h"
+#include "expected_values.h"
 #include "packages/package.h"
 #include "scratch_folder.h"
 #include "scripted_responder.h"
@@ -28,6 +29,8 @@ protected:
 
     // The variable's value, or "<undefined>".
     static std::string variable(const char* name);
+    // Each variable of the list has its value ("<undefined>": the variable is not defined).
+    static void expectVariables(const ExpectedValues& expected);
     // The ErrorList entries, newest first.
     static Entries errors();
     // The same without the "Windows" entries: whether the system's calls leave the runtime's

@@ -25,7 +25,7 @@ void ScriptedResponder::record(const char* kind, const char* title, const char* 
 
 ParamNode* ScriptedResponder::nextAnswer() {
     ParamNode* first = answers_.child(0);
-    if (first) listRemove(answers_.childListHead(), first, false);
+    if (first) listRemove(answers_.childListHead(), first, Removed::keep);
     return first;
 }
 

@@ -28,17 +28,17 @@ struct ShellFolderValues {
 
     void set(const char* key, const char* name, const char* folder) {
         RegistryKey reader;
-        reader.openPath(key, false);
-        const char* old = reader.readValue(name, ValueListing::cached, ValueForm::typed);
+        reader.openPath(key, KeyOpening::existing);
+        const char* old = reader.readValue(name, KeyListing::cached, ValueForm::typed);
         saved.push_back({key, name, old ? old : ""});
         write(key, name, folder);
     }
 
     static void write(const char* key, const std::string& name, const char* text) {
         RegistryKey writer;
-        writer.setWriteAccess(true);
-        writer.openPath(key, true);
-        ASSERT_TRUE(writer.writeValue(name.c_str(), text, false)) << name;
+        writer.allowWriting();
+        writer.openPath(key, KeyOpening::create);
+        ASSERT_TRUE(writer.writeValue(name.c_str(), text, IntegerNodes::asString)) << name;
     }
 
     struct Saved {
@@ -52,8 +52,8 @@ struct ShellFolderValues {
 };
 
 std::string folder(int32_t number, bool allUsers) {
-    const char* path = ShellFolder(number, allUsers);
-    return path ? path : "<none>";
+    TextBuffer path = ShellFolder(number, allUsers);
+    return path.empty() ? "<none>" : path.text();
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ std::string bmpFile(int bits) {
 
 struct Bitmaps : ::testing::Test {
     ScratchFolder folder{"bitmaps"};
-    void TearDown() override { releaseAllBitmaps(); }
     std::string file(const std::string& name, const std::string& bytes) {
         folder.write(name, bytes);
         return folder / name;
@@ -83,13 +82,13 @@ TEST_F(Bitmaps, CacheLoadsAndReportsEachPathOnce) {
     std::string good = file("logo.bmp", bmpFile(8));
     std::string missing = folder / "absent.bmp";
     CapturedDiagnostics diagnostics;
-    EXPECT_EQ(nullptr, getBitmap(good.c_str(), false));
-    Bitmap* logo = getBitmap(good.c_str(), true);
-    EXPECT_EQ(logo, getBitmap(good.c_str(), false));
-    Bitmap* failed = getBitmap(missing.c_str(), true);
-    EXPECT_EQ(failed, getBitmap(missing.c_str(), true));
+    BitmapCache cache;
+    Bitmap* logo = getBitmap(cache, good.c_str());
+    EXPECT_EQ(logo, getBitmap(cache, good.c_str()));
+    Bitmap* failed = getBitmap(cache, missing.c_str());
+    EXPECT_EQ(failed, getBitmap(cache, missing.c_str()));
     EXPECT_EQ("Erreur de BMP : " + missing + " : Fichier BMP introuvable\n", diagnostics.text());
     // Letter case makes another entry.
     std::string upper = good.substr(0, good.size() - 8) + "LOGO.BMP";
-    EXPECT_NE(logo, getBitmap(upper.c_str(), true));
+    EXPECT_NE(logo, getBitmap(cache, upper.c_str()));
 }

@@ -26,7 +26,7 @@ struct DataList : ::testing::Test {
     }
     // Fills from the names of `cells`, in row-major order with each row's data text first.
     void fill(const std::vector<std::string>& cells) {
-        texts.setChildren(nullptr, false);
+        texts.setChildren(nullptr, TakeList::adopt);
         for (const std::string& cell : cells) texts.append(new ParamNode(cell.c_str(), ""));
         ParamCell* next = texts.children();
         list.AjouteDonnees(nextTextOfList, &next);
@@ -55,7 +55,7 @@ TEST_F(DataList, RowsAppendWithTheirDataAndWidenColumns) {
     list.setCellText(-1, 0, "ignored");
     list.setCellText(1, 1, "2.1");
     EXPECT_EQ("2.1", view.rows[1][1]);
-    list.clear(false);
+    list.clear(ListParts::rows);
     EXPECT_EQ(0, list.rowCount());
     EXPECT_EQ(3, list.columnCount);
 }

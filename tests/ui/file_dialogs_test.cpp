@@ -7,6 +7,7 @@
 #include "platform/process_paths.h"
 #include "scratch_folder.h"
 #include "scripted_responder.h"
+#include "session/reset.h"
 
 namespace {
 
@@ -70,6 +71,12 @@ TEST(FileDialog, OpensInThePreviousFolderAndLeavesTheCurrentOne) {
     ASSERT_EQ(script.asked.childCount(), 2);
     EXPECT_STREQ(script.asked.child(0)->value(), "open");
     EXPECT_STREQ(script.asked.child(0)->valueOf("text", nullptr, nullptr), "default");
+
+    // A new run's first dialog opens in the current folder again.
+    resetSession();
+    script.answerChoice(nullptr);
+    EXPECT_FALSE(FileDialog(FileDialogKind::open, nullptr, "default", nullptr, &index, chosen));
+    EXPECT_EQ(script.shownIn.back(), current.text());
 }
 
 // A destination not made yet opens the picker at the nearest folder above it that exists.

@@ -87,7 +87,8 @@ int extractCommand(Arguments& args, Console& console) {
     printMessages(messages, console.err);
     if (state == ContainerState::Unreadable) return 1;
     TextBuffer into(installerPath(destination).c_str());
-    if (!MakeFolder(into.text(), true)) throw PackError("cannot create " + destination);
+    if (!MakeFolder(into.text(), FolderParents::created))
+        throw PackError("cannot create " + destination);
 
     bool done = true;
     if (!all) {

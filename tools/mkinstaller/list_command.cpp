@@ -113,7 +113,7 @@ void printDescription(const std::string& installer, std::ostream& out) {
     folder.appendPath(unpackedFolder);
     bool unpacked =
         openInstaller(installer, work, container, messages) != ContainerState::Unreadable &&
-        MakeFolder(folder.text(), true) &&
+        MakeFolder(folder.text(), FolderParents::created) &&
         extractLibrary(container, descriptionLibraryName, folder.text(), nullptr).outcome ==
             ExtractionOutcome::done;
     if (unpacked) readTreeFile(tree, JoinPath(folder.text(), "install.ini").text());

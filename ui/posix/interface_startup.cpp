@@ -1,8 +1,3 @@
 #include "ui/interface_startup.h"
 
-#include "ui/bitmap.h"
-
 void initInterfaceLibraries() {}
-void releaseInterfaceResources() {
-    releaseAllBitmaps();
-}

@@ -4,8 +4,6 @@
 
 namespace {
 
-void* owner = nullptr;
-
 // Native builds have no windows: questions are written to the error stream and answered "no".
 class ConsoleResponder : public Responder {
 public:
@@ -46,11 +44,4 @@ private:
 Responder& systemResponder() {
     static ConsoleResponder instance;
     return instance;
-}
-
-void setMainWindow(void* window) {
-    owner = window;
-}
-void* mainWindow() {
-    return owner;
 }

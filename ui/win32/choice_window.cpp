@@ -22,9 +22,13 @@ struct ChoiceWindow {
     const ParamNode* chosen;
 };
 
-// Shows the rows that pass the filter (the list box sorts them) and selects the first one. At
-// the first filling, with every row shown, the list may scroll sideways to its widest row.
-void fillList(HWND window, const ChoiceWindow& state, bool setScrollWidth) {
+// Whether a filling of the list measures its rows, so that the list may scroll sideways to the
+// widest: at the first filling only, with every row shown.
+enum class RowWidths { kept, measured };
+
+// Shows the rows that pass the filter (the list box sorts them) and selects the first one.
+void fillList(HWND window, const ChoiceWindow& state, RowWidths widths) {
+    bool measure = widths == RowWidths::measured;
     TextBuffer filter, display;
     readWindowText(GetDlgItem(window, filterId), filter);
     foldFilter(filter.text(), filter);
@@ -36,7 +40,7 @@ void fillList(HWND window, const ChoiceWindow& state, bool setScrollWidth) {
     for (ParamCell* c = state.items ? state.items->children() : nullptr; c; c = c->next) {
         displayText(*c->node, state.namesFirst, display);
         SIZE size;
-        if (setScrollWidth && GetTextExtentPoint32A(dc, display.text(), display.length(), &size) &&
+        if (measure && GetTextExtentPoint32A(dc, display.text(), display.length(), &size) &&
             size.cx > widest)
             widest = size.cx;
         if (!passesFilter(display.text(), filter.text())) continue;
@@ -49,7 +53,7 @@ void fillList(HWND window, const ChoiceWindow& state, bool setScrollWidth) {
     }
     SelectObject(dc, oldFont);
     ReleaseDC(list, dc);
-    if (setScrollWidth) SendMessageA(list, LB_SETHORIZONTALEXTENT, widest, 0);
+    if (measure) SendMessageA(list, LB_SETHORIZONTALEXTENT, widest, 0);
     SendMessageA(list, LB_SETCURSEL, 0, 0);
 }
 
@@ -62,7 +66,7 @@ void initialise(HWND window, ChoiceWindow& state) {
     setTextIfGiven(window, state.title);
     translateButtons(window);
     SetDlgItemTextA(window, containingId, translate(containingText));
-    fillList(window, state, true);
+    fillList(window, state, RowWidths::measured);
     SetFocus(GetDlgItem(window, filterId));
 }
 
@@ -88,7 +92,7 @@ INT_PTR CALLBACK choiceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case filterId:
-                    if (HIWORD(wParam) == EN_CHANGE) fillList(window, *state, false);
+                    if (HIWORD(wParam) == EN_CHANGE) fillList(window, *state, RowWidths::kept);
                     return TRUE;
                 case listId:
                     if (HIWORD(wParam) == LBN_DBLCLK) accept(window, *state);

@@ -52,7 +52,3 @@ void initInterfaceLibraries() {
     // or not. Loaded by path now, it is the one every later load by name finds.
     loadSystemLibrary("msimg32.dll");
 }
-
-void releaseInterfaceResources() {
-    releaseAllBitmaps();
-}

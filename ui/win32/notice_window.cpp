@@ -13,7 +13,7 @@ enum { textId = 1162 };
 struct NoticeWindow {
     const char* title;
     TextBuffer text;
-    bool hideCancel;
+    NoticeButtons buttons;
     DialogLayout layout;
 };
 
@@ -31,7 +31,7 @@ void initialise(HWND window, NoticeWindow& state) {
     SetDlgItemTextA(window, textId, state.text.text());
     setTextIfGiven(window, state.title);
     translateButtons(window);
-    if (state.hideCancel) ShowWindow(GetDlgItem(window, IDCANCEL), SW_HIDE);
+    if (state.buttons == NoticeButtons::ok) ShowWindow(GetDlgItem(window, IDCANCEL), SW_HIDE);
     setUpPromptLayout(state.layout, window, textId);
     applyLayout(state.layout, window);
     claimAttention(window);
@@ -58,8 +58,8 @@ INT_PTR CALLBACK noticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-bool runNoticeWindow(HWND owner, const char* title, const char* text, bool hideCancel) {
-    NoticeWindow state{title, TextBuffer(), hideCancel, {}};
+bool runNoticeWindow(HWND owner, const char* title, const char* text, NoticeButtons buttons) {
+    NoticeWindow state{title, TextBuffer(), buttons, {}};
     wrapText(text, 50, state.text);
     return DialogBoxParamA(GetModuleHandleA(nullptr), "NoticeDialog", owner, noticeProc,
                            reinterpret_cast<LPARAM>(&state)) == IDOK;

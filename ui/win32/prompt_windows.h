@@ -18,5 +18,8 @@ const char* runChoiceWindow(HWND owner, const char* title, const char* prompt,
 bool runInputWindow(HWND owner, const char* title, const char* prompt, const char* initial,
                     TextBuffer& answer);
 
+// The buttons of the notice window.
+enum class NoticeButtons { ok, okAndCancel };
+
 // The notice window, brought to the front with a short beep; true on OK.
-bool runNoticeWindow(HWND owner, const char* title, const char* text, bool hideCancel);
+bool runNoticeWindow(HWND owner, const char* title, const char* text, NoticeButtons buttons);

@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include "session/stores.h"
 #include "ui/win32/prompt_windows.h"
 #include "ui/win32/system_file_dialog.h"
 #include "ui/win32/system_folder_dialog.h"
 
 namespace {
 
-HWND owner = nullptr;
+// The wizard's window, when there is one, owns what the main window shows.
+HWND owner() {
+    return static_cast<HWND>(MainWindow());
+}
 
 class Win32Responder : public Responder {
 public:
@@ -16,24 +20,25 @@ public:
         MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONEXCLAMATION);
     }
     bool askYesNo(const char* title, const char* message) override {
-        return MessageBoxA(owner, message, title, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        return MessageBoxA(owner(), message, title, MB_YESNO | MB_ICONQUESTION) == IDYES;
     }
     void showMessage(const char* title, const char* message, bool warning) override {
-        MessageBoxA(owner, message, title, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+        MessageBoxA(owner(), message, title,
+                    MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
     }
     void notify(const char* title, const char* text) override {
-        runNoticeWindow(owner, title, text, true);
+        runNoticeWindow(owner(), title, text, NoticeButtons::ok);
     }
     bool confirm(const char* title, const char* text) override {
-        return runNoticeWindow(owner, title, text, false);
+        return runNoticeWindow(owner(), title, text, NoticeButtons::okAndCancel);
     }
     bool askText(const char* title, const char* prompt, const char* initial,
                  TextBuffer& answer) override {
-        return runInputWindow(owner, title, prompt, initial, answer);
+        return runInputWindow(owner(), title, prompt, initial, answer);
     }
     const char* chooseFromList(const char* title, const char* prompt, ParamNode* items,
                                int namesFirst, int returnWhich) override {
-        return runChoiceWindow(owner, title, prompt, items, namesFirst, returnWhich);
+        return runChoiceWindow(owner(), title, prompt, items, namesFirst, returnWhich);
     }
     bool chooseFile(bool save, const char* filter, const char* defaultName,
                     const char* defaultExtension, int& filterIndex, TextBuffer& path) override {
@@ -49,11 +54,4 @@ public:
 Responder& systemResponder() {
     static Win32Responder instance;
     return instance;
-}
-
-void setMainWindow(void* window) {
-    owner = static_cast<HWND>(window);
-}
-void* mainWindow() {
-    return owner;
 }

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
+#include "session/stores.h"
 #include "session/translation.h"
-#include "ui/system_responder.h"
 #include "ui/win32/bitmap_drawing.h"
 #include "ui/win32/dialog_state.h"
 #include "ui/win32/report_list_view.h"
@@ -111,7 +111,7 @@ void opened(HWND window, WizardDialog& dialog) {
     SendDlgItemMessageA(window, controlList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                         LVS_EX_FULLROWSELECT);
     // The prompts that scripts open belong over the wizard.
-    setMainWindow(window);
+    MainWindow() = window;
     addAboutItem(window);
     HINSTANCE module = GetModuleHandleA(nullptr);
     SendMessageA(window, WM_SETICON, ICON_BIG,
@@ -153,7 +153,8 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (isSelectionChange(header)) dialog->events.listSelectionChanged();
         if (header.idFrom == controlList && (header.code == NM_CLICK || header.code == NM_RCLICK)) {
-            dialog->events.listClicked(header.code == NM_RCLICK);
+            dialog->events.listClicked(header.code == NM_RCLICK ? MouseButton::right
+                                                                : MouseButton::left);
         }
         return TRUE;
     }
@@ -167,7 +168,7 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return TRUE;
     case WM_DESTROY:
         KillTimer(window, progressTimer);
-        setMainWindow(nullptr);
+        MainWindow() = nullptr;
         return FALSE;
     }
     return FALSE;

@@ -66,7 +66,7 @@ TEST_F(Installing, StatusLineAlternatesAndSlidesFollowTheirTimes) {
     std::string a = folder / "a.bmp", b = folder / "b.bmp";
     SlideShowList().append(new ParamNode(a.c_str(), 1000));
     SlideShowList().append(new ParamNode(b.c_str(), "x"));
-    session->logoPicture = getBitmap((folder / "logo.bmp").c_str(), true);
+    session->logoPicture = getBitmap(session->pictures, (folder / "logo.bmp").c_str());
     session->rootPackage->title.assign("Produit A");
 
     std::vector<std::string> slides, lines;

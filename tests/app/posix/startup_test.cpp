@@ -112,7 +112,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
     };
     for (const auto& c : cases) {
         folder.write("setup.exe", c.program);
-        shown.asked.reset(true);
+        shown.asked.reset(Reach::tree);
         resetSession();
         InstallSession session(0, nullptr);
         EXPECT_EQ(1, session.startupStatus) << c.what;
@@ -124,7 +124,7 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
     EXPECT_TRUE(treeOf(temp.path).empty());
     temp.write("zav0/other.txt", "another run's");
     folder.write("setup.exe", sound);
-    shown.asked.reset(true);
+    shown.asked.reset(Reach::tree);
     resetSession();
     const auto left = treeOf(temp.path);
     EXPECT_EQ(exitStopped, runApplication(""));
@@ -198,7 +198,7 @@ TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
     // Where no model folder can be made, every library fails alike: that is said once.
     std::filesystem::remove_all(folder / "Maquette");
     folder.write("Maquette", "a file, not a folder");
-    shown.asked.reset(true);
+    shown.asked.reset(Reach::tree);
     resetSession();
     InstallSession blocked(readCommandLine("/2").mode, nullptr);
     EXPECT_EQ(exitInstallErrors, blocked.exitCode);

@@ -126,7 +126,7 @@ struct Completeness : Wizard, ::testing::WithParamInterface<const char*> {
         for (int row = 0; row < screen.rows.rowCount(); ++row) {
             screen.rows.cursorY = row * 10;
             shown.answerChoice("typed1");
-            parameterClick(session, true);
+            parameterClick(session, MouseButton::right);
         }
     }
 

@@ -186,10 +186,10 @@ TEST_F(Wizard, ParameterClicksByKind) {
         }
         return -1;
     };
-    auto click = [&](const char* name, bool right) {
+    auto click = [&](const char* name, MouseButton button) {
         view.rows.cursorX = 1;
         view.rows.cursorY = 10 * row(name) + 5;
-        parameterClick(*session, right);
+        parameterClick(*session, button);
     };
     // A variable whose initial script removes it is not listed; the others still run.
     EXPECT_FALSE(isDefined("EPHEMERE"));
@@ -199,28 +199,28 @@ TEST_F(Wizard, ParameterClicksByKind) {
     EXPECT_EQ("???", rows[row("CASSE")][1]);
 
     shown.answerChoice("c:\\choisi");
-    click("DOSSIER", false);
+    click("DOSSIER", MouseButton::left);
     EXPECT_EQ("c:\\choisi", rows[row("DOSSIER")][0]);
     EXPECT_STREQ("chooseFolder", shown.asked.child(0)->name());
     EXPECT_STREQ("Dossier", shown.asked.child(0)->value());
     shown.answerChoice("d:\\tape");
-    click("DOSSIER", true);
+    click("DOSSIER", MouseButton::right);
     EXPECT_EQ("d:\\tape", rows[row("DOSSIER")][0]);
     // A typed value is kept whole, however long.
     std::string longValue(300, 'x');
     shown.answerChoice(longValue.c_str());
-    click("TEXTE", false);
+    click("TEXTE", MouseButton::left);
     EXPECT_STREQ("Saisissez votre valeur", shown.asked.child(2)->value());
     EXPECT_STREQ("Nom", shown.asked.child(2)->valueOf("text"));
     for (const char* expected : {"deux", "trois", "un"}) {
-        click("CHOIX", false);
+        click("CHOIX", MouseButton::left);
         EXPECT_EQ(expected, rows[row("CHOIX")][0]);
     }
     rows[row("CHOIX")][0] = "DEUX";
-    click("CHOIX", true);
+    click("CHOIX", MouseButton::right);
     EXPECT_EQ("trois", rows[row("CHOIX")][0]);
 
-    click("ACTION", false);
+    click("ACTION", MouseButton::left);
     EXPECT_STREQ("Oui", VariableStore().valueOf("VU"));
     EXPECT_EQ(longValue, VariableStore().valueOf("COPIE"));
     EXPECT_FALSE(isDefined("CLICUSR"));
@@ -286,11 +286,12 @@ TEST_F(Wizard, ShortcutModeChoosesTheDesktop) {
             {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
         for (const auto& value : values) {
             RegistryKey key;
-            key.setWriteAccess(true);
-            key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
-                                                    "CurrentVersion\\Explorer\\Shell Folders").c_str(),
-                         true);
-            key.writeValue(value.name, value.folder, false);
+            key.allowWriting();
+            std::string folders =
+                std::string(value.root) +
+                "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+            key.openPath(folders.c_str(), KeyOpening::create);
+            key.writeValue(value.name, value.folder, IntegerNodes::asString);
         }
     };
     desktops("c:\\tous", "c:\\moi");

@@ -16,10 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::set<std::string> listed(const std::string& pattern, bool exact) {
+std::set<std::string> listed(const std::string& pattern, ListingOf of) {
     std::set<std::string> names;
     FolderEnumerator listing;
-    listing.Open(pattern.c_str(), exact);
+    listing.Open(pattern.c_str(), of);
     FolderEntry entry;
     while (listing.Next(entry)) names.insert(entry.name.text());
     return names;
@@ -29,7 +29,7 @@ std::set<std::string> listed(const std::string& pattern, bool exact) {
 
 TEST(NativeNames, AccentedNamesAreUtf8OnDiskAndComeBackAsTheProgramWroteThem) {
     ScratchFolder dir("native-names");
-    ASSERT_TRUE(MakeFolder((dir.path + "\\\xC9t\xE9\\caf\xE9").c_str(), true));
+    ASSERT_TRUE(MakeFolder((dir.path + "\\\xC9t\xE9\\caf\xE9").c_str(), FolderParents::created));
     {
         OutFileStream out((dir.path + "\\\xC9t\xE9\\caf\xE9\\\x80 r\xE9sum\xE9.txt").c_str());
         out << "x";
@@ -37,8 +37,8 @@ TEST(NativeNames, AccentedNamesAreUtf8OnDiskAndComeBackAsTheProgramWroteThem) {
     EXPECT_TRUE(dir.exists("\xC3\x89t\xC3\xA9/caf\xC3\xA9/\xE2\x82\xAC r\xC3\xA9sum\xC3\xA9.txt"));
 
     const std::string folder = dir.path + "/\xC9t\xE9/caf\xE9";
-    EXPECT_EQ(listed(folder, false), (std::set<std::string>{"\x80 r\xE9sum\xE9.txt"}));
-    EXPECT_EQ(listed(folder + "\\*r\xE9sum\xE9*", true),
+    EXPECT_EQ(listed(folder, ListingOf::folder), (std::set<std::string>{"\x80 r\xE9sum\xE9.txt"}));
+    EXPECT_EQ(listed(folder + "\\*r\xE9sum\xE9*", ListingOf::matches),
               (std::set<std::string>{"\x80 r\xE9sum\xE9.txt"}));
     EXPECT_TRUE(
         RenamePath((folder + "/\x80 r\xE9sum\xE9.txt").c_str(), (folder + "/d\xE9j\xE0").c_str()));
@@ -56,5 +56,5 @@ TEST(NativeNames, NamesThatAreNotUtf8KeepTheirBytes) {
     ScratchFolder dir("native-raw");
     dir.write("raw\xE9", "r");          // not UTF-8
     dir.write("inf\xE2\x88\x9E", "i");  // a character the code page cannot hold
-    EXPECT_EQ(listed(dir.path, false), (std::set<std::string>{"raw\xE9", "inf?"}));
+    EXPECT_EQ(listed(dir.path, ListingOf::folder), (std::set<std::string>{"raw\xE9", "inf?"}));
 }

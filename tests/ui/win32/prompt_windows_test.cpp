@@ -10,6 +10,7 @@
 
 #include "params/param_node.h"
 #include "params/text_buffer.h"
+#include "session/stores.h"
 #include "ui/system_responder.h"
 
 namespace {
@@ -40,13 +41,13 @@ struct PromptWindows : ::testing::Test {
     void SetUp() override {
         mainWindow = CreateWindowExA(0, "STATIC", "Installation", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                      0, 0, 500, 400, nullptr, nullptr, nullptr, nullptr);
-        setMainWindow(mainWindow);
+        MainWindow() = mainWindow;
         items.append(new ParamNode("B", "2"));
         items.append(new ParamNode("A", "1"));
         items.append(new ParamNode("\xE9t\xE9", "x"));
     }
     void TearDown() override {
-        setMainWindow(nullptr);
+        MainWindow() = nullptr;
         DestroyWindow(mainWindow);
     }
 
