@@ -14,7 +14,7 @@
 
 namespace {
 
-bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffer& error) {
+bool writeLibrary(const char* name, const TextBuffer& model, SessionMode mode, TextBuffer& error) {
     if (foldEquals(name, descriptionLibraryName)) {
         return extractLibrary(ProgramPath().text(), name, error, model.text(), nullptr);
     }
@@ -26,7 +26,7 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
         return false;
     }
     // The extra variables are block text, not an archive: they are kept as stored in both modes.
-    if (mode == 1 || std::strcmp(name, extraVariablesLibraryName) == 0) {
+    if (mode == SessionMode::modelStored || std::strcmp(name, extraVariablesLibraryName) == 0) {
         // The scratch copy of the library is the model's file itself.
         LibraryScratchFile() = JoinPath(model.text(), name);
         return extractLibrary(ProgramPath().text(), name, error, nullptr, nullptr);
@@ -37,7 +37,7 @@ bool writeLibrary(const char* name, const TextBuffer& model, int mode, TextBuffe
 
 }  // namespace
 
-bool writeModelFolder(const char* startedPath, int mode, TextBuffer& errors) {
+bool writeModelFolder(const char* startedPath, SessionMode mode, TextBuffer& errors) {
     TextBuffer folder = ParentPath(startedPath);
     TextBuffer scratch = JoinPath(folder.text(), "libtmp.tmp");
     TextBuffer model = JoinPath(folder.text(), "Maquette");

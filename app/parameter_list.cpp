@@ -13,7 +13,6 @@
 
 namespace {
 
-
 const char* const parameterColumns[] = {"Valeur", "", "D\xE9signation", "", nullptr};
 
 // The choice after the current value (compared under the fold), the first one after the last or
@@ -77,7 +76,7 @@ void storeParameterValues(CONTROLE_LISTE& list) {
     }
 }
 
-void parameterClick(InstallSession& session, bool right) {
+void parameterClick(InstallSession& session, MouseButton button) {
     if (session.currentPage != pageParameters) return;
     CONTROLE_LISTE& list = session.list;
     int column;
@@ -88,7 +87,7 @@ void parameterClick(InstallSession& session, bool right) {
     TextBuffer current(list.getCellText(row, 0));
     switch (variable->integerOf("Type")) {
     case kindFolder:
-        if (right) {
+        if (button == MouseButton::right) {
             typeValue(list, row, current.text());
         } else {
             TextBuffer folder;

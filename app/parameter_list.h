@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/wizard_window.h"
+
 class CONTROLE_LISTE;
 struct InstallSession;
 
@@ -13,4 +15,4 @@ void storeParameterValues(CONTROLE_LISTE& list);
 // A click in the list of the parameter page, on the row under the mouse: a folder picks a folder
 // (left) or is typed (right), free text is typed, a choice moves to the next one, an action runs
 // its script with "CLICUSR" set to "Oui" and the list is filled again.
-void parameterClick(InstallSession& session, bool right);
+void parameterClick(InstallSession& session, MouseButton button);

@@ -16,7 +16,6 @@ void resetSession() {
     ErrorList().reset(true);
     OpenList().reset(true);
     SlideShowList().reset(true);
-    ShortcutMode() = defaultShortcutMode;
     Language().clear();
     Translations().reset(true);
     ScriptProgress().index = 0;

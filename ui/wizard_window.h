@@ -2,6 +2,8 @@
 
 class WizardView;
 
+enum class MouseButton { left, right };
+
 // What the wizard's window reports to the page logic that drives it.
 class WizardEvents {
 public:
@@ -19,7 +21,7 @@ public:
     // The "A propos" item of the system menu.
     virtual void aboutChosen() = 0;
     // A left or right click in the list; the page logic finds the row under the mouse itself.
-    virtual void listClicked(bool right) = 0;
+    virtual void listClicked(MouseButton button) = 0;
 };
 
 // Shows the wizard's window (dialog 102) until the page logic closes it. Where there is no

@@ -153,7 +153,8 @@ INT_PTR CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (isSelectionChange(header)) dialog->events.listSelectionChanged();
         if (header.idFrom == controlList && (header.code == NM_CLICK || header.code == NM_RCLICK)) {
-            dialog->events.listClicked(header.code == NM_RCLICK);
+            dialog->events.listClicked(header.code == NM_RCLICK ? MouseButton::right
+                                                                : MouseButton::left);
         }
         return TRUE;
     }

@@ -112,7 +112,7 @@ TEST_F(Wizard, PublisherAndLicenceOfTheDescription) {
 
     auto session = start();
     session->currentPage = pageInstalling;
-    session->workerDone = true;
+    session->worker.done = true;
     onProgressTimer(*session);
     EXPECT_NE(std::string::npos, std::string(session->reportText.text())
                                      .find("Merci d'avoir choisi \xC9"
@@ -186,10 +186,10 @@ TEST_F(Wizard, ParameterClicksByKind) {
         }
         return -1;
     };
-    auto click = [&](const char* name, bool right) {
+    auto click = [&](const char* name, MouseButton button) {
         view.rows.cursorX = 1;
         view.rows.cursorY = 10 * row(name) + 5;
-        parameterClick(*session, right);
+        parameterClick(*session, button);
     };
     // A variable whose initial script removes it is not listed; the others still run.
     EXPECT_FALSE(isDefined("EPHEMERE"));
@@ -199,28 +199,28 @@ TEST_F(Wizard, ParameterClicksByKind) {
     EXPECT_EQ("???", rows[row("CASSE")][1]);
 
     shown.answerChoice("c:\\choisi");
-    click("DOSSIER", false);
+    click("DOSSIER", MouseButton::left);
     EXPECT_EQ("c:\\choisi", rows[row("DOSSIER")][0]);
     EXPECT_STREQ("chooseFolder", shown.asked.child(0)->name());
     EXPECT_STREQ("Dossier", shown.asked.child(0)->value());
     shown.answerChoice("d:\\tape");
-    click("DOSSIER", true);
+    click("DOSSIER", MouseButton::right);
     EXPECT_EQ("d:\\tape", rows[row("DOSSIER")][0]);
     // A typed value is kept whole, however long.
     std::string longValue(300, 'x');
     shown.answerChoice(longValue.c_str());
-    click("TEXTE", false);
+    click("TEXTE", MouseButton::left);
     EXPECT_STREQ("Saisissez votre valeur", shown.asked.child(2)->value());
     EXPECT_STREQ("Nom", shown.asked.child(2)->valueOf("text"));
     for (const char* expected : {"deux", "trois", "un"}) {
-        click("CHOIX", false);
+        click("CHOIX", MouseButton::left);
         EXPECT_EQ(expected, rows[row("CHOIX")][0]);
     }
     rows[row("CHOIX")][0] = "DEUX";
-    click("CHOIX", true);
+    click("CHOIX", MouseButton::right);
     EXPECT_EQ("trois", rows[row("CHOIX")][0]);
 
-    click("ACTION", false);
+    click("ACTION", MouseButton::left);
     EXPECT_STREQ("Oui", VariableStore().valueOf("VU"));
     EXPECT_EQ(longValue, VariableStore().valueOf("COPIE"));
     EXPECT_FALSE(isDefined("CLICUSR"));
@@ -279,26 +279,46 @@ TEST_F(Wizard, LogoOfThePageElseTheCommonOne) {
     EXPECT_STREQ("logosct3.bmp", BaseName(session->logoPicture->path.text()).text());
 }
 
+namespace {
+
+void setDesktops(const char* common, const char* own) {
+    const struct { const char* root; const char* name; const char* folder; } values[] = {
+        {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
+    for (const auto& value : values) {
+        RegistryKey key;
+        key.setWriteAccess(true);
+        key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
+                                                "CurrentVersion\\Explorer\\Shell Folders").c_str(),
+                     true);
+        key.writeValue(value.name, value.folder, false);
+    }
+}
+
+}  // namespace
+
 // Shared shortcuts name the all-users folders; the private modes the user's own.
 TEST_F(Wizard, ShortcutModeChoosesTheDesktop) {
-    auto desktops = [](const char* common, const char* own) {
-        const struct { const char* root; const char* name; const char* folder; } values[] = {
-            {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
-        for (const auto& value : values) {
-            RegistryKey key;
-            key.setWriteAccess(true);
-            key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
-                                                    "CurrentVersion\\Explorer\\Shell Folders").c_str(),
-                         true);
-            key.writeValue(value.name, value.folder, false);
-        }
-    };
-    desktops("c:\\tous", "c:\\moi");
+    setDesktops("c:\\tous", "c:\\moi");
     auto session = start();
     for (int mode : {0, 1, 2}) {
-        ShortcutMode() = mode;
-        prepareSystemVariables(*session->rootPackage, true);
+        prepareSystemVariables(*session->rootPackage, mode);
         EXPECT_STREQ(mode == 0 ? "c:\\tous" : "c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
     }
-    desktops("", "");
+    setDesktops("", "");
+}
+
+// "MdeInst" checks a radio at the start; the variables follow the radios once the products page
+// is left, the start value before.
+TEST_F(Wizard, ShortcutRadiosTakeEffectAfterTheProductsPage) {
+    setDesktops("c:\\tous", "c:\\moi");
+    folder.write("var.ini", "MdeInst = 1\n");
+    product("a.cpx", "A");
+    auto session = start();
+    EXPECT_TRUE(view.controls[controlSharedShortcuts].checked);
+    EXPECT_STREQ("c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
+    onNext(*session);
+    onNext(*session);
+    ASSERT_EQ(pageParameters, session->currentPage);
+    EXPECT_STREQ("c:\\tous", VariableStore().valueOf("WIN_BUREAU"));
+    setDesktops("", "");
 }
