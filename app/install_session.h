@@ -38,8 +38,8 @@ const int defaultShortcutMode = 1;
 
 // The installation page's display, advanced by its timer.
 struct ProgressClock {
-    // The slide drawn: the picture of position, an entry of SlideShowList (null before the
-    // first).
+    // The slide drawn: the picture of slidePosition, an entry of SlideShowList (null before
+    // the first).
     Bitmap* slidePicture = nullptr;
     ParamCell* slidePosition = nullptr;
     // In milliseconds, advanced by 200 at every tick. The first slide starts one tick early, so

@@ -208,7 +208,7 @@ void exportReport(InstallSession& session) {
     if (file.close()) ShellOpen(path.text(), nullptr);
 }
 
-// Scripts that failed stop the run as well as the user does.
+// Why the run stops short of its end: failed scripts, else the user.
 void stopReport(InstallSession& session) {
     if (ErrorList().children()) {
         showReport(session, translate("ARRET SCRIPT"),
