@@ -75,7 +75,7 @@ CommandLineChoice readCommandLine(const char* tail) {
             choice.sizeQuery = true;
             return choice;
         }
-        choice.mode = tail[1] - '0';
+        choice.mode = static_cast<SessionMode>(tail[1] - '0');
     } else if (word.text()[0] != '/' || word.length() > 2) {
         // Longer, the first word is an option like the others: "/quite" is a slip of "/quiet",
         // not a request to install with a window. "/S", "/3" and words without "/" install.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/session_mode.h"
 #include "params/text_buffer.h"
 
 // What the command line asks for. A first word that starts with "/s", "/0", "/1" or "/2" selects
@@ -8,7 +9,8 @@
 // or part of it are removed), the first word included; words without "/" are ignored.
 struct CommandLineChoice {
     bool sizeQuery = false;  // "/s": end at once with stubSize as exit code, options unread
-    int mode = 0;            // SessionMode 0, 1 or 2 otherwise
+    // The mode of "/0", "/1" or "/2" otherwise.
+    SessionMode mode = SessionMode::install;
     bool quiet = false;      // no window: the wizard's pages pass with their defaults
     TextBuffer answersPath;  // empty when not given
     TextBuffer logPath;

@@ -5,6 +5,8 @@
 #include "app/command_line.h"
 #include "app/install_session.h"
 #include "app/run_log.h"
+#include "app/session_startup.h"
+#include "app/wizard.h"
 #include "app/work_folder.h"
 #include "packages/package.h"
 #include "params/file_stream.h"
@@ -34,16 +36,18 @@ int runApplication(const char* commandTail) {
         readAnswersFile(choice.answersPath.text(), answers, choice.error);
     int code = exitStartupFailure;
     if (choice.error.empty()) {
-        InstallSession session(choice.mode, nullptr);
+        InstallSession session(choice.mode);
         session.quiet = choice.quiet;
         session.answers = &answers;
+        startSession(session);
+        bool ready = session.startupStatus == StartupStatus::ready;
         TextBuffer unknown;
-        if (session.startupStatus == 0 && !choice.answersPath.empty() &&
+        if (ready && !choice.answersPath.empty() &&
             !checkAnswers(choice.answersPath.text(), *session.rootPackage, unknown)) {
             // A misspelt name would otherwise install what the file meant to change.
             answering.startupMessage("Erreur", unknown.text());
             removeWorkFolder();
-        } else if (session.startupStatus == 0) {
+        } else if (ready) {
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
             appendRunSummary(answering.log, *session.rootPackage);

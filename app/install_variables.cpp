@@ -74,19 +74,15 @@ void mergeSettings(Package& package) {
 
 }  // namespace
 
-void prepareSystemVariables(Package& package, bool reset) {
-    if (reset) {
-        clearVariables();
-        SetSystemVariables(ShortcutMode() == 0, Language().text());
-    }
+void prepareSystemVariables(Package& package, int shortcutMode) {
+    clearVariables();
+    SetSystemVariables(shortcutMode == 0, Language().text());
     mergeSettings(package);
 }
 
-void prepareProductVariables(Package& package, bool reset) {
-    if (reset) {
-        prepareSystemVariables(package, true);
-        SlideShowList().reset(Reach::tree);
-    }
+void prepareProductVariables(Package& package, int shortcutMode) {
+    prepareSystemVariables(package, shortcutMode);
+    SlideShowList().reset(Reach::tree);
     declareProduct(package);
 }
 

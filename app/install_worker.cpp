@@ -9,30 +9,30 @@
 namespace {
 
 // The worker thread's entry: runs the installation of the session's package tree, then sets
-// workerDone. It neither reports nor touches the window; the progress timer does both.
+// its done flag. It neither reports nor touches the window; the progress timer does both.
 int installThreadProc(void* argument) {
     InstallSession& session = *static_cast<InstallSession*>(argument);
     runInstallation(*session.rootPackage);
-    session.workerDone.store(true);
+    session.worker.done.store(true);
     return 1;
 }
 
 }  // namespace
 
 void startInstallWorker(InstallSession& session) {
-    session.workerDone.store(false);
-    session.worker = startWorkerThread(installThreadProc, &session);
-    if (!session.worker) session.workerDone.store(true);
+    session.worker.done.store(false);
+    session.worker.thread = startWorkerThread(installThreadProc, &session);
+    if (!session.worker.thread) session.worker.done.store(true);
 }
 
 void stopInstallWorker(InstallSession& session) {
-    if (!session.worker) return;
+    if (!session.worker.thread) return;
     StopFlag().store(true);
     releaseInstallWorker(session);
 }
 
 void releaseInstallWorker(InstallSession& session) {
-    if (!session.worker) return;
-    joinWorkerThread(session.worker);
-    session.worker = nullptr;
+    if (!session.worker.thread) return;
+    joinWorkerThread(session.worker.thread);
+    session.worker.thread = nullptr;
 }

@@ -11,5 +11,5 @@ void startInstallWorker(InstallSession& session);
 // once the worker has left, so that nothing it used is still in use. Nothing to do without one.
 void stopInstallWorker(InstallSession& session);
 
-// Releases the thread of a worker that has set workerDone.
+// Releases the thread of a worker that has set its done flag.
 void releaseInstallWorker(InstallSession& session);

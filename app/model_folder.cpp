@@ -22,7 +22,7 @@ bool written(const Extraction& result, TextBuffer& error) {
     return result.outcome == ExtractionOutcome::done;
 }
 
-bool writeLibrary(Container& container, const char* name, const TextBuffer& model, int mode,
+bool writeLibrary(Container& container, const char* name, const TextBuffer& model, SessionMode mode,
                   TextBuffer& error) {
     if (foldEquals(name, descriptionLibraryName))
         return written(extractLibrary(container, name, model.text(), nullptr), error);
@@ -34,7 +34,7 @@ bool writeLibrary(Container& container, const char* name, const TextBuffer& mode
         return false;
     }
     // The extra variables are block text, not an archive: they are kept as stored in both modes.
-    if (mode == 1 || std::strcmp(name, extraVariablesLibraryName) == 0) {
+    if (mode == SessionMode::modelStored || std::strcmp(name, extraVariablesLibraryName) == 0) {
         // The scratch copy of the library is the model's file itself.
         container.scratchFile = JoinPath(model.text(), name);
         return written(extractLibrary(container, name, nullptr, nullptr), error);
@@ -45,7 +45,7 @@ bool writeLibrary(Container& container, const char* name, const TextBuffer& mode
 
 }  // namespace
 
-bool writeModelFolder(Container& container, const char* startedPath, int mode, TextBuffer& errors) {
+bool writeModelFolder(Container& container, const char* startedPath, SessionMode mode, TextBuffer& errors) {
     TextBuffer folder = ParentPath(startedPath);
     TextBuffer model = JoinPath(folder.text(), "Maquette");
     model.appendPath(StemName(startedPath).text());

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 const char* const parameterColumns[] = {"Valeur", "", "D\xE9signation", "", nullptr};
 
 // The choice after the current value (compared under the fold), the first one after the last or

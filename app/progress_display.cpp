@@ -20,13 +20,14 @@ const int32_t tickMs = 200;
 void endRun(InstallSession& session) {
     releaseInstallWorker(session);
     if (ErrorList().children()) {
-        showReport(session, translate("ERREUR D'INSTALLATION"), "", true);
+        showReport(session, translate("ERREUR D'INSTALLATION"), "", RunOutcome::failed);
         return;
     }
     session.installSucceeded = true;
     TextBuffer thanks(translate("Merci d'avoir choisi "));
     thanks.append(publisherName(*session.rootPackage));
-    showReport(session, translate("INSTALLATION TERMINEE AVEC SUCCES"), thanks.text(), false);
+    showReport(session, translate("INSTALLATION TERMINEE AVEC SUCCES"), thanks.text(),
+               RunOutcome::succeeded);
 }
 
 // Commands of the running package already finished, in whole per cent.
@@ -39,14 +40,14 @@ int32_t percentDone() {
                                 static_cast<double>(count));
 }
 
-void composeStatus(InstallSession& session, TextBuffer& text) {
-    if (session.showDataNext) {
+void composeStatus(ProgressClock& clock, TextBuffer& text) {
+    if (clock.showDataNext) {
         text.append(translate("Veuillez patienter..."));
         text.append(" [");
         appendMegabytes(text, Copied().bytes.load());
         text.append(translate("Mo"));
         text.append("]");
-        session.textInterval = 1000;
+        clock.textInterval = 1000;
         return;
     }
     Package* running = RunningPackage().load();
@@ -60,13 +61,13 @@ void composeStatus(InstallSession& session, TextBuffer& text) {
     text.append(" [");
     text.appendInt(percentDone());
     text.append("%]");
-    session.textInterval = 2000;
+    clock.textInterval = 2000;
 }
 
 void showSlide(InstallSession& session) {
-    Bitmap* picture = getBitmap(session.pictures, session.slidePosition->node->name());
-    if (picture == session.slidePicture) return;
-    session.slidePicture = picture;
+    Bitmap* picture = getBitmap(session.pictures, session.progress.slidePosition->node->name());
+    if (picture == session.progress.slidePicture) return;
+    session.progress.slidePicture = picture;
     paintPictures(session);
 }
 
@@ -74,35 +75,36 @@ void showSlide(InstallSession& session) {
 
 void onProgressTimer(InstallSession& session) {
     if (session.currentPage != pageInstalling) return;
-    if (session.workerDone.load()) {
+    if (session.worker.done.load()) {
         endRun(session);
         return;
     }
-    if (!session.slidePosition) session.slidePosition = SlideShowList().children();
+    ProgressClock& clock = session.progress;
+    if (!clock.slidePosition) clock.slidePosition = SlideShowList().children();
     // Without slides the status line stays empty too.
-    if (!session.slidePosition) return;
-    session.slideElapsed += tickMs;
-    session.textElapsed += tickMs;
+    if (!clock.slidePosition) return;
+    clock.slideElapsed += tickMs;
+    clock.textElapsed += tickMs;
     showSlide(session);
-    if (session.textElapsed >= session.textInterval) {
-        session.textElapsed = 0;
+    if (clock.textElapsed >= clock.textInterval) {
+        clock.textElapsed = 0;
         TextBuffer text;
-        composeStatus(session, text);
+        composeStatus(clock, text);
         session.view->setControlText(controlProgress, text.text());
-        session.showDataNext = !session.showDataNext;
+        clock.showDataNext = !clock.showDataNext;
     }
     // After the last slide the next tick starts again from the first.
-    if (session.slideElapsed >= session.slidePosition->node->integerValue()) {
-        session.slidePosition = session.slidePosition->next;
-        session.slideElapsed = 0;
+    if (clock.slideElapsed >= clock.slidePosition->node->integerValue()) {
+        clock.slidePosition = clock.slidePosition->next;
+        clock.slideElapsed = 0;
     }
 }
 
 void paintPictures(InstallSession& session) {
     if (!session.logoPicture) return;
     session.view->drawPicture(controlLogo, *session.logoPicture);
-    if (session.currentPage == pageInstalling && session.slidePicture) {
-        session.view->drawPicture(controlRichText, *session.slidePicture);
+    if (session.currentPage == pageInstalling && session.progress.slidePicture) {
+        session.view->drawPicture(controlRichText, *session.progress.slidePicture);
     }
 }
 

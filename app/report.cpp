@@ -34,7 +34,9 @@ void buildBody(const char* text, TextBuffer& body) {
 
 // The title centred and bold in colour 1 after an empty line, then the body in colour 2. Neither
 // is escaped: a backslash becomes "/" so that paths cannot read as control words.
-void buildRichText(const char* title, const TextBuffer& body, bool failed, TextBuffer& rich) {
+void buildRichText(const char* title, const TextBuffer& body, RunOutcome outcome,
+                   TextBuffer& rich) {
+    bool failed = outcome == RunOutcome::failed;
     rich.assign("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036"
                 "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}");
     rich.append(failed ? "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue0;}"
@@ -54,15 +56,15 @@ void buildRichText(const char* title, const TextBuffer& body, bool failed, TextB
 
 }  // namespace
 
-void writeReport(InstallSession& session, const char* title, const char* text, bool failed) {
+void writeReport(InstallSession& session, const char* title, const char* text, RunOutcome outcome) {
     TextBuffer body;
     buildBody(text, body);
     TextBuffer rich;
-    buildRichText(title, body, failed, rich);
+    buildRichText(title, body, outcome, rich);
     session.view->setControlText(controlRichText, rich.text());
-    session.exitCode = !failed                  ? exitSuccess
-                       : ErrorList().children() ? exitInstallErrors
-                                                : exitStopped;
+    session.exitCode = outcome == RunOutcome::succeeded ? exitSuccess
+                       : ErrorList().children()         ? exitInstallErrors
+                                                        : exitStopped;
     session.reportText.assign(title);
     session.reportText.append(lineEnd);
     session.reportText.append(lineEnd);

@@ -12,7 +12,6 @@
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
-#include "platform/system_info.h"
 #include "session/stores.h"
 #include "session/translation.h"
 #include "ui/responder.h"
@@ -49,7 +48,7 @@ void extractDescription(InstallSession& session) {
                                        WorkFolder().path.text(), nullptr);
     if (result.outcome != ExtractionOutcome::done) {
         if (!result.unpackingError.empty()) addError("ExtLIB", result.unpackingError.text());
-        session.startupStatus = 1;
+        session.startupStatus = StartupStatus::stopped;
         showStartupMessage("Erreur de description d'installation", result.error.text());
     }
     InstallFolder().assign(WorkFolder().path.text());
@@ -69,7 +68,6 @@ void loadPackages(InstallSession& session) {
     session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
     session.rootPackage->readLanguage(Language());
     mergeTranslations(Translations(), *session.rootPackage);
-    session.shortcutMode = shortcutModeFrom(*session.rootPackage);
 }
 
 }  // namespace
@@ -85,13 +83,6 @@ void mergeTranslations(ParamNode& translations, Package& package) {
     }
 }
 
-int shortcutModeFrom(const Package& root) {
-    int m = root.varTree.integerOf("MdeInst", 0);
-    if (m > 0) return m - 1;
-    if (m < 0) return -1 - m;
-    return defaultShortcutMode;
-}
-
 void startSession(InstallSession& session) {
     // A multi-volume join replaces the program path; the model is named after the program as
     // started.
@@ -99,20 +90,22 @@ void startSession(InstallSession& session) {
     Container& container = ProgramContainer();
     container.programPath = started;
     Language() = languageFromProgramName(started.text());
-    session.use64BitView = OsBits() == 64 ? 1 : 0;
 
     TextBuffer temporary = temporaryFolder();
     if (!FolderExists(temporary.text()) ||
-        (session.mode == 0 && !createWorkFolder(temporary.text()))) {
+        (session.mode == SessionMode::install && !createWorkFolder(temporary.text()))) {
+        session.startupStatus = StartupStatus::stopped;
         showStartupMessage("Dossier incorrect",
                            "Impossible de trouver le dossier temporaire, contactez le support");
         return;
     }
     // The model modes work beside the program, where a multi-volume join is written too; that
     // folder is not the run's own, so nothing ever removes it.
-    if (session.mode != 0) WorkFolder() = RunFolder{ParentPath(started.text()), false};
+    if (session.mode != SessionMode::install) {
+        WorkFolder() = RunFolder{ParentPath(started.text()), false};
+    }
     container.scratchFile = JoinPath(WorkFolder().path.text(), "libtmp.tmp");
-    session.startupStatus = 0;
+    session.startupStatus = StartupStatus::ready;
 
     FileInfo program;
     GetFileInfo(started.text(), program);
@@ -123,11 +116,11 @@ void startSession(InstallSession& session) {
         ContainerState state = readContainer(container, WorkFolder().path.text(), failures);
         showReadingFailures(failures);
         if (state == ContainerState::Unreadable) {
-            session.startupStatus = 1;
+            session.startupStatus = StartupStatus::stopped;
             return;
         }
-        if (state == ContainerState::Damaged) session.startupStatus = 1;
-        if (session.mode == 0) {
+        if (state == ContainerState::Damaged) session.startupStatus = StartupStatus::stopped;
+        if (session.mode == SessionMode::install) {
             readExtraVariables();
             extractDescription(session);
         } else {
@@ -141,7 +134,7 @@ void startSession(InstallSession& session) {
             // The libraries that could be written are: the run ended with errors, not at start.
             if (state == ContainerState::Sound)
                 session.exitCode = written ? exitSuccess : exitInstallErrors;
-            session.startupStatus = 1;
+            session.startupStatus = StartupStatus::stopped;
         }
         defineLibraryVariables();
     }

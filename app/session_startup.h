@@ -5,7 +5,7 @@
 // The whole start-up of a session before any window exists: language, temporary and work folder,
 // the container, the install description (or, in the model modes, the model folder), the "lib_"
 // variables, the package tree and the translation tables. Failures are shown in message boxes and
-// left in session.startupStatus.
+// left in session.startupStatus. Runs once the command line's options are in the session.
 void startSession(InstallSession& session);
 
 class ParamNode;
@@ -15,7 +15,3 @@ struct Package;
 // language code, entries French text = translation). Sub-packages go first and each package
 // after them, so where several translate one text the root's translation wins.
 void mergeTranslations(ParamNode& translations, Package& package);
-
-// The install mode of shortcuts from the root package's "MdeInst": m > 0 gives m - 1, m < 0 gives
-// -1 - m, 0 (or none) the process-wide default.
-int shortcutModeFrom(const Package& root);

@@ -47,15 +47,6 @@ void setRadios(WizardView& view, const int* ids, int count, int choice) {
     for (int i = 0; i < count; ++i) view.setChecked(ids[i], i == choice);
 }
 
-void readControls(InstallSession& session) {
-    WizardView& view = *session.view;
-    const int licenceRadios[] = {controlAccept, controlRefuse};
-    session.acceptChoice = checkedRadio(view, licenceRadios, 2);
-    session.shortcutMode = checkedRadio(view, shortcutRadios, 3);
-    session.use64BitView = view.isChecked(control64Bit) ? 1 : 0;
-    session.openFoldersChosen = view.isChecked(controlOpenFolders);
-}
-
 void show(WizardView& view, int id, const char* text) {
     view.setControlText(id, translate(text));
     view.showControl(id, true);
@@ -71,7 +62,9 @@ void applyRowSelections(InstallSession& session) {
 }
 
 void leavePage(InstallSession& session) {
-    if (session.currentPage == pageProducts) ShortcutMode() = session.shortcutMode;
+    if (session.currentPage == pageProducts) {
+        session.shortcutMode = checkedRadio(*session.view, shortcutRadios, 3);
+    }
     if (session.currentPage == pageParameters) storeParameterValues(session.list);
     if (session.currentPage == pageProducts || session.currentPage == pageComponents) {
         applyRowSelections(session);
@@ -90,26 +83,28 @@ void chooseLogo(InstallSession& session) {
     session.view->redraw();
 }
 
-// The registry view that scripts see. The licence and parameter pages rebuild the variables after
-// the view is chosen, so they set it again: the rebuilt store would otherwise lack it.
-void setRegistryBits(InstallSession& session) {
-    setVariableInteger("USERREGBITS", session.use64BitView ? 64 : 32);
+// The registry view as scripts see it, which the wizard has just chosen. The licence and
+// parameter pages rebuild the variables after the view is chosen, so they set it again: the
+// rebuilt store would otherwise lack it.
+void setRegistryBits() {
+    bool view64 = registryView64();
+    setVariableInteger("USERREGBITS", view64 ? 64 : 32);
     // The program folder that goes with the registry view: a 32-bit program's entries under
     // the 32-bit view belong with its files in the 32-bit folder.
-    setVariable("WIN_PROGRAMMES", VariableStore().valueOf(session.use64BitView ? "WIN_PROGRAMMES64"
-                                                                               : "WIN_PROGRAMMES32"));
+    setVariable("WIN_PROGRAMMES",
+                VariableStore().valueOf(view64 ? "WIN_PROGRAMMES64" : "WIN_PROGRAMMES32"));
 }
 
-// A "FIGE64BITS" fixes the registry view whatever the check box says: 32 and 0 the 32-bit view,
-// 64 and any other value the 64-bit one.
+// The check box chooses the registry view unless a "FIGE64BITS" fixes it. A script's choice
+// lasts until the next page.
 void apply64BitMode(InstallSession& session) {
-    ParamNode* fixed = session.rootPackage->varTree.find("FIGE64BITS");
-    if (fixed) {
-        int bits = session.rootPackage->varTree.integerOf("FIGE64BITS");
-        session.use64BitView = bits == 32 ? 0 : bits == 64 ? 1 : bits;
+    ParamNode& settings = session.rootPackage->varTree;
+    if (settings.find("FIGE64BITS")) {
+        setRegistryViewBits(settings.integerOf("FIGE64BITS"));
+    } else {
+        setRegistryView64(session.view->isChecked(control64Bit));
     }
-    setRegistryBits(session);
-    setRegistryView64(session.use64BitView != 0);
+    setRegistryBits();
     session.view->showControl(control64Bit, false);
 }
 
@@ -119,8 +114,8 @@ void showLicencePage(InstallSession& session) {
     installerLicence(*session.rootPackage, licence);
     view.setControlText(controlRichText, licence.text());
     view.setCaption(translate("Contrat de licence"));
-    prepareSystemVariables(*session.rootPackage, true);
-    setRegistryBits(session);
+    prepareSystemVariables(*session.rootPackage, session.shortcutMode);
+    setRegistryBits();
     view.showControl(controlRichText, true);
     show(view, controlAccept, "J'accepte le contrat");
     show(view, controlRefuse, "Je n'accepte pas le contrat");
@@ -148,8 +143,8 @@ void showListPage(InstallSession& session, int step, int& skip) {
 
 void showParameterPage(InstallSession& session) {
     WizardView& view = *session.view;
-    prepareProductVariables(*session.rootPackage, true);
-    setRegistryBits(session);
+    prepareProductVariables(*session.rootPackage, session.shortcutMode);
+    setRegistryBits();
     runInitialScripts(*session.rootPackage);
     view.setCaption(translate("Environnement d'installation"));
     // Two lines, each translated on its own.
@@ -175,7 +170,7 @@ void showInstallingPage(InstallSession& session) {
     view.showControl(controlNext, false);
     view.enableControl(controlNext, false);
     view.showControl(controlProgress, true);
-    session.slidePosition = SlideShowList().children();
+    session.progress.slidePosition = SlideShowList().children();
     startInstallWorker(session);
 }
 
@@ -213,22 +208,23 @@ void exportReport(InstallSession& session) {
     if (file.close()) ShellOpen(path.text(), nullptr);
 }
 
+// Why the run stops short of its end: failed scripts, else the user.
 void stopReport(InstallSession& session) {
     if (ErrorList().children()) {
         showReport(session, translate("ARRET SCRIPT"),
-                   translate("L'installation ne peut pas s'effectuer sur votre poste"), true);
+                   translate("L'installation ne peut pas s'effectuer sur votre poste"),
+                   RunOutcome::failed);
     } else {
         showReport(session, translate("ARRET UTILISATEUR"),
-                   translate("L'installation a \xE9t\xE9 interrompue"), true);
+                   translate("L'installation a \xE9t\xE9 interrompue"), RunOutcome::failed);
     }
 }
 
 // Closing from the state page: the queued items open when asked for, and the work folder goes
 // through the one removal that checks this run created it.
 void closeWizard(InstallSession& session) {
-    readControls(session);
-    if (session.openFoldersChosen) openQueuedItems();
-    if (session.startupStatus >= 0) removeWorkFolder();
+    if (session.view->isChecked(controlOpenFolders)) openQueuedItems();
+    removeWorkFolder();
     session.view->close();
 }
 
@@ -241,38 +237,10 @@ void setLastingTexts(WizardView& view) {
     view.setControlText(control64Bit, translate("Mode 64 bits"));
 }
 
-}  // namespace
-
-void startWizard(InstallSession& session, WizardView& view) {
-    session.view = &view;
-    setLastingTexts(view);
-    session.list.attach(view.list());
-    const int licenceRadios[] = {controlAccept, controlRefuse};
-    setRadios(view, licenceRadios, 2, session.acceptChoice);
-    setRadios(view, shortcutRadios, 3, session.shortcutMode);
-    view.setChecked(control64Bit, session.use64BitView != 0);
-    navigate(session, 0);
-    updateNextButton(session);
-}
-
-void navigate(InstallSession& session, int step) {
-    int skip;
-    showPage(session, step, skip);
-    TextBuffer recorded;
-    bool anyRecorded = false;
-    while (skip != 0) {
-        if (!anyRecorded || std::strcmp(recorded.text(), Language().text()) != 0) {
-            session.rootPackage->writeLanguage(Language().text());
-            recorded = Language();
-            anyRecorded = true;
-        }
-        showPage(session, skip, skip);
-    }
-}
-
+// One move and the layout of the page reached; skip receives the step with which to pass over
+// that page (a products or components page with nothing to list), else 0.
 void showPage(InstallSession& session, int step, int& skip) {
     skip = 0;
-    readControls(session);
     leavePage(session);
     int page = session.currentPage + step;
     session.currentPage = page < pageLicence ? pageLicence : page > pageState ? pageState : page;
@@ -295,10 +263,47 @@ void showPage(InstallSession& session, int step, int& skip) {
     }
 }
 
+// Moves by step (-1, 0 or +1), passing over the pages that ask to be skipped in the direction of
+// travel.
+void navigate(InstallSession& session, int step) {
+    int skip;
+    showPage(session, step, skip);
+    TextBuffer recorded;
+    bool anyRecorded = false;
+    while (skip != 0) {
+        if (!anyRecorded || std::strcmp(recorded.text(), Language().text()) != 0) {
+            session.rootPackage->writeLanguage(Language().text());
+            recorded = Language();
+            anyRecorded = true;
+        }
+        showPage(session, skip, skip);
+    }
+}
+
+}  // namespace
+
+int shortcutModeFrom(const Package& root) {
+    int m = root.varTree.integerOf("MdeInst", 0);
+    if (m > 0) return m - 1;
+    if (m < 0) return -1 - m;
+    return defaultShortcutMode;
+}
+
+void startWizard(InstallSession& session, WizardView& view) {
+    session.view = &view;
+    setLastingTexts(view);
+    session.list.attach(view.list());
+    const int licenceRadios[] = {controlAccept, controlRefuse};
+    setRadios(view, licenceRadios, 2, -1);
+    setRadios(view, shortcutRadios, 3, shortcutModeFrom(*session.rootPackage));
+    view.setChecked(control64Bit, OsBits() == 64);
+    navigate(session, 0);
+    updateNextButton(session);
+}
+
 void updateNextButton(InstallSession& session) {
-    readControls(session);
     bool enabled = session.currentPage != pageInstalling;
-    if (session.currentPage == pageLicence) enabled = session.acceptChoice == 0;
+    if (session.currentPage == pageLicence) enabled = session.view->isChecked(controlAccept);
     if (session.currentPage == pageProducts) {
         enabled = false;
         for (int row = 0; row < session.list.rowCount(); ++row) {
@@ -318,14 +323,12 @@ void onNext(InstallSession& session) {
     }
     navigate(session, 1);
     // Errors of the parameters' initial scripts end the run before it starts.
-    if (ErrorList().children() && session.currentPage == pageParameters) {
-        showReport(session, translate("ARRET SCRIPT"),
-                   translate("L'installation ne peut pas s'effectuer sur votre poste"), true);
-    }
+    if (ErrorList().children() && session.currentPage == pageParameters) stopReport(session);
 }
 
-void showReport(InstallSession& session, const char* title, const char* text, bool failed) {
-    writeReport(session, title, text, failed);
+void showReport(InstallSession& session, const char* title, const char* text,
+                RunOutcome outcome) {
+    writeReport(session, title, text, outcome);
     navigate(session, pageState);
 }
 

@@ -105,6 +105,9 @@ private:
 // previous state.
 bool setRegistryView64(bool on);
 bool registryView64();
+// The switch as a number of bits sets it, a script's or the install description's: 0 and 32
+// the 32-bit view, any other number the 64-bit one.
+void setRegistryViewBits(int32_t bits);
 
 // The root that the first component of path names ("\" or "/" ends it), or -1 when it names none.
 int32_t rootOfPath(const char* path);

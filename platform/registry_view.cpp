@@ -2,8 +2,8 @@
 
 namespace {
 
-// Set by the wizard and REG_PROCBITS on the interface thread, read by the
-// worker afterwards: the page sequence keeps them apart.
+// The run's one record of the 64-bit choice: the wizard sets it as it lays out each page,
+// REG_PROCBITS as scripts run; the page sequence keeps the interface thread and the worker apart.
 bool view64On = false;
 
 }  // namespace
@@ -16,4 +16,8 @@ bool setRegistryView64(bool on) {
 
 bool registryView64() {
     return view64On;
+}
+
+void setRegistryViewBits(int32_t bits) {
+    view64On = bits != 0 && bits != 32;
 }

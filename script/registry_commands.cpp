@@ -27,8 +27,7 @@ void runRegistryView(CommandRun& run) {
         setVariableInteger(variable->value(), registryView64() ? 1 : 0);
     }
     if (const ParamNode* bits = visibleArgument(run, "Valeur")) {
-        const int32_t n = bits->integerValue();
-        setRegistryView64(n != 0 && n != 32);
+        setRegistryViewBits(bits->integerValue());
     }
 }
 

@@ -20,7 +20,6 @@ void resetSession() {
     ErrorList().reset(Reach::tree);
     OpenList().reset(Reach::tree);
     SlideShowList().reset(Reach::tree);
-    ShortcutMode() = defaultShortcutMode;
     Language().clear();
     Translations().reset(Reach::tree);
     ScriptProgress().index = 0;

@@ -5,7 +5,7 @@
 // The run's state, put back by resetSession():
 // - the stores (session/stores.h): ProgramContainer, WorkFolder, InstallFolder, DialogFolder,
 //   MainWindow, ExtraVariables, ErrorList, OpenList,
-//   SlideShowList, ShortcutMode;
+//   SlideShowList;
 // - the interface language and its translation tables (session/translation.h);
 // - the script run state (session/run_state.h): ScriptProgress, Copied, RunningPackage,
 //   StopFlag, RunLimits;

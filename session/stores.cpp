@@ -16,11 +16,6 @@ PROCESS_STORE(ParamNode, ErrorList)
 PROCESS_STORE(ParamNode, OpenList)
 PROCESS_STORE(ParamNode, SlideShowList)
 
-int& ShortcutMode() {
-    static int mode = defaultShortcutMode;
-    return mode;
-}
-
 void addError(const char* keyword, const char* message) {
     ErrorList().prepend(new ParamNode(keyword, message));
 }

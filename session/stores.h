@@ -38,11 +38,5 @@ ParamNode& OpenList();
 // Pictures shown while installing.
 ParamNode& SlideShowList();
 
-// The start value of the process-wide shortcut mode, used when the root package sets no "MdeInst".
-const int defaultShortcutMode = 1;
-// The shortcut mode that the installation's system variables use: 0 shared shortcuts and
-// programs, 1 private shortcuts and shared programs, 2 private shortcuts and programs.
-int& ShortcutMode();
-
 // Adds a failure at the front of the ErrorList.
 void addError(const char* keyword, const char* message);

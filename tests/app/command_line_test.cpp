@@ -16,30 +16,30 @@ TEST(CommandLine, OnlyLowerCaseSIsTheSizeQuery) {
     for (const char* tail : {"/S", "/3", "/x", "-x", "", "/", "s"}) {
         CommandLineChoice choice = readCommandLine(tail);
         EXPECT_FALSE(choice.sizeQuery) << tail;
-        EXPECT_EQ(0, choice.mode) << tail;
+        EXPECT_EQ(SessionMode::install, choice.mode) << tail;
         EXPECT_TRUE(choice.error.empty()) << tail;
     }
 }
 
 TEST(CommandLine, ModesComeFromTheSecondCharacterOnly) {
-    EXPECT_EQ(0, readCommandLine("/0").mode);
-    EXPECT_EQ(1, readCommandLine("/1").mode);
-    EXPECT_EQ(1, readCommandLine("/1234").mode);
-    EXPECT_EQ(2, readCommandLine("/2").mode);
+    EXPECT_EQ(SessionMode::install, readCommandLine("/0").mode);
+    EXPECT_EQ(SessionMode::modelStored, readCommandLine("/1").mode);
+    EXPECT_EQ(SessionMode::modelStored, readCommandLine("/1234").mode);
+    EXPECT_EQ(SessionMode::modelUnpacked, readCommandLine("/2").mode);
     EXPECT_FALSE(readCommandLine("/2").sizeQuery);
 }
 
 TEST(CommandLine, OptionsFollowTheModeOrStandFirst) {
     CommandLineChoice choice =
         readCommandLine("/1 /QUIET \"/answers=C:\\My answers.txt\" /log=\"C:\\a b.log\"");
-    EXPECT_EQ(1, choice.mode);
+    EXPECT_EQ(SessionMode::modelStored, choice.mode);
     EXPECT_TRUE(choice.quiet);
     EXPECT_STREQ("C:\\My answers.txt", choice.answersPath.text());
     EXPECT_STREQ("C:\\a b.log", choice.logPath.text());
     EXPECT_TRUE(choice.error.empty());
 
     choice = readCommandLine("/quiet /log=x.log");
-    EXPECT_EQ(0, choice.mode);
+    EXPECT_EQ(SessionMode::install, choice.mode);
     EXPECT_TRUE(choice.quiet);
     EXPECT_STREQ("x.log", choice.logPath.text());
     // The size query reads no further.

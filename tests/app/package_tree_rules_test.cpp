@@ -1,10 +1,12 @@
-// What start-up takes from the package tree: the translation tables and the shortcut mode.
+// What the run takes from the package tree: the translation tables and the shortcut mode the
+// wizard starts with.
 #include <gtest/gtest.h>
 
+#include "app/install_session.h"
 #include "app/session_startup.h"
+#include "app/wizard_pages.h"
 #include "packages/package.h"
 #include "scratch_folder.h"
-#include "session/stores.h"
 #include "session/translation.h"
 
 TEST(PackageTreeRules, TranslationsMergeSubPackagesFirstAndTheRootLast) {

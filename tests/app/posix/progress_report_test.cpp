@@ -78,7 +78,7 @@ TEST_F(Installing, StatusLineAlternatesAndSlidesFollowTheirTimes) {
             Copied().bytes = 1572864;
         }
         onProgressTimer(*session);
-        slides.push_back(session->slidePicture->path.text());
+        slides.push_back(session->progress.slidePicture->path.text());
         lines.push_back(progressLine());
     }
     std::vector<std::string> expectedSlides = {a, a, a, a, a, a, b, a, a, a, a, a, b, a, a, a};
@@ -91,7 +91,7 @@ TEST_F(Installing, StatusLineAlternatesAndSlidesFollowTheirTimes) {
     // Each new slide is drawn at once over the report's area, after the logo.
     ASSERT_EQ(10u, view.drawn.size());
     EXPECT_EQ(controlLogo, view.drawn[8].first);
-    EXPECT_EQ(std::make_pair(int(controlRichText), (const Bitmap*)session->slidePicture),
+    EXPECT_EQ(std::make_pair(int(controlRichText), (const Bitmap*)session->progress.slidePicture),
               view.drawn[9]);
 }
 
@@ -100,7 +100,7 @@ TEST_F(Installing, WithoutSlidesNoStatusButTheEndIsSeen) {
     EXPECT_EQ("", progressLine());
     EXPECT_EQ(pageInstalling, session->currentPage);
 
-    session->workerDone = true;
+    session->worker.done = true;
     onProgressTimer(*session);
     EXPECT_EQ(pageState, session->currentPage);
     EXPECT_TRUE(session->installSucceeded);
@@ -118,7 +118,7 @@ TEST_F(Installing, WithoutSlidesNoStatusButTheEndIsSeen) {
 TEST_F(Installing, FailedReportListsTheErrorsNewestFirst) {
     addError("FCOPY", "c:\\Temp\\x");
     addError("MKDIR", "second");
-    showReport(*session, "ERREUR D'INSTALLATION", "", true);
+    showReport(*session, "ERREUR D'INSTALLATION", "", RunOutcome::failed);
     const char* body = "Des erreurs ont \xE9t\xE9 rencontr\xE9" "es durant l'installation\r\n"
                        "Contactez le support\r\n\r\n"
                        "MKDIR : second\r\n\r\nFCOPY : c:\\Temp\\x\r\n\r\n";
@@ -150,7 +150,7 @@ TEST_F(Wizard, InstallationPageRunsTheWorkerToItsReport) {
     EXPECT_FALSE(view.controls[controlNext].enabled);
     EXPECT_EQ(pageInstalling, session->currentPage);
     while (session->currentPage == pageInstalling) onProgressTimer(*session);
-    EXPECT_EQ(nullptr, session->worker);
+    EXPECT_EQ(nullptr, session->worker.thread);
     EXPECT_NE(std::string::npos, std::string(session->reportText.text()).find("broken"));
     EXPECT_EQ(0u, std::string(session->reportText.text()).find("ERREUR D'INSTALLATION"));
     EXPECT_EQ(exitInstallErrors, session->exitCode);
@@ -169,7 +169,7 @@ TEST_F(Wizard, CancelHaltsTheWorkerBeforeItsNextCommand) {
     while (!waiting.opened) std::this_thread::yield();
     onCancel(*session);
     setResponder(previous);
-    EXPECT_EQ(nullptr, session->worker);
+    EXPECT_EQ(nullptr, session->worker.thread);
     EXPECT_STREQ("", VariableStore().valueOf("AFTER"));
     EXPECT_EQ("ARRET UTILISATEUR\r\n\r\nL'installation a \xE9t\xE9 interrompue",
               std::string(session->reportText.text()));

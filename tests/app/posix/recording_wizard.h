@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/install_session.h"
+#include "app/session_startup.h"
 #include "app/wizard_pages.h"
 #include "folder_tree.h"
 #include "platform/posix/fixed_module_path.h"
@@ -90,8 +91,9 @@ struct Wizard : ::testing::Test {
     }
     // Starts a session over the folder and the wizard with the licence accepted.
     std::unique_ptr<InstallSession> start() {
-        auto session = std::make_unique<InstallSession>(0, nullptr);
-        EXPECT_EQ(0, session->startupStatus);
+        auto session = std::make_unique<InstallSession>(SessionMode::install);
+        startSession(*session);
+        EXPECT_EQ(StartupStatus::ready, session->startupStatus);
         startWizard(*session, view);
         view.click(controlAccept, {controlAccept, controlRefuse});
         return session;

@@ -11,6 +11,8 @@
 #include "app/entry.h"
 #include "app/exit_codes.h"
 #include "app/install_session.h"
+#include "app/session_startup.h"
+#include "app/wizard.h"
 #include "folder_tree.h"
 #include "packages/package.h"
 #include "payload/container_format.h"
@@ -80,8 +82,9 @@ TEST_F(Run, WithoutPayloadNothingBesideTheProgramIsTouched) {
     const auto before = treeOf(folder.path);
     for (const char* mode : {"", "/1", "/2"}) {
         {
-            InstallSession session(readCommandLine(mode).mode, nullptr);
-            EXPECT_EQ(0, session.startupStatus) << mode;
+            InstallSession session(readCommandLine(mode).mode);
+            startSession(session);
+            EXPECT_EQ(StartupStatus::ready, session.startupStatus) << mode;
             EXPECT_STREQ("beside", session.rootPackage->id.text()) << mode;
             runWizard(session);
         }
@@ -114,8 +117,9 @@ TEST_F(Run, StartupFailuresAreShownAndStopBeforeTheWizard) {
         folder.write("setup.exe", c.program);
         shown.asked.reset(Reach::tree);
         resetSession();
-        InstallSession session(0, nullptr);
-        EXPECT_EQ(1, session.startupStatus) << c.what;
+        InstallSession session(SessionMode::install);
+        startSession(session);
+        EXPECT_EQ(StartupStatus::stopped, session.startupStatus) << c.what;
         EXPECT_EQ(exitStartupFailure, session.exitCode) << c.what;
         EXPECT_EQ(std::vector<std::string>{c.shown}, messages()) << c.what;
     }
@@ -142,8 +146,9 @@ TEST_F(Run, ModelModesWriteTheModelBesideTheProgram) {
     } cases[] = {{"/1", "DATA", "\x1f\x8b"}, {"/2", "DATA/readme.txt", "read me"}};
     for (const auto& c : cases) {
         resetSession();
-        InstallSession session(readCommandLine(c.mode).mode, nullptr);
-        EXPECT_EQ(1, session.startupStatus) << c.mode;
+        InstallSession session(readCommandLine(c.mode).mode);
+        startSession(session);
+        EXPECT_EQ(StartupStatus::stopped, session.startupStatus) << c.mode;
         EXPECT_EQ(exitSuccess, session.exitCode) << c.mode;
         EXPECT_EQ("Produit\n+\nID = \"demo\"\n-\n", folder.read("Maquette/setup.cpx/install.ini"));
         EXPECT_EQ(
@@ -187,7 +192,8 @@ TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
                                              {"INSTALLE", description},
                                              {"LATE", "late"}},
                                             true, stub));
-    InstallSession session(readCommandLine("/1").mode, nullptr);
+    InstallSession session(SessionMode::modelStored);
+    startSession(session);
     EXPECT_EQ(exitInstallErrors, session.exitCode);
     EXPECT_EQ(std::vector<std::string>{"Erreur de d\xE9" "compactage: Erreur de copie de la "
                                        "librairie interne EARLY=>" +
@@ -200,7 +206,8 @@ TEST_F(Run, AModelLibraryThatCannotBeWrittenIsNamed) {
     folder.write("Maquette", "a file, not a folder");
     shown.asked.reset(Reach::tree);
     resetSession();
-    InstallSession blocked(readCommandLine("/2").mode, nullptr);
+    InstallSession blocked(SessionMode::modelUnpacked);
+    startSession(blocked);
     EXPECT_EQ(exitInstallErrors, blocked.exitCode);
     EXPECT_EQ(std::vector<std::string>{"Erreur de d\xE9" "compactage: Impossible de cr\xE9" "er le "
                                        "dossier : " + folder.path + "\\Maquette\\setup.cpx\n"},

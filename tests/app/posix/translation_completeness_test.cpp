@@ -115,7 +115,8 @@ struct Completeness : Wizard, ::testing::WithParamInterface<const char*> {
     std::unique_ptr<InstallSession> startOn(bool failing) {
         resetSession();
         writeProduct(failing);
-        auto session = std::make_unique<InstallSession>(0, nullptr);
+        auto session = std::make_unique<InstallSession>(SessionMode::install);
+        startSession(*session);
         loadMarkedTable();
         startWizard(*session, screen);
         screen.click(controlAccept, {controlAccept, controlRefuse});
@@ -155,7 +156,7 @@ struct Completeness : Wizard, ::testing::WithParamInterface<const char*> {
     // The installation page's status line with and without a running package.
     void showProgressLines(InstallSession& session) {
         session.currentPage = pageInstalling;
-        session.workerDone = false;
+        session.worker.done = false;
         SlideShowList().append(new ParamNode("s1.bmp", 1000));
         RunningPackage() = session.rootPackage.get();
         for (int tick = 0; tick < 40; ++tick) {

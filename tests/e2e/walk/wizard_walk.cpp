@@ -126,6 +126,10 @@ int main(int argc, char** argv) {
         }
     }
     nextCaption(run, wizard, installing);
+    // The caption changes before the report's controls show; the window answers a message only
+    // once the whole page is laid out.
+    DWORD_PTR answer;
+    SendMessageTimeoutA(wizard, WM_NULL, 0, 0, SMTO_NORMAL, hangTimeoutMs, &answer);
     if (!shows(wizard, controlRichText) || shows(wizard, controlProgress)) return 1;
     DWORD took = GetTickCount() - started;
     PROCESS_MEMORY_COUNTERS memory = {};
