@@ -279,38 +279,23 @@ TEST_F(Wizard, LogoOfThePageElseTheCommonOne) {
     EXPECT_STREQ("logosct3.bmp", BaseName(session->logoPicture->path.text()).text());
 }
 
-namespace {
-
-void setDesktops(const char* common, const char* own) {
-    const struct { const char* root; const char* name; const char* folder; } values[] = {
-        {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
-    for (const auto& value : values) {
-        RegistryKey key;
-        key.allowWriting();
-        key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
-                                                "CurrentVersion\\Explorer\\Shell Folders").c_str(),
-                     KeyOpening::create);
-        key.writeValue(value.name, value.folder, IntegerNodes::asString);
-    }
-}
-
-}  // namespace
-
-// Shared shortcuts name the all-users folders; the private modes the user's own.
+// Shared shortcuts name the all-users folders; the private modes the user's own. "MdeInst"
+// checks a radio at the start, and the variables follow the radios once the products page is
+// left, the start value before.
 TEST_F(Wizard, ShortcutModeChoosesTheDesktop) {
-    setDesktops("c:\\tous", "c:\\moi");
-    auto session = start();
-    for (int mode : {0, 1, 2}) {
-        prepareSystemVariables(*session->rootPackage, mode);
-        EXPECT_STREQ(mode == 0 ? "c:\\tous" : "c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
-    }
-    setDesktops("", "");
-}
-
-// "MdeInst" checks a radio at the start; the variables follow the radios once the products page
-// is left, the start value before.
-TEST_F(Wizard, ShortcutRadiosTakeEffectAfterTheProductsPage) {
-    setDesktops("c:\\tous", "c:\\moi");
+    auto desktops = [](const char* common, const char* own) {
+        const struct { const char* root; const char* name; const char* folder; } values[] = {
+            {"HKEY_LOCAL_MACHINE", "Common Desktop", common}, {"HKEY_CURRENT_USER", "Desktop", own}};
+        for (const auto& value : values) {
+            RegistryKey key;
+            key.allowWriting();
+            key.openPath((std::string(value.root) + "\\Software\\Microsoft\\Windows\\"
+                                                    "CurrentVersion\\Explorer\\Shell Folders").c_str(),
+                         KeyOpening::create);
+            key.writeValue(value.name, value.folder, IntegerNodes::asString);
+        }
+    };
+    desktops("c:\\tous", "c:\\moi");
     folder.write("var.ini", "MdeInst = 1\n");
     product("a.cpx", "A");
     auto session = start();
@@ -320,5 +305,9 @@ TEST_F(Wizard, ShortcutRadiosTakeEffectAfterTheProductsPage) {
     onNext(*session);
     ASSERT_EQ(pageParameters, session->currentPage);
     EXPECT_STREQ("c:\\tous", VariableStore().valueOf("WIN_BUREAU"));
-    setDesktops("", "");
+    for (int mode : {0, 1, 2}) {
+        prepareSystemVariables(*session->rootPackage, mode);
+        EXPECT_STREQ(mode == 0 ? "c:\\tous" : "c:\\moi", VariableStore().valueOf("WIN_BUREAU"));
+    }
+    desktops("", "");
 }
