@@ -48,6 +48,7 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
     TextBuffer path(folder);
     std::vector<int32_t> parentLengths;
     size_t freshDepth = 0;
+    MadeObserver* made = counter ? counter->made : nullptr;
     TextBuffer name;
     for (int c = in.get(); c >= 0; c = in.get()) {
         if (c >= archiveFirstNameByte) {
@@ -83,7 +84,12 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
             if (!readSize(in, size))
                 return fail(error, "Erreur de lecture de la taille d'un fichier encapsul\xE9");
             if (size > maxArchivedFileSize) return fail(error, "Erreur d'analyse de la librairie");
-            if (!unpackFile(in, target.text(), size))
+            // Nothing was in a folder this reading made.
+            FileBefore before = freshDepth ? FileBefore::absent : fileBefore(made, target.text());
+            bool unpacked = unpackFile(in, target.text(), size);
+            // A file cut short is told as well: it is there and must go with the rest.
+            tellFileWritten(made, target.text(), before);
+            if (!unpacked)
                 return fail(error,
                             "Erreur de d\xE9"
                             "compression du fichier encapsul\xE9, peut \xEAtre en utilisation : ",
@@ -92,11 +98,15 @@ ArchiveResult readArchiveFolder(GzFileStream& in, const char* folder, TextBuffer
         } else {
             // Reading on past a folder that cannot be made would try again for every folder
             // nested in it.
-            bool made = CreateFolder(target.text());
-            if (!made && !MakeFolder(target.text(), FolderParents::created))
-                return fail(error, "Impossible de cr\xE9" "er le dossier : ", target.text());
+            bool created = CreateFolder(target.text());
+            if (created) tellFolderMade(made, target.text());
+            if (!created && !MakeFolder(target.text(), FolderParents::created, made))
+                return fail(error,
+                            "Impossible de cr\xE9"
+                            "er le dossier : ",
+                            target.text());
             parentLengths.push_back(path.length());
-            if (made && freshDepth == 0) freshDepth = parentLengths.size();
+            if (created && freshDepth == 0) freshDepth = parentLengths.size();
             path = std::move(target);
         }
         name.clear();

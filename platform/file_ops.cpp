@@ -9,8 +9,22 @@ bool FolderExists(const char* path) {
     return listing.Open(path);
 }
 
+FileBefore fileBefore(const MadeObserver* made, const char* path) {
+    return made && PathExists(path) ? FileBefore::present : FileBefore::absent;
+}
+
+void tellFileWritten(MadeObserver* made, const char* path, FileBefore before) {
+    if (made) made->fileWritten(path, before);
+}
+
+void tellFolderMade(MadeObserver* made, const char* path) {
+    if (made) made->folderMade(path);
+}
+
 bool CopyFileOver(const char* source, const char* destination, CopyCounter* copied) {
     if (!source || !destination || SameFile(source, destination)) return false;
+    MadeObserver* made = copied ? copied->made : nullptr;
+    FileBefore before = fileBefore(made, destination);
     if (!systemCopyFile(source, destination)) {
         // A read-only, hidden or system destination refuses to be replaced.
         systemMakeNormal(destination);
@@ -21,5 +35,6 @@ bool CopyFileOver(const char* source, const char* destination, CopyCounter* copi
         int64_t size = systemFileSize(destination);
         copied->add(size > 0 ? size : 0);
     }
+    tellFileWritten(made, destination, before);
     return true;
 }

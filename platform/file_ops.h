@@ -3,17 +3,27 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/made_observer.h"
+
 // Bytes and files copied so far: the copies add to it on the worker thread while the
 // progress display reads it on the interface thread. 64 bits of bytes, because a
-// 32-bit count turns negative after 2 GiB.
+// 32-bit count turns negative after 2 GiB. It travels with every copy, so it also carries
+// the observer told of what the copies make, when a journal is kept.
 struct CopyCounter {
     std::atomic<int64_t> bytes{0};
     std::atomic<int32_t> files{0};
+    MadeObserver* made = nullptr;
     void add(int64_t size) {
         bytes += size;
         ++files;
     }
 };
+
+// What a write to path is about to replace; absent without an observer, which does not ask.
+FileBefore fileBefore(const MadeObserver* made, const char* path);
+// Tells made, when there is one, of a file written or a folder created.
+void tellFileWritten(MadeObserver* made, const char* path, FileBefore before);
+void tellFolderMade(MadeObserver* made, const char* path);
 
 // A moment in local time; year in full, month 1-12.
 struct FileDate {

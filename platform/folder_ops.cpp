@@ -62,19 +62,30 @@ bool copyAllowed(const char* source, const char* destination) {
     return !SameFile(from.text(), to.text()) && !isInsideFolder(to.text(), from.text());
 }
 
+// Creates one folder and tells made of it.
+bool createTold(const TextBuffer& path, MadeObserver* made) {
+    if (!systemCreateFolder(path.text())) return false;
+    tellFolderMade(made, path.text());
+    return true;
+}
+
 }  // namespace
 
 bool CreateFolder(const char* path) {
     return path && systemCreateFolder(path);
 }
 
-bool MakeFolder(const char* path, FolderParents parents) {
+bool RemoveEmptyFolder(const char* path) {
+    return !IsLink(path) && systemRemoveFolder(path);
+}
+
+bool MakeFolder(const char* path, FolderParents parents, MadeObserver* made) {
     if (!path) return false;
     // "a\b\" names the folder "a\b"; creating its parent first would leave
     // nothing to create.
     TextBuffer target(path);
     while (target.length() > 1 && endsWithSeparator(target)) target = ParentPath(target.text());
-    if (FolderExists(target.text()) || systemCreateFolder(target.text())) return true;
+    if (FolderExists(target.text()) || createTold(target, made)) return true;
     if (parents == FolderParents::required) return false;
     // Walk outwards to the first folder that is there or can be made, then
     // create the missing ones inwards. A loop rather than recursion: a long
@@ -84,11 +95,11 @@ bool MakeFolder(const char* path, FolderParents parents) {
     for (;;) {
         TextBuffer parent = ParentPath(missing.back().text());
         if (std::strcmp(parent.text(), missing.back().text()) == 0) return false;
-        if (FolderExists(parent.text()) || systemCreateFolder(parent.text())) break;
+        if (FolderExists(parent.text()) || createTold(parent, made)) break;
         missing.push_back(std::move(parent));
     }
     for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder)
-        if (!systemCreateFolder(folder->text())) return false;
+        if (!createTold(*folder, made)) return false;
     return true;
 }
 
@@ -138,6 +149,6 @@ bool CopyFolder(const char* source, const char* destination, Reach reach, CopyCo
 bool CopySubfolder(const char* source, const char* destination, CopyCounter* copied,
                    const std::atomic<bool>* stop) {
     if (!copyAllowed(source, destination)) return false;
-    MakeFolder(destination, FolderParents::required);
+    MakeFolder(destination, FolderParents::required, copied ? copied->made : nullptr);
     return CopyFolder(source, destination, Reach::tree, copied, stop);
 }

@@ -10,8 +10,11 @@ enum class FolderParents { required, created };
 // already there (a caller that must own a new folder tells the two apart).
 bool CreateFolder(const char* path);
 // True when the folder is there or could be created; with FolderParents::created the
-// missing folders above it are created first, from the outermost inwards.
-bool MakeFolder(const char* path, FolderParents parents);
+// missing folders above it are created first, from the outermost inwards. Each folder created
+// is told to made, when given.
+bool MakeFolder(const char* path, FolderParents parents, MadeObserver* made = nullptr);
+// Removes the folder only while it is empty; false when it is not, or cannot be removed.
+bool RemoveEmptyFolder(const char* path);
 // Deletes what the folder holds; with Reach::tree, subfolders are emptied and
 // removed too (links to folders are removed, never followed). Single failures
 // are ignored: callers that must know test the result themselves.

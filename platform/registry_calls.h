@@ -70,6 +70,7 @@ int32_t regEnumKey(RegHandle key, uint32_t index, char* name, uint32_t nameRoom,
 int32_t regQueryValue(RegHandle key, const char* name, uint32_t& type, std::vector<uint8_t>& data);
 int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_t* data,
                     uint32_t size);
+int32_t regDeleteValue(RegHandle key, const char* name);
 // Deletes the key at path below root, which must have no subkeys, in the
 // view given.
 int32_t regDeleteKey(RegHandle root, const char* path, bool view64);

@@ -42,7 +42,7 @@ bool overlap(const char* source, const char* destination) {
     return within(a, b) || within(b, a);
 }
 
-void copyBranch(const char* source, const char* destination, BranchCopy copy) {
+void copyBranch(const char* source, const char* destination, BranchCopy copy, MadeObserver* made) {
     if (copy == BranchCopy::replace) {
         RegistryKey old;
         old.allowWriting();
@@ -52,23 +52,24 @@ void copyBranch(const char* source, const char* destination, BranchCopy copy) {
     RegistryKey from, to;
     from.openPath(source, KeyOpening::create);
     to.allowWriting();
+    to.tellMade(made);
     to.openPath(destination, KeyOpening::create);
     to.writeValues(from.listValues(KeyListing::reread, ValueForm::typed), IntegerNodes::asDword);
     for (ParamCell* c = from.listSubkeys(KeyListing::reread); c; c = c->next) {
         TextBuffer subSource(source), subDestination(destination);
         subSource.appendPath(c->node->name());
         subDestination.appendPath(c->node->name());
-        copyBranch(subSource.text(), subDestination.text(), BranchCopy::merge);
+        copyBranch(subSource.text(), subDestination.text(), BranchCopy::merge, made);
     }
 }
 
 }  // namespace
 
-bool cloneBranch(const char* source, const char* destination, BranchCopy copy) {
+bool cloneBranch(const char* source, const char* destination, BranchCopy copy, MadeObserver* made) {
     if (overlap(source, destination)) {
         errorStream() << "Erreur de copie du registre (branches imbriquees)\n";
         return false;
     }
-    copyBranch(source, destination, copy);
+    copyBranch(source, destination, copy, made);
     return true;
 }

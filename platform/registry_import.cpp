@@ -41,7 +41,8 @@ ParamNodeList newValues(RegistryKey& key, const ParamNode& entry, ParamNode& var
 
 }  // namespace
 
-void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys) {
+void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys,
+                MadeObserver* made) {
     ParamNode keys;
     readTreeFile(keys, file, BlockNumbers::typed);
     for (ParamCell* c = keys.children(); c; c = c->next) {
@@ -49,6 +50,7 @@ void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKey
         expandPath(path, variables);
         RegistryKey key;
         key.allowWriting();
+        key.tellMade(made);
         key.openPath(path.text(), KeyOpening::create);
         ParamNodeList values = newValues(key, *c->node, variables);
         if (!key.writeValues(values, IntegerNodes::asDword)) {

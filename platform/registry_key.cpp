@@ -50,6 +50,44 @@ int32_t rootOfPath(const char* path) {
     return findRoot(path, std::strcspn(path, "\\/"));
 }
 
+const char* rootName(int32_t root) {
+    for (const RootName& entry : rootNames)
+        if (entry.root == root) return entry.name;
+    return "";
+}
+
+TextBuffer RegistryKey::fullPath() const {
+    TextBuffer full(rootName(root_));
+    if (!path_.empty()) full.appendPath(path_.text());
+    return full;
+}
+
+namespace {
+
+// The full paths of the keys that opening path would create, outermost first.
+std::vector<TextBuffer> missingKeys(int32_t root, const TextBuffer& path, bool view64) {
+    std::vector<TextBuffer> missing;
+    TextBuffer below;
+    for (const char* piece = path.text(); *piece;) {
+        size_t length = std::strcspn(piece, "\\");
+        if (!below.empty()) below.appendChar('\\');
+        below.append(piece, int32_t(length));
+        piece += length + (piece[length] ? 1 : 0);
+        RegHandle probe;
+        if (regOpenKey(regRootHandle(root), below.text(), KeyOpening::existing, KeyAccess::read,
+                       view64, probe) == regSuccess) {
+            regCloseKey(probe);
+        } else {
+            TextBuffer full(rootName(root));
+            full.appendPath(below.text());
+            missing.push_back(full);
+        }
+    }
+    return missing;
+}
+
+}  // namespace
+
 const char* RegistryKey::openPath(const char* path, KeyOpening opening) {
     closeAndClear();
     if (!path) return nullptr;
@@ -96,10 +134,14 @@ const char* RegistryKey::openAt(int32_t root, const TextBuffer& path, KeyOpening
     path_ = path;
     hasPath_ = true;
     view64_ = view64;
+    std::vector<TextBuffer> missing;
+    if (made_ && opening == KeyOpening::create) missing = missingKeys(root, path, view64);
     open_ = regOpenKey(regRootHandle(root), path_.text(), opening, access_, view64, handle_) ==
             regSuccess;
     if (!open_ && opening == KeyOpening::create)
         errorStream() << "Erreur de creation du registre\n";
+    if (open_)
+        for (const TextBuffer& key : missing) made_->keyMade(view64, key.text());
     return path_.text();
 }
 
@@ -175,14 +217,37 @@ bool RegistryKey::writeValues(ParamNodeList values, IntegerNodes integers) {
     for (ParamCell* c = values; c; c = c->next) {
         uint32_t type;
         if (!valueBytes(*c->node, integers, type, bytes)) continue;
+        ParamNode before(nullptr, nullptr);
+        if (made_) readTyped(c->node->name(), before);
         if (regSetValue(handle_, c->node->name(), type, bytes.data(), uint32_t(bytes.size())) ==
-            regSuccess)
+            regSuccess) {
+            if (made_) tellValueWritten(c->node->name(), before.value(), type, bytes);
             continue;
+        }
         allWritten = false;
         errorStream() << "Erreur d'ecriture dans le registre (" << c->node->name() << " dans "
                       << path_ << ")\n";
     }
     return allWritten;
+}
+
+bool RegistryKey::readTyped(const char* name, ParamNode& typed) {
+    uint32_t type;
+    std::vector<uint8_t> data;
+    return regQueryValue(handle_, name, type, data) == regSuccess &&
+           setValueText(typed, type, data.data(), uint32_t(data.size()), ValueForm::typed);
+}
+
+void RegistryKey::tellValueWritten(const char* name, const char* before, uint32_t type,
+                                   const std::vector<uint8_t>& bytes) {
+    ParamNode written(nullptr, nullptr);
+    setValueText(written, type, bytes.data(), uint32_t(bytes.size()), ValueForm::typed);
+    made_->valueWritten(view64_, fullPath().text(), name, written.value(), before);
+}
+
+bool RegistryKey::deleteValue(const char* name) {
+    listClear(values_);
+    return open_ && regDeleteValue(handle_, name) == regSuccess;
 }
 
 bool RegistryKey::writeValue(const char* name, const char* value, IntegerNodes integers) {

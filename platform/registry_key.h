@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "params/param_node.h"
 #include "params/text_buffer.h"
+#include "platform/made_observer.h"
 #include "platform/registry_calls.h"
 #include "platform/registry_value_text.h"
 
@@ -38,6 +40,9 @@ public:
 
     // Keys opened from now on may be written to (read only until then); survives close.
     void allowWriting() { access_ = KeyAccess::write; }
+    // From now on made hears of each key this object creates and each value it writes (with the
+    // value it replaced); survives close. Null stops the telling.
+    void tellMade(MadeObserver* made) { made_ = made; }
 
     // Opens (or creates, when missing) the key at a full path. A root name alone opens the root
     // key itself. Returns the stored path (below the root), or null when the first component is
@@ -76,6 +81,10 @@ public:
     // an integer node without prefix is written. True when every write succeeded.
     bool writeValues(ParamNodeList values, IntegerNodes integers);
     bool writeValue(const char* name, const char* value, IntegerNodes integers);
+    // Deletes the value of that exact name; false when it cannot, or is not there.
+    bool deleteValue(const char* name);
+    // The full path: the root's name, then the stored path.
+    TextBuffer fullPath() const;
 
     // Subkey names (name and value of each node), in reverse enumeration order, listed anew when
     // asked to or when nothing is cached. Given to the caller, the list leaves the cache empty.
@@ -87,6 +96,10 @@ public:
 
 private:
     const char* openAt(int32_t root, const TextBuffer& path, KeyOpening opening, bool view64);
+    // The typed text of one value into typed's value; false when the value cannot be read.
+    bool readTyped(const char* name, ParamNode& typed);
+    void tellValueWritten(const char* name, const char* before, uint32_t type,
+                          const std::vector<uint8_t>& bytes);
 
     int32_t root_ = -1;
     TextBuffer path_;
@@ -98,6 +111,7 @@ private:
     bool view64_ = false;
     RegKeyInfo info_;
     KeyAccess access_ = KeyAccess::read;
+    MadeObserver* made_ = nullptr;
 };
 
 // The process-wide 64-bit view switch, off at start. While it is on and the
@@ -111,6 +125,8 @@ void setRegistryViewBits(int32_t bits);
 
 // The root that the first component of path names ("\" or "/" ends it), or -1 when it names none.
 int32_t rootOfPath(const char* path);
+// The name of a root index, as paths spell it.
+const char* rootName(int32_t root);
 
 // Splits a typed text into its payload (returned, pointing into value) and
 // type, which receives "__eval:" or "__dword:" and is left empty otherwise
@@ -123,7 +139,9 @@ const char* stripTypePrefix(const char* value, TextBuffer& type);
 // Branches that overlap (one equal to or inside the other) are refused with
 // a diagnostic line and false; otherwise true, failures below showing only
 // as diagnostic lines.
-bool cloneBranch(const char* source, const char* destination, BranchCopy copy);
+// Keys and values written are told to made, when given.
+bool cloneBranch(const char* source, const char* destination, BranchCopy copy,
+                 MadeObserver* made = nullptr);
 
 // Writes the string and number values of the key at root and branch
 // (created when missing) to file, one block-text entry per value in the
@@ -137,4 +155,6 @@ bool exportValues(const char* root, const char* branch, const char* file, TextBu
 // where EXVAL, EXVALHT and EXVALTYP describe the value being replaced. The
 // stored path of each key whose values were not all written is appended to
 // failedKeys (name and value), in file order.
-void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys);
+// Keys and values written are told to made, when given.
+void importFile(const char* file, ParamNode& variables, ParamNodeList& failedKeys,
+                MadeObserver* made = nullptr);

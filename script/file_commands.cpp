@@ -32,25 +32,33 @@ void copyFileItem(CommandRun& run, ParamNode& item) {
 }
 
 void renameItem(CommandRun& run, ParamNode& item) {
+    FileBefore before = fileBefore(Copied().made, itemValue(item));
     if (!RenamePath(item.name(), itemValue(item))) {
         report(run, "Erreur de renommage de ", item.name(), itemValue(item));
+        return;
     }
+    tellFileWritten(Copied().made, itemValue(item), before);
 }
 
 void createFileItem(CommandRun& run, ParamNode& item) {
+    FileBefore before = fileBefore(Copied().made, item.name());
     OutFileStream file;
     if (!file.open(item.name(), FileMode::binary)) {
         report(run,
                "Erreur de cr\xE9"
                "ation du fichier ",
                item.name());
+        return;
     }
+    file.close();
+    tellFileWritten(Copied().made, item.name(), before);
 }
 
 void appendLineItem(CommandRun& run, ParamNode& item) {
     // The file is a text file with CR LF line ends, also where the value holds line feeds of its
     // own; written in binary mode with every line end made explicit, the bytes are the same on
     // every system.
+    FileBefore before = fileBefore(Copied().made, item.name());
     OutFileStream file(item.name(), FileMode::binary, FileWrite::append);
     const char* line = itemValue(item);
     for (const char* end; (end = std::strchr(line, '\n')) != nullptr; line = end + 1) {
@@ -59,10 +67,11 @@ void appendLineItem(CommandRun& run, ParamNode& item) {
     }
     file << line << "\r\n";
     if (!file.close()) report(run, "Erreur d'ouverture du fichier ", item.name());
+    tellFileWritten(Copied().made, item.name(), before);
 }
 
 void makeFolderItem(CommandRun& run, ParamNode& item) {
-    if (!MakeFolder(item.name(), FolderParents::created)) {
+    if (!MakeFolder(item.name(), FolderParents::created, Copied().made)) {
         report(run,
                "Erreur de cr\xE9"
                "ation du dossier ",
@@ -86,8 +95,7 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     TextBuffer archive(item.name());
     archive.append(".lib");
     if (PathExists(archive.text())) {
-        bool done =
-            unpackArchive(archive.text(), itemValue(item), detail, &Copied(), &StopFlag());
+        bool done = unpackArchive(archive.text(), itemValue(item), detail, &Copied(), &StopFlag());
         if (failedByItself(done)) {
             report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
                    detail.text());
@@ -113,7 +121,10 @@ void deleteFileItem(CommandRun& run, ParamNode& item) {
 }
 
 void evaluateFileItem(CommandRun&, ParamNode& item) {
+    FileBefore before = fileBefore(Copied().made, itemValue(item));
     InFileStream input(item.name(), FileMode::binary);
     OutFileStream output(itemValue(item), FileMode::binary);
     expandStream(input, output, VariableStore().children(), nullptr);
+    output.close();
+    tellFileWritten(Copied().made, itemValue(item), before);
 }

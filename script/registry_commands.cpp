@@ -6,6 +6,7 @@
 #include "params/variable_store.h"
 #include "platform/registry_key.h"
 #include "script/registry_search.h"
+#include "session/run_state.h"
 #include "session/translation.h"
 
 namespace {
@@ -33,15 +34,17 @@ void runRegistryView(CommandRun& run) {
 
 void runRegistryExport(CommandRun& run) {
     TextBuffer keyPath;
-    if (!exportValues(argument(run, "Racine"), argument(run, "Branche"), argument(run, "Fichier"),
-                      keyPath)) {
+    const char* file = argument(run, "Fichier");
+    FileBefore before = fileBefore(Copied().made, file);
+    if (!exportValues(argument(run, "Racine"), argument(run, "Branche"), file, keyPath)) {
         report(run, "Erreur d'export du registre ", keyPath.text());
     }
+    tellFileWritten(Copied().made, file, before);
 }
 
 void runRegistryImport(CommandRun& run) {
     ParamNodeList failedKeys = nullptr;
-    importFile(argument(run, "Fichier"), VariableStore(), failedKeys);
+    importFile(argument(run, "Fichier"), VariableStore(), failedKeys, Copied().made);
     for (ParamCell* c = failedKeys; c; c = c->next) {
         report(run, "Erreur d'import du registre ", c->node->name());
     }
@@ -51,6 +54,7 @@ void runRegistryImport(CommandRun& run) {
 void runRegistryWrite(CommandRun& run) {
     RegistryKey key;
     key.allowWriting();
+    key.tellMade(Copied().made);
     key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), KeyOpening::create);
     if (!key.writeValue(argument(run, "Nom"), argument(run, "Valeur", ""),
                         IntegerNodes::asString)) {
@@ -63,6 +67,7 @@ void runRegistryWrite(CommandRun& run) {
 
 void runRegistryRead(CommandRun& run) {
     RegistryKey key;
+    key.tellMade(Copied().made);
     key.joinRootAndBranch(argument(run, "Racine"), argument(run, "Branche"), KeyOpening::create);
     const char* value = key.readValue(argument(run, "Nom"), KeyListing::cached, ValueForm::plain);
     if (!value) value = argument(run, "Defaut", nullptr);
@@ -95,5 +100,5 @@ void runRegistrySearch(CommandRun& run) {
 }
 
 void cloneBranchItem(CommandRun&, ParamNode& item) {
-    cloneBranch(item.name(), itemValue(item), BranchCopy::replace);
+    cloneBranch(item.name(), itemValue(item), BranchCopy::replace, Copied().made);
 }

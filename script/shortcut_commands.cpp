@@ -2,10 +2,12 @@
 
 #include "platform/file_ops.h"
 #include "platform/shell_link.h"
+#include "session/run_state.h"
 
 void runCreateShortcut(CommandRun& run) {
     ShellLink link;
     const char* linkPath = argument(run, "PosLien");
+    FileBefore before = fileBefore(Copied().made, linkPath);
     link.setLinkPath(linkPath);
     link.setTarget(argument(run, "ExeLien"));
     link.setArguments(argument(run, "ArgExe", ""));
@@ -19,5 +21,7 @@ void runCreateShortcut(CommandRun& run) {
                "Erreur de cr\xE9"
                "ation du raccourci ",
                linkPath);
+        return;
     }
+    tellFileWritten(Copied().made, linkPath, before);
 }

@@ -26,6 +26,7 @@ void resetSession() {
     ScriptProgress().count = 0;
     Copied().bytes = 0;
     Copied().files = 0;
+    Copied().made = nullptr;
     RunningPackage() = nullptr;
     StopFlag() = false;
     RunLimits() = RunLimitCounters();

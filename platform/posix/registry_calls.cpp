@@ -220,6 +220,16 @@ int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_
     return regSuccess;
 }
 
+int32_t regDeleteValue(RegHandle key, const char* name) {
+    if (openKey(key).access != KeyAccess::write) return accessDenied;
+    MemKey* found = resolve(key);
+    if (!found) return keyDeleted;
+    MemValue* value = findValue(*found, name ? name : "");
+    if (!value) return fileNotFound;
+    found->values.erase(found->values.begin() + (value - found->values.data()));
+    return regSuccess;
+}
+
 int32_t regDeleteKey(RegHandle root, const char* path, bool view64) {
     std::vector<TextBuffer> components = openKey(root).path;
     appendComponents(components, path);

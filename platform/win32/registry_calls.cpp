@@ -87,6 +87,10 @@ int32_t regSetValue(RegHandle key, const char* name, uint32_t type, const uint8_
     return RegSetValueExA(hkey(key), name, 0, type, data, size);
 }
 
+int32_t regDeleteValue(RegHandle key, const char* name) {
+    return RegDeleteValueA(hkey(key), name);
+}
+
 int32_t regDeleteKey(RegHandle root, const char* path, bool view64) {
     // RegDeleteKeyA always works in the program's own view; the other view
     // needs RegDeleteKeyExA, which systems without a 64-bit view lack.
