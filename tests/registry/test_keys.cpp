@@ -1,5 +1,7 @@
 #include "test_keys.h"
 
+#include <gtest/gtest.h>
+
 #include <random>
 
 #include "captured_diagnostics.h"
@@ -28,4 +30,24 @@ TestKey::~TestKey() {
     CapturedDiagnostics quiet;
     deleteInView(path, false);
     deleteInView(path, true);
+}
+
+void writeTyped(const std::string& path, const char* name, const char* text) {
+    RegistryKey key;
+    key.allowWriting();
+    key.openPath(path.c_str(), KeyOpening::create);
+    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path << " " << name;
+}
+
+std::string readTyped(const std::string& path, const char* name) {
+    RegistryKey key;
+    key.openPath(path.c_str(), KeyOpening::existing);
+    const char* value = key.readValue(name, KeyListing::reread, ValueForm::typed);
+    return value ? value : "<none>";
+}
+
+bool keyExists(const std::string& path) {
+    RegistryKey key;
+    key.openPath(path.c_str(), KeyOpening::existing);
+    return key.isOpen();
 }

@@ -27,3 +27,9 @@ struct TestKey {
 // under it. False when there is no such value.
 bool storedValue(int32_t root, const std::string& below, const std::string& name, bool view64,
                  uint32_t& type, std::string& bytes);
+
+// Writes one typed value, creating the key.
+void writeTyped(const std::string& path, const char* name, const char* text);
+// The typed text of a value, or "<none>".
+std::string readTyped(const std::string& path, const char* name);
+bool keyExists(const std::string& path);

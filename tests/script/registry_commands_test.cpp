@@ -14,27 +14,6 @@
 
 namespace {
 
-void writeTyped(const std::string& path, const char* name, const char* text) {
-    RegistryKey key;
-    key.allowWriting();
-    key.openPath(path.c_str(), KeyOpening::create);
-    ASSERT_TRUE(key.writeValue(name, text, IntegerNodes::asString)) << path << " " << name;
-}
-
-// The typed text of a value, or "<none>".
-std::string readTyped(const std::string& path, const char* name) {
-    RegistryKey key;
-    key.openPath(path.c_str(), KeyOpening::existing);
-    const char* value = key.readValue(name, KeyListing::reread, ValueForm::typed);
-    return value ? value : "<none>";
-}
-
-bool keyExists(const std::string& path) {
-    RegistryKey key;
-    key.openPath(path.c_str(), KeyOpening::existing);
-    return key.isOpen();
-}
-
 // Every value of a branch as "subkey path|name=typed text", sorted.
 void dumpBranch(const std::string& path, const std::string& below,
                 std::vector<std::string>& lines) {
