@@ -40,6 +40,10 @@ bool takeOption(const char* word, CommandLineChoice& choice) {
         choice.quiet = true;
         return true;
     }
+    if (foldEquals(word, "uninstall")) {
+        choice.mode = SessionMode::uninstall;
+        return true;
+    }
     if (startsWith(word, "answers=", path))
         target = &choice.answersPath;
     else if (startsWith(word, "log=", path))

@@ -5,8 +5,8 @@
 
 // What the command line asks for. A first word that starts with "/s", "/0", "/1" or "/2" selects
 // the mode; one of two characters or without "/" installs. Every other word that starts with "/"
-// is one of the options "/quiet", "/answers=FILE" and "/log=FILE" (any case, quotes around a word
-// or part of it are removed), the first word included; words without "/" are ignored.
+// is one of the options "/quiet", "/uninstall", "/answers=FILE" and "/log=FILE" (any case, quotes
+// around a word or part of it are removed), the first word included; words without "/" are ignored.
 struct CommandLineChoice {
     bool sizeQuery = false;  // "/s": end at once with stubSize as exit code, options unread
     // The mode of "/0", "/1" or "/2" otherwise.

@@ -6,6 +6,7 @@
 #include "app/install_session.h"
 #include "app/run_log.h"
 #include "app/session_startup.h"
+#include "app/uninstaller.h"
 #include "app/wizard.h"
 #include "app/work_folder.h"
 #include "packages/package.h"
@@ -29,7 +30,9 @@ int runApplication(const char* commandTail) {
     OutFileStream logFile;
     if (!choice.logPath.empty() && !logFile.open(choice.logPath.text(), FileMode::binary) &&
         choice.error.empty()) {
-        choice.error.assign("Journal impossible \xE0 cr\xE9" "er : ");
+        choice.error.assign(
+            "Journal impossible \xE0 cr\xE9"
+            "er : ");
         choice.error.append(choice.logPath);
     }
     if (choice.error.empty() && !choice.answersPath.empty())
@@ -39,7 +42,10 @@ int runApplication(const char* commandTail) {
         InstallSession session(choice.mode);
         session.quiet = choice.quiet;
         session.answers = &answers;
-        startSession(session);
+        if (choice.mode == SessionMode::uninstall)
+            startUninstallation(session);
+        else
+            startSession(session);
         bool ready = session.startupStatus == StartupStatus::ready;
         TextBuffer unknown;
         if (ready && !choice.answersPath.empty() &&
@@ -51,6 +57,7 @@ int runApplication(const char* commandTail) {
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
             appendRunSummary(answering.log, *session.rootPackage);
+            if (choice.mode == SessionMode::uninstall) finishRemoval(session);
         }
         code = unknown.empty() ? session.exitCode : exitStartupFailure;
         answering.log.append(session.reportText);

@@ -2,6 +2,7 @@
 
 #include "app/work_folder.h"
 #include "packages/package.h"
+#include "session/run_state.h"
 
 InstallSession::InstallSession(SessionMode mode) : mode(mode) {}
 
@@ -9,4 +10,5 @@ InstallSession::InstallSession(SessionMode mode) : mode(mode) {}
 // program joined from its volumes, and nothing in it is of use once the run is over.
 InstallSession::~InstallSession() {
     removeWorkFolder();
+    if (Copied().made == &journal) Copied().made = nullptr;
 }

@@ -7,6 +7,8 @@
 #include "app/exit_codes.h"
 #include "app/session_mode.h"
 #include "params/text_buffer.h"
+#include "script/journal.h"
+#include "script/journal_undo.h"
 #include "ui/bitmap.h"
 #include "ui/data_list.h"
 
@@ -55,6 +57,8 @@ struct ProgressClock {
 struct WorkerState {
     WorkerThread* thread = nullptr;
     std::atomic<bool> done{false};
+    // A stopped installation that kept a journal: what it had done was undone.
+    bool undone = false;
 };
 
 // The state of one run: what the command line asked, what start-up found (app/session_startup.h),
@@ -93,6 +97,10 @@ struct InstallSession {
     ProgressClock progress;
     WorkerState worker;
     bool installSucceeded = false;
+    // What the installation makes, when the root package asks for an uninstaller; in the
+    // uninstall mode, what the removal did.
+    JournalKeeper journal;
+    UndoReport undo;
     // The plain text of the last report, which the state page exports.
     TextBuffer reportText;
 };

@@ -1,18 +1,56 @@
 #include "app/install_worker.h"
 
 #include "app/install_session.h"
+#include "app/uninstallation.h"
 #include "packages/package.h"
 #include "platform/worker_thread.h"
 #include "script/installation_walk.h"
+#include "platform/folder_ops.h"
+#include "platform/path_names.h"
+#include "platform/process_paths.h"
 #include "session/run_state.h"
+#include "session/stores.h"
+#include "session/translation.h"
 
 namespace {
 
-// The worker thread's entry: runs the installation of the session's package tree, then sets
-// its done flag. It neither reports nor touches the window; the progress timer does both.
+// An installation that keeps a journal: a stopped one is undone, any other one (errors
+// included, so that it can be removed or repaired) gets its uninstaller and entry.
+void runJournaled(InstallSession& session, const char* folder) {
+    bool journaled = openJournal(session, folder);
+    runInstallation(*session.rootPackage);
+    if (!journaled) return;
+    if (!stopRequested()) {
+        session.journal.languageUsed(Language().text(), Translations().find(Language().text()));
+        finishUninstallation(session, folder);
+        return;
+    }
+    session.worker.undone = true;
+    if (undoThisRun(session, folder))
+        for (auto& own : session.undo.ownFolders) RemoveEmptyFolder(own.text());
+}
+
+// The removal of an uninstaller's run: its journal was read and trusted at start-up.
+void runRemoval(InstallSession& session) {
+    TextBuffer folder = ParentPath(ModulePath().text());
+    TextBuffer reason;
+    if (!undoFromJournal(folder.text(), session.undo, reason))
+        addError("Desinstallation", reason.text());
+    if (!session.undo.failed.empty()) addError("Desinstallation", session.undo.failed.text());
+}
+
+// The worker thread's entry: runs the installation of the session's package tree (or the
+// removal of an installed one), then sets its done flag. It neither reports nor touches the
+// window; the progress timer does both.
 int installThreadProc(void* argument) {
     InstallSession& session = *static_cast<InstallSession*>(argument);
-    runInstallation(*session.rootPackage);
+    TextBuffer folder = uninstallationFolder(session);
+    if (session.mode == SessionMode::uninstall)
+        runRemoval(session);
+    else if (!folder.empty())
+        runJournaled(session, folder.text());
+    else
+        runInstallation(*session.rootPackage);
     session.worker.done.store(true);
     return 1;
 }

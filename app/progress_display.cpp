@@ -17,8 +17,29 @@ namespace {
 
 const int32_t tickMs = 200;
 
+// What a removal did: what stays and why.
+void endRemoval(InstallSession& session) {
+    bool failed = ErrorList().children() != nullptr;
+    TextBuffer text(translate(failed ? "Ce qui suit n'a pas pu \xEAtre retir\xE9 :"
+                                     : "Le produit a \xE9t\xE9 retir\xE9."));
+    if (!session.undo.kept.empty()) {
+        text.append("\r\n\r\n");
+        text.append(translate("Laiss\xE9s en place :"));
+        text.append("\r\n");
+        text.append(session.undo.kept);
+    }
+    session.installSucceeded = !failed;
+    showReport(session,
+               translate(failed ? "ERREUR DE DESINSTALLATION" : "DESINSTALLATION TERMINEE"),
+               text.text(), failed ? RunOutcome::failed : RunOutcome::succeeded);
+}
+
 void endRun(InstallSession& session) {
     releaseInstallWorker(session);
+    if (session.mode == SessionMode::uninstall) {
+        endRemoval(session);
+        return;
+    }
     if (ErrorList().children()) {
         showReport(session, translate("ERREUR D'INSTALLATION"), "", RunOutcome::failed);
         return;

@@ -5,4 +5,5 @@ enum class SessionMode {
     install = 0,        // the wizard installs the payload
     modelStored = 1,    // the payload is written out beside the program, its libraries as stored
     modelUnpacked = 2,  // the same, each library unpacked into a folder of its own
+    uninstall = 3,      // "/uninstall": the journal beside the program is undone
 };

@@ -12,6 +12,7 @@
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
 #include "platform/process_paths.h"
+#include "session/run_state.h"
 #include "session/stores.h"
 #include "session/translation.h"
 #include "ui/responder.h"
@@ -68,6 +69,9 @@ void loadPackages(InstallSession& session) {
     session.rootPackage.reset(new Package(InstallFolder().text(), nullptr));
     session.rootPackage->readLanguage(Language());
     mergeTranslations(Translations(), *session.rootPackage);
+    // A product that can be removed keeps its journal from the first script on: the pages'
+    // scripts may already make keys.
+    if (session.rootPackage->varTree.find("Desinstallation")) Copied().made = &session.journal;
 }
 
 }  // namespace

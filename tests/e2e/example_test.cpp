@@ -7,6 +7,7 @@
 
 #include "driver.h"
 #include "e2e_paths.h"
+#include "machine_state.h"
 
 namespace {
 
@@ -27,12 +28,14 @@ struct Example : ::testing::Test {
 
     void SetUp() override { temp.useAsTemporaryFolder(); }
 
-    // Installs examples\NAME with its library folders (each the library of its name in
+    std::string setup = folder.path + "\\setup.exe";
+
+    // Packs examples\NAME into setup with its library folders (each the library of its name in
     // capitals), the parameter page proposing this destination; false when a step failed.
-    bool install(const std::string& name, const std::vector<std::string>& folders,
-                 const std::string& destination) {
+    bool pack(const std::string& name, const std::vector<std::string>& folders,
+              const std::string& destination) {
         source = std::string(EXAMPLES_DIR) + "\\" + name;
-        std::string product = folder.path + "\\product", setup = folder.path + "\\setup.exe";
+        std::string product = folder.path + "\\product";
         std::string options = " --stub " + quotedPath(STUB_PATH);
         for (std::string library : folders) {
             std::string path = quotedPath(source + "\\" + library);
@@ -43,13 +46,19 @@ struct Example : ::testing::Test {
         if (runToEnd(packer + " check --strict " + quotedPath(source + "\\product") + options)) {
             return false;
         }
+        removeTree(product);
         copyTree(source + "\\product", product);
         writeFile(product + "\\var.ins", "DESTINATION = " + blockValue(destination) +
                                              "\r\nMENU = " + blockValue(menu) + "\r\n");
         // Where the Start menu would be, which exists on every system.
         CreateDirectoryA(menu.c_str(), nullptr);
         return runToEnd(packer + " build --description " + quotedPath(product) + options + " -o " +
-                        quotedPath(setup)) == 0 &&
+                        quotedPath(setup)) == 0;
+    }
+    // pack, then the installation through every page of the wizard.
+    bool install(const std::string& name, const std::vector<std::string>& folders,
+                 const std::string& destination) {
+        return pack(name, folders, destination) &&
                runToEnd(quotedPath(WIZARD_WALK_PATH) + " " + quotedPath(setup)) == 0;
     }
     bool sameFile(const std::string& library, const std::string& installedPath) {
@@ -93,4 +102,72 @@ TEST_F(Example, ComponentsAndParameters) {
     EXPECT_TRUE(sameFile("dessin\\atelier.txt", installed + "\\atelier.txt"));
     EXPECT_TRUE(isLink(menu + "\\Atelier.lnk"));
     EXPECT_FALSE(exists(installed + "\\modeles"));
+}
+
+namespace {
+
+// The command that the product's entry in the list of programs gives for a removal without
+// questions, read as a deployment tool reads it; empty when there is none.
+std::string quietUninstallString(const std::string& id) {
+    std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + id;
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        char command[2048] = "";
+        DWORD size = sizeof command;
+        if (RegGetValueA(root, key.c_str(), "QuietUninstallString",
+                         RRF_RT_REG_SZ | RRF_SUBKEY_WOW6432KEY, nullptr, command,
+                         &size) == ERROR_SUCCESS)
+            return command;
+    }
+    return "";
+}
+
+std::string lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool waitUntilGone(const std::string& path) {
+    for (int i = 0; i < 600 && exists(path); ++i) Sleep(100);
+    return !exists(path);
+}
+
+}  // namespace
+
+// Each example installed quietly and removed by its entry's QuietUninstallString: the machine
+// is as it was, but for one file changed after the installation, kept with its folder.
+TEST_F(Example, EachIsRemovedLeavingOnlyTheFileChangedSince) {
+    struct Product {
+        const char* name;
+        const char* id;
+        std::vector<std::string> libraries;
+        const char* changed;  // below the installed folder
+    } const products[] = {
+        {"files-and-shortcut", "BLOCNOTES", {"fichiers"}, "notes.txt"},
+        {"registry-upgrade", "CARNET", {"programme"}, "carnet.txt"},
+        {"components-and-parameters", "ATELIER", {"dessin", "modeles"}, "atelier.txt"},
+        {"demo", "DEMO", {"data", "docs"}, "readme.txt"},
+    };
+    const std::string log = folder.path + "\\uninstall.log";
+    for (const Product& product : products) {
+        SCOPED_TRACE(product.name);
+        ASSERT_TRUE(pack(product.name, product.libraries, installed));
+        MachineState before = machineState();
+        ASSERT_EQ(0u, runToEnd(quotedPath(setup) + " /quiet"));
+        std::string command = quietUninstallString(product.id);
+        ASSERT_NE("", command);
+        const std::string changed = installed + "\\" + product.changed;
+        writeFile(changed, fileBytes(changed) + "changed since");
+
+        EXPECT_EQ(0u, runToEnd(command + " /log=" + quotedPath(log)));
+        EXPECT_TRUE(waitUntilGone(installed + "\\desinstalle.exe"));
+        EXPECT_NE(std::string::npos, fileBytes(log).find(changed)) << fileBytes(log);
+        DeleteFileA(log.c_str());
+        std::set<std::string> left = changes(before, machineState());
+        std::string shown;
+        for (const std::string& line : left) shown += line + "\n";
+        ASSERT_EQ(2u, left.size()) << shown;
+        EXPECT_EQ("+" + lower(installed) + "\\", *left.begin());
+        EXPECT_EQ(0u, left.rbegin()->find("+" + lower(changed) + " ")) << shown;
+        removeTree(installed);
+    }
 }

@@ -41,15 +41,22 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     CreateDirectoryA((data + "\\bin").c_str(), nullptr);
     writeFile(data + "\\bin\\tool.dat", noise(300000, 1));
     std::string to = scriptPath(target);
-    pack("\tMKDIR + \"" + to + "\" -\r\n"
-         "\tCPLIB + \"${lib_PAYLOAD}\" = \"" + to + "\" -\r\n"
-         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
-         "\" Nom = \"Dossier\" Valeur = \"" + to + "\" -\r\n"
-         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
+    pack("\tMKDIR + \"" + to +
+         "\" -\r\n"
+         "\tCPLIB + \"${lib_PAYLOAD}\" = \"" +
+         to +
+         "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" +
+         scriptPath(key) + "\" Nom = \"Dossier\" Valeur = \"" + to +
+         "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" +
+         scriptPath(key) +
          "\" Nom = \"Version\" Valeur = \"__dword:5\" -\r\n"
-         "\tRACCOURCI + PosLien = \"" + to + "\xA4Lisez-moi.lnk\" ExeLien = \"" + to +
+         "\tRACCOURCI + PosLien = \"" +
+         to + "\xA4Lisez-moi.lnk\" ExeLien = \"" + to +
          "\xA4readme.txt\" -\r\n"
-         "\tOUVRE + \"" + to + "\xA4readme.txt\" -\r\n");
+         "\tOUVRE + \"" +
+         to + "\xA4readme.txt\" -\r\n");
 
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
@@ -69,8 +76,8 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     EXPECT_EQ(std::string("L\0\0\0", 4), fileBytes(target + "\\Lisez-moi.lnk").substr(0, 4));
     char text[MAX_PATH] = "";
     DWORD size = sizeof text;
-    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Dossier",
-                                          RRF_RT_REG_SZ, nullptr, text, &size));
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Dossier", RRF_RT_REG_SZ,
+                                          nullptr, text, &size));
     EXPECT_EQ(target, text);
     DWORD version = 0;
     size = sizeof version;
@@ -126,8 +133,10 @@ TEST_F(Installation, ShowsThePublishersLicenceAndNameAt150Percent) {
 // shell then opens the file where the prefix has a program for it; stopping Wine ends that.)
 TEST_F(Installation, FailuresAreReportedAndExported) {
     std::string missing = scriptPath(folder.path + "\\absent");
-    pack("\tFCOPY + \"" + missing + "\xA4one.txt\" = \"" + missing + "\xA4two.txt\" -\r\n"
-         "\tFAPPEND + \"" + missing + "\xA4log.txt\" = \"x\" -\r\n");
+    pack("\tFCOPY + \"" + missing + "\xA4one.txt\" = \"" + missing +
+         "\xA4two.txt\" -\r\n"
+         "\tFAPPEND + \"" +
+         missing + "\xA4log.txt\" = \"x\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
     ASSERT_EQ(wizard, waitForReport());
@@ -170,8 +179,10 @@ TEST_F(Installation, FailuresAreReportedAndExported) {
 // The Enter key on the installation page, which the dialog turns into a click on its default
 // button: the page stays until the worker is done, so the commands after a long one still run.
 TEST_F(Installation, EnterOnTheInstallationPageWaitsForTheWorker) {
-    pack("\tEXECUTESTOP + \"" + scriptPath(SLEEPER_PATH) + " 3000\" -\r\n"
-         "\tMKDIR + \"" + scriptPath(target) + "\" -\r\n");
+    pack("\tEXECUTESTOP + \"" + scriptPath(SLEEPER_PATH) +
+         " 3000\" -\r\n"
+         "\tMKDIR + \"" +
+         scriptPath(target) + "\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
     ASSERT_EQ("Installation en cours...", windowText(wizard));
@@ -184,12 +195,13 @@ TEST_F(Installation, EnterOnTheInstallationPageWaitsForTheWorker) {
     close(wizard);
 }
 
-// Cancel while a large library is being unpacked: the worker stops after the file under way and
-// the state page follows.
-TEST_F(Installation, CancelDuringALongCopyStopsTheWorker) {
+// Cancel while a large library is being unpacked by a product that can be removed: the worker
+// stops after the file under way, what it did is undone, and the state page follows.
+TEST_F(Installation, CancelDuringALongCopyStopsTheWorkerAndUndoesItsWork) {
     for (int i = 0; i < 100; ++i) {
         writeFile(data + "\\part" + std::to_string(i) + ".bin", noise(1 << 20, i));
     }
+    writeFile(product + "\\var.ini", "Desinstallation = " + blockValue(target) + "\r\n");
     pack("\tCPLIB + \"${lib_PAYLOAD}\" = \"" + scriptPath(target) + "\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
@@ -207,7 +219,11 @@ TEST_F(Installation, CancelDuringALongCopyStopsTheWorker) {
     std::printf("cancel to the state page: %lld ms\n", static_cast<long long>(waited.count()));
     // The file under way is a megabyte: well under this even through an emulated loader.
     EXPECT_LT(waited.count(), 10000);
-    EXPECT_NE(std::string::npos, controlText(wizard, 1000).find("ARRET UTILISATEUR"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((target + "\\part99.bin").c_str()));
+    std::string report = controlText(wizard, 1000);
+    EXPECT_NE(std::string::npos, report.find("ARRET UTILISATEUR"));
+    EXPECT_NE(std::string::npos, report.find("a \xE9t\xE9 d\xE9"
+                                             "fait"))
+        << report;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(target.c_str()));
     close(wizard);
 }

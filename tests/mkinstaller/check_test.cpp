@@ -156,6 +156,17 @@ TEST_F(Check, NamesThatLeadNowhere) {
                      "install.ini:30: warning: the installer reads no block named \"Instale\""}));
 }
 
+TEST_F(Check, AnUninstalledProductNeedsAnId) {
+    scratch.write("p/var.ini", "DESTINATION = \"c:\\\\x\"\nDesinstallation = \"${DESTINATION}\"\n");
+    scratch.write("p/install.ini", "Produit\n+\n\tVersion = \"1\"\n-\n");
+    EXPECT_EQ(findings(),
+              (Lines{"var.ini:2: error: \"Desinstallation\" needs an \"ID\" in the root "
+                     "package's \"Produit\" block: it names the product's entry among "
+                     "the installed programs"}));
+    scratch.write("p/install.ini", "Produit\n+\n\tID = \"X\"\n-\n");
+    EXPECT_EQ(findings(), Lines{});
+}
+
 TEST_F(Check, TranslationsOfTextsNothingShows) {
     scratch.write("p/install.ini",
                   "Installe\n+\n\tINFORMATION\n\t+\n\t\t\"Note\" = \"Bonjour\"\n\t-\n-\n"

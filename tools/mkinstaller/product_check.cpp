@@ -138,6 +138,7 @@ private:
         for (const char* name : {"var.ini", "var.inp", "var.ins"})
             readFile(variables, folder / name);
         sources.place(package.installTree);
+        if (!package.parent) checkUninstallation(package, sources, variables);
 
         defined_.insert(package.id.text());
         for (ParamCell* c = package.varTree.children(); c; c = c->next)
@@ -146,6 +147,19 @@ private:
         for (ParamCell* c = package.installTree.children(); c; c = c->next)
             checkBlock(*c->node, context);
         for (auto& sub : package.subPackages) checkPackage(*sub, layer);
+    }
+
+    // The uninstaller's entry among the installed programs is named by the root's "ID".
+    void checkUninstallation(Package& root, const SourceMap& sources, SourceMap& variables) {
+        const ParamNode* setting = root.varTree.find("Desinstallation");
+        const char* id = textOf(root.FindBlock("Produit")->valueOf("ID", nullptr));
+        if (!setting || std::strspn(id, " \t") != std::strlen(id)) return;
+        const ParamNode* globals = root.installTree.find("Globale");
+        const ParamNode* own = globals ? globals->find("Desinstallation") : nullptr;
+        variables.place(root.varTree);
+        findings_.error(own ? sources.placeOf(own) : variables.placeOf(setting),
+                        "\"Desinstallation\" needs an \"ID\" in the root package's \"Produit\" "
+                        "block: it names the product's entry among the installed programs");
     }
 
     void checkBlock(const ParamNode& block, ScriptContext& context) {
@@ -250,8 +264,8 @@ private:
                 findings_.error(reference.place, "no --library gives the library of " +
                                                      quoted(reference.name.c_str()));
             } else {
-                findings_.breakingWarning(
-                    reference.place, "nothing defines the variable " + quoted(reference.name.c_str()));
+                findings_.breakingWarning(reference.place, "nothing defines the variable " +
+                                                               quoted(reference.name.c_str()));
             }
         }
     }

@@ -1,0 +1,63 @@
+#include "app/uninstaller.h"
+
+#include <cstring>
+
+#include "app/install_session.h"
+#include "platform/file_ops.h"
+#include "packages/package.h"
+#include "platform/later_removal.h"
+#include "platform/path_names.h"
+#include "platform/process_paths.h"
+#include "script/journal.h"
+#include "session/translation.h"
+#include "ui/responder.h"
+
+namespace {
+
+// The language of the last installation, with its table, and the name its entry gave the product.
+void takeRecordedTexts(const ParamNode& records, TextBuffer& product) {
+    for (ParamCell* c = records.children(); c; c = c->next) {
+        const ParamNode& record = *c->node;
+        if (std::strcmp(record.name(), "Langue") == 0) {
+            Language().assign(record.value());
+            Translations()
+                .findOrCreate(record.value())
+                ->setChildren(record.children(), TakeList::copy);
+        }
+        if (std::strcmp(record.name(), "Valeur") == 0 &&
+            std::strcmp(record.valueOf("Nom"), "DisplayName") == 0)
+            product.assign(record.valueOf("Ecrit"));
+    }
+}
+
+}  // namespace
+
+void startUninstallation(InstallSession& session) {
+    session.rootPackage.reset(new Package(nullptr, nullptr));
+    session.startupStatus = StartupStatus::stopped;
+    TextBuffer journal = JoinPath(ParentPath(ModulePath().text()).text(), journalFileName);
+    ParamNode records;
+    TextBuffer reason;
+    if (!readJournal(journal.text(), records, reason)) {
+        TextBuffer text(
+            translate("La d\xE9sinstallation est impossible, rien n'a \xE9t\xE9 retir\xE9 : "));
+        text.append(reason);
+        responder().startupMessage(translate("Erreur"), text.text());
+        return;
+    }
+    takeRecordedTexts(records, session.rootPackage->title);
+    TextBuffer question(translate("Retirer "));
+    question.append(session.rootPackage->title);
+    question.append(translate(" et tout ce que son installation a fait ?"));
+    if (!session.quiet && !responder().askYesNo(translate("D\xE9sinstallation"), question.text())) {
+        session.exitCode = exitStopped;
+        return;
+    }
+    session.startupStatus = StartupStatus::ready;
+}
+
+void finishRemoval(const InstallSession& session) {
+    TextBuffer program = ModulePath();
+    if (!PathExists(JoinPath(ParentPath(program.text()).text(), journalFileName).text()))
+        removeAfterExit(program.text(), session.undo.ownFolders);
+}
