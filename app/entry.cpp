@@ -30,9 +30,7 @@ int runApplication(const char* commandTail) {
     OutFileStream logFile;
     if (!choice.logPath.empty() && !logFile.open(choice.logPath.text(), FileMode::binary) &&
         choice.error.empty()) {
-        choice.error.assign(
-            "Journal impossible \xE0 cr\xE9"
-            "er : ");
+        choice.error.assign("Journal impossible \xE0 cr\xE9" "er : ");
         choice.error.append(choice.logPath);
     }
     if (choice.error.empty() && !choice.answersPath.empty())

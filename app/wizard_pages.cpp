@@ -30,9 +30,9 @@ namespace {
 
 const int shortcutRadios[] = {controlSharedShortcuts, controlPrivateShortcuts, controlPrivateAll};
 // What every page starts from: the controls that only some pages show.
-const int pageControls[] = {controlList,       controlInstruction,     controlRichText,
-                            controlAccept,     controlRefuse,          controlPrevious,
-                            controlProgress,   controlSharedShortcuts, controlPrivateShortcuts,
+const int pageControls[] = {controlList,     controlInstruction, controlRichText,
+                            controlAccept,   controlRefuse,      controlPrevious,
+                            controlProgress, controlSharedShortcuts, controlPrivateShortcuts,
                             controlPrivateAll, controlOpenFolders};
 
 // The position of the checked radio of a group, -1 when none is.
@@ -148,13 +148,11 @@ void showParameterPage(InstallSession& session) {
     runInitialScripts(*session.rootPackage);
     view.setCaption(translate("Environnement d'installation"));
     // Two lines, each translated on its own.
-    TextBuffer instruction(
-        translate("Renseignez les param\xE8tres d'installation; clic droit sur "
-                  "un chemin pour une saisie manuelle"));
+    TextBuffer instruction(translate("Renseignez les param\xE8tres d'installation; clic droit sur "
+                                     "un chemin pour une saisie manuelle"));
     instruction.appendChar('\n');
-    instruction.append(
-        translate("Avant de valider, il est conseill\xE9 de fermer les applications "
-                  "ouvertes"));
+    instruction.append(translate("Avant de valider, il est conseill\xE9 de fermer les applications "
+                                 "ouvertes"));
     view.setControlText(controlInstruction, instruction.text());
     view.showControl(controlInstruction, true);
     view.showControl(controlList, true);
@@ -205,8 +203,8 @@ void showStatePage(InstallSession& session) {
 // already "\r\n": written as text they would double their "\r".
 void exportReport(InstallSession& session) {
     TextBuffer path;
-    if (!FileDialog(FileDialogKind::save, "TXT (*.txt)|*.txt||", "buginstall.txt", nullptr, nullptr,
-                    path)) {
+    if (!FileDialog(FileDialogKind::save, "TXT (*.txt)|*.txt||", "buginstall.txt", nullptr,
+                    nullptr, path)) {
         return;
     }
     OutFileStream file(path.text(), FileMode::binary);
@@ -224,9 +222,7 @@ void stopReport(InstallSession& session) {
         TextBuffer text(translate("L'installation a \xE9t\xE9 interrompue"));
         if (session.worker.undone) {
             text.append("\r\n");
-            text.append(
-                translate("Ce qu'elle avait d\xE9j\xE0 fait a \xE9t\xE9 d\xE9"
-                          "fait"));
+            text.append(translate("Ce qu'elle avait d\xE9j\xE0 fait a \xE9t\xE9 d\xE9" "fait"));
         }
         showReport(session, translate("ARRET UTILISATEUR"), text.text(), RunOutcome::failed);
     }
@@ -262,18 +258,16 @@ void showPage(InstallSession& session, int step, int& skip) {
     for (int id : pageControls) view.showControl(id, false);
     view.setControlText(controlNext, translate("Suite >>"));
     view.setControlText(controlCancel, translate("Annuler"));
-    view.setControlText(controlPrevious, translate("<< Pr\xE9"
-                                                   "c\xE9"
-                                                   "dent"));
+    view.setControlText(controlPrevious, translate("<< Pr\xE9" "c\xE9" "dent"));
     apply64BitMode(session);
 
     switch (session.currentPage) {
-        case pageLicence: showLicencePage(session); break;
-        case pageProducts:
-        case pageComponents: showListPage(session, step, skip); break;
-        case pageParameters: showParameterPage(session); break;
-        case pageInstalling: showInstallingPage(session); break;
-        default: showStatePage(session); break;
+    case pageLicence: showLicencePage(session); break;
+    case pageProducts:
+    case pageComponents: showListPage(session, step, skip); break;
+    case pageParameters: showParameterPage(session); break;
+    case pageInstalling: showInstallingPage(session); break;
+    default: showStatePage(session); break;
     }
 }
 
@@ -341,7 +335,8 @@ void onNext(InstallSession& session) {
     if (ErrorList().children() && session.currentPage == pageParameters) stopReport(session);
 }
 
-void showReport(InstallSession& session, const char* title, const char* text, RunOutcome outcome) {
+void showReport(InstallSession& session, const char* title, const char* text,
+                RunOutcome outcome) {
     writeReport(session, title, text, outcome);
     navigate(session, pageState);
 }

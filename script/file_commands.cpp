@@ -95,7 +95,8 @@ void copyLibraryItem(CommandRun& run, ParamNode& item) {
     TextBuffer archive(item.name());
     archive.append(".lib");
     if (PathExists(archive.text())) {
-        bool done = unpackArchive(archive.text(), itemValue(item), detail, &Copied(), &StopFlag());
+        bool done =
+            unpackArchive(archive.text(), itemValue(item), detail, &Copied(), &StopFlag());
         if (failedByItself(done)) {
             report(run, "Erreur de copie de librairie ", archive.text(), itemValue(item),
                    detail.text());

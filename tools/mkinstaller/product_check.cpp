@@ -264,8 +264,8 @@ private:
                 findings_.error(reference.place, "no --library gives the library of " +
                                                      quoted(reference.name.c_str()));
             } else {
-                findings_.breakingWarning(reference.place, "nothing defines the variable " +
-                                                               quoted(reference.name.c_str()));
+                findings_.breakingWarning(
+                    reference.place, "nothing defines the variable " + quoted(reference.name.c_str()));
             }
         }
     }
