@@ -41,22 +41,15 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     CreateDirectoryA((data + "\\bin").c_str(), nullptr);
     writeFile(data + "\\bin\\tool.dat", noise(300000, 1));
     std::string to = scriptPath(target);
-    pack("\tMKDIR + \"" + to +
-         "\" -\r\n"
-         "\tCPLIB + \"${lib_PAYLOAD}\" = \"" +
-         to +
-         "\" -\r\n"
-         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" +
-         scriptPath(key) + "\" Nom = \"Dossier\" Valeur = \"" + to +
-         "\" -\r\n"
-         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" +
-         scriptPath(key) +
+    pack("\tMKDIR + \"" + to + "\" -\r\n"
+         "\tCPLIB + \"${lib_PAYLOAD}\" = \"" + to + "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
+         "\" Nom = \"Dossier\" Valeur = \"" + to + "\" -\r\n"
+         "\tREG_ECRIT + Racine = \"HKEY_CURRENT_USER\" Branche = \"" + scriptPath(key) +
          "\" Nom = \"Version\" Valeur = \"__dword:5\" -\r\n"
-         "\tRACCOURCI + PosLien = \"" +
-         to + "\xA4Lisez-moi.lnk\" ExeLien = \"" + to +
+         "\tRACCOURCI + PosLien = \"" + to + "\xA4Lisez-moi.lnk\" ExeLien = \"" + to +
          "\xA4readme.txt\" -\r\n"
-         "\tOUVRE + \"" +
-         to + "\xA4readme.txt\" -\r\n");
+         "\tOUVRE + \"" + to + "\xA4readme.txt\" -\r\n");
 
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
@@ -76,8 +69,8 @@ TEST_F(Installation, InstallsFilesRegistryValuesAndALink) {
     EXPECT_EQ(std::string("L\0\0\0", 4), fileBytes(target + "\\Lisez-moi.lnk").substr(0, 4));
     char text[MAX_PATH] = "";
     DWORD size = sizeof text;
-    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Dossier", RRF_RT_REG_SZ,
-                                          nullptr, text, &size));
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "Dossier",
+                                          RRF_RT_REG_SZ, nullptr, text, &size));
     EXPECT_EQ(target, text);
     DWORD version = 0;
     size = sizeof version;
@@ -133,10 +126,8 @@ TEST_F(Installation, ShowsThePublishersLicenceAndNameAt150Percent) {
 // shell then opens the file where the prefix has a program for it; stopping Wine ends that.)
 TEST_F(Installation, FailuresAreReportedAndExported) {
     std::string missing = scriptPath(folder.path + "\\absent");
-    pack("\tFCOPY + \"" + missing + "\xA4one.txt\" = \"" + missing +
-         "\xA4two.txt\" -\r\n"
-         "\tFAPPEND + \"" +
-         missing + "\xA4log.txt\" = \"x\" -\r\n");
+    pack("\tFCOPY + \"" + missing + "\xA4one.txt\" = \"" + missing + "\xA4two.txt\" -\r\n"
+         "\tFAPPEND + \"" + missing + "\xA4log.txt\" = \"x\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
     ASSERT_EQ(wizard, waitForReport());
@@ -179,10 +170,8 @@ TEST_F(Installation, FailuresAreReportedAndExported) {
 // The Enter key on the installation page, which the dialog turns into a click on its default
 // button: the page stays until the worker is done, so the commands after a long one still run.
 TEST_F(Installation, EnterOnTheInstallationPageWaitsForTheWorker) {
-    pack("\tEXECUTESTOP + \"" + scriptPath(SLEEPER_PATH) +
-         " 3000\" -\r\n"
-         "\tMKDIR + \"" +
-         scriptPath(target) + "\" -\r\n");
+    pack("\tEXECUTESTOP + \"" + scriptPath(SLEEPER_PATH) + " 3000\" -\r\n"
+         "\tMKDIR + \"" + scriptPath(target) + "\" -\r\n");
     HWND wizard = startInstalling();
     ASSERT_NE(nullptr, wizard);
     ASSERT_EQ("Installation en cours...", windowText(wizard));
@@ -221,9 +210,7 @@ TEST_F(Installation, CancelDuringALongCopyStopsTheWorkerAndUndoesItsWork) {
     EXPECT_LT(waited.count(), 10000);
     std::string report = controlText(wizard, 1000);
     EXPECT_NE(std::string::npos, report.find("ARRET UTILISATEUR"));
-    EXPECT_NE(std::string::npos, report.find("a \xE9t\xE9 d\xE9"
-                                             "fait"))
-        << report;
+    EXPECT_NE(std::string::npos, report.find("a \xE9t\xE9 d\xE9" "fait")) << report;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(target.c_str()));
     close(wizard);
 }
