@@ -14,20 +14,22 @@
 
 namespace {
 
-// The language of the last installation, with its table, and the name its entry gave the product.
+// The language of the last installation, with its table, and the name its entry gave the product:
+// the first of each, the records being newest first.
 void takeRecordedTexts(const ParamNode& records, TextBuffer& product) {
+    const ParamNode* language = nullptr;
     for (ParamCell* c = records.children(); c; c = c->next) {
         const ParamNode& record = *c->node;
-        if (std::strcmp(record.name(), "Langue") == 0) {
-            Language().assign(record.value());
-            Translations()
-                .findOrCreate(record.value())
-                ->setChildren(record.children(), TakeList::copy);
-        }
-        if (std::strcmp(record.name(), "Valeur") == 0 &&
+        if (!language && std::strcmp(record.name(), "Langue") == 0) language = &record;
+        if (product.empty() && std::strcmp(record.name(), "Valeur") == 0 &&
             std::strcmp(record.valueOf("Nom"), "DisplayName") == 0)
             product.assign(record.valueOf("Ecrit"));
     }
+    if (!language) return;
+    Language().assign(language->value());
+    Translations()
+        .findOrCreate(language->value())
+        ->setChildren(language->children(), TakeList::copy);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "script/journal.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -80,20 +79,26 @@ const char* distrust(const ParamNode& record) {
     return nullptr;
 }
 
-// What makes two records name one thing.
-TextBuffer identity(const ParamNode& record) {
-    TextBuffer id(record.name());
-    id.appendChar('|');
-    id.append(record.value());
-    if (const ParamNode* view = record.find("Vue")) {
-        id.appendChar('|');
-        id.append(view->value());
+// What makes two records name one thing: kind, path or key, view and value name.
+const char* const identityFields[] = {"Vue", "Nom"};
+
+uint32_t identityHash(const ParamNode& record) {
+    uint32_t hash = 2166136261u;
+    const char* texts[] = {record.name(), record.value(), record.valueOf("Vue"),
+                           record.valueOf("Nom")};
+    for (const char* text : texts) {
+        for (; text && *text; ++text) hash = (hash ^ uint8_t(*text)) * 16777619u;
+        hash = (hash ^ 0x100u) * 16777619u;
     }
-    if (const ParamNode* name = record.find("Nom")) {
-        id.appendChar('|');
-        id.append(name->value());
-    }
-    return id;
+    return hash;
+}
+
+bool sameThing(const ParamNode& a, const ParamNode& b) {
+    if (std::strcmp(a.name(), b.name()) != 0 || std::strcmp(a.value(), b.value()) != 0)
+        return false;
+    for (const char* field : identityFields)
+        if (std::strcmp(a.valueOf(field), b.valueOf(field)) != 0) return false;
+    return true;
 }
 
 // later's fields over first's, first's "Avant" kept.
@@ -105,26 +110,26 @@ void mergeInto(ParamNode& first, ParamNode& later) {
     if (kept) first.append(kept);
 }
 
-// One record per thing, in the order of their first records.
+// One record per thing, newest first by their first records: each record is looked up in a
+// table of the first ones, open addressing on the hash of what it names.
 void mergeRecords(ParamNode& records) {
-    std::vector<ParamNode*> all;
-    for (ParamCell* c = records.children(); c; c = c->next) all.push_back(c->node);
-    std::vector<std::pair<TextBuffer, size_t>> order;
-    for (size_t i = 0; i < all.size(); ++i) order.emplace_back(identity(*all[i]), i);
-    // Ties in the order of the records; std::stable_sort would bring in a heap of its own.
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        int order = std::strcmp(a.first.text(), b.first.text());
-        return order != 0 ? order < 0 : a.second < b.second;
-    });
-    for (size_t first = 0; first < order.size();) {
-        size_t next = first + 1;
-        for (; next < order.size() &&
-               std::strcmp(order[next].first.text(), order[first].first.text()) == 0;
-             ++next) {
-            mergeInto(*all[order[first].second], *all[order[next].second]);
-            listRemove(records.childListHead(), all[order[next].second], Removed::destroy);
+    ParamNodeList all = records.takeChildren();
+    size_t size = 16;
+    while (size < 2 * size_t(listCount(all))) size *= 2;
+    std::vector<ParamNode*> firsts(size, nullptr);
+    while (ParamCell* cell = all) {
+        all = cell->next;
+        ParamNode* record = cell->node;
+        delete cell;
+        size_t slot = identityHash(*record) & (size - 1);
+        while (firsts[slot] && !sameThing(*firsts[slot], *record)) slot = (slot + 1) & (size - 1);
+        if (firsts[slot]) {
+            mergeInto(*firsts[slot], *record);
+            delete record;
+        } else {
+            firsts[slot] = record;
+            records.prepend(record);
         }
-        first = next;
     }
 }
 
@@ -154,7 +159,7 @@ bool JournalKeeper::startFile(const char* path) {
 }
 
 void JournalKeeper::keep(ParamNode* record) {
-    thisRun_.append(record->clone(Reach::tree));
+    thisRun_.prepend(record->clone(Reach::tree));
     if (file_.empty()) {
         waiting_.append(record);
         return;
@@ -240,5 +245,6 @@ int32_t journalKilobytes(const ParamNode& records) {
             readCount(c->node->valueOf("Taille"), size))
             bytes += size;
     }
-    return int32_t(std::min<uint64_t>((bytes + 1023) / 1024, 0x7FFFFFFF));
+    uint64_t kilobytes = (bytes + 1023) / 1024;
+    return kilobytes < 0x7FFFFFFF ? int32_t(kilobytes) : 0x7FFFFFFF;
 }

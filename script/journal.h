@@ -47,7 +47,7 @@ public:
     // The interface language and its table (null when it has none).
     void languageUsed(const char* language, const ParamNode* table);
 
-    // What this run recorded, in order, whatever earlier runs left in the file.
+    // What this run recorded, newest first, whatever earlier runs left in the file.
     const ParamNode& thisRun() const { return thisRun_; }
     // The size of the file before this run's first record: what earlier installations wrote.
     int64_t earlierSize() const { return earlierSize_; }
@@ -57,12 +57,12 @@ private:
 
     TextBuffer file_;
     ParamNode waiting_;
-    ParamNode thisRun_;
+    ParamNode thisRun_;  // newest first: appending would walk the whole list each time
     int64_t earlierSize_ = 0;
 };
 
-// The journal at path, one record per thing: a thing recorded again keeps its first place and
-// its first "Avant" and takes the last size, sum or value written. False, with the reason and
+// The journal at path, one record per thing, newest first: a thing recorded again keeps the place
+// of its first record and its first "Avant", and takes the last size, sum or value written. False, with the reason and
 // nothing in records, when the file is missing or any record cannot be trusted: a relative or
 // climbing path, an unknown keyword, a key under no root, a view or number that is none.
 bool readJournal(const char* path, ParamNode& records, TextBuffer& reason);

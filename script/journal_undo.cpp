@@ -100,11 +100,9 @@ void undoValue(const ParamNode& record, UndoReport& report) {
 
 UndoReport undoJournal(const ParamNode& records, const char* ownFolder) {
     UndoReport report;
-    std::vector<const ParamNode*> oldestFirst;
-    for (ParamCell* c = records.children(); c; c = c->next) oldestFirst.push_back(c->node);
     bool view = registryView64();
-    for (auto each = oldestFirst.rbegin(); each != oldestFirst.rend(); ++each) {
-        const ParamNode& record = **each;
+    for (ParamCell* c = records.children(); c; c = c->next) {
+        const ParamNode& record = *c->node;
         setRegistryView64(std::strcmp(record.valueOf("Vue"), "64") == 0);
         if (std::strcmp(record.name(), "Fichier") == 0) undoFile(record, report);
         if (std::strcmp(record.name(), "Dossier") == 0) undoFolder(record, ownFolder, report);

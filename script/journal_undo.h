@@ -18,7 +18,7 @@ struct UndoReport {
     std::vector<TextBuffer> ownFolders;
 };
 
-// Undoes the records of readJournal newest first: a file goes only while its size and checksum
+// Undoes records given newest first (as readJournal and JournalKeeper::thisRun give them): a file goes only while its size and checksum
 // are those recorded (one that was there before the installation stays); a folder or a key only
 // once empty; a value is put back (or removed when it was absent) only while it still holds what
 // was written. ownFolder is where the journal lies.
