@@ -123,7 +123,11 @@ TextBuffer uninstallationFolder(const InstallSession& session) {
 
 bool openJournal(InstallSession& session, const char* folder) {
     TextBuffer journal = JoinPath(folder, journalFileName);
-    if (MakeFolder(folder, FolderParents::created, &session.journal) &&
+    // An uninstaller that runs with administrators' rights must read a journal that nobody else
+    // could have written: otherwise it would delete whatever the journal named.
+    bool found = FolderExists(folder);
+    bool made = MakeFolder(folder, FolderParents::created, &session.journal);
+    if (made && (found || session.shortcutMode == 2 || ProtectFolder(folder)) &&
         session.journal.startFile(journal.text()))
         return true;
     addError("Desinstallation", journal.text());

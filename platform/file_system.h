@@ -22,3 +22,6 @@ bool systemCreateFolder(const char* path);
 bool systemResolvePath(const char* path, TextBuffer& resolved);
 // Removes an empty folder, or a link to a folder.
 bool systemRemoveFolder(const char* path);
+// Lets administrators and the system alone change the folder and what it will hold; everybody
+// may read. Where the system has no such rights to set, there is nothing to do: true.
+bool systemProtectFolder(const char* path);

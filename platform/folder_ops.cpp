@@ -79,6 +79,10 @@ bool RemoveEmptyFolder(const char* path) {
     return !IsLink(path) && systemRemoveFolder(path);
 }
 
+bool ProtectFolder(const char* path) {
+    return systemProtectFolder(path);
+}
+
 bool MakeFolder(const char* path, FolderParents parents, MadeObserver* made) {
     if (!path) return false;
     // "a\b\" names the folder "a\b"; creating its parent first would leave

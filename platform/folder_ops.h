@@ -15,6 +15,8 @@ bool CreateFolder(const char* path);
 bool MakeFolder(const char* path, FolderParents parents, MadeObserver* made = nullptr);
 // Removes the folder only while it is empty; false when it is not, or cannot be removed.
 bool RemoveEmptyFolder(const char* path);
+// Lets administrators alone change the folder and what it will hold (see systemProtectFolder).
+bool ProtectFolder(const char* path);
 // Deletes what the folder holds; with Reach::tree, subfolders are emptied and
 // removed too (links to folders are removed, never followed). Single failures
 // are ignored: callers that must know test the result themselves.

@@ -95,3 +95,7 @@ bool systemCreateFolder(const char* path) {
 bool systemRemoveFolder(const char* path) {
     return rmdir(nativePath(path).text()) == 0;
 }
+
+bool systemProtectFolder(const char*) {
+    return true;
+}

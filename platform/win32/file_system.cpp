@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <windows.h>
+#include <sddl.h>
 
 #include <cerrno>
 #include <vector>
@@ -44,6 +45,19 @@ bool systemCreateFolder(const char* path) {
 
 bool systemRemoveFolder(const char* path) {
     return RemoveDirectoryA(path) != 0;
+}
+
+bool systemProtectFolder(const char* path) {
+    // Full control for the system and the administrators, reading and running for the users,
+    // inherited by everything made in the folder; nothing from the folders above.
+    PSECURITY_DESCRIPTOR descriptor;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            "D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;GRGX;;;BU)", SDDL_REVISION_1, &descriptor,
+            nullptr))
+        return false;
+    bool set = SetFileSecurityA(path, DACL_SECURITY_INFORMATION, descriptor) != 0;
+    LocalFree(descriptor);
+    return set;
 }
 
 namespace {

@@ -38,6 +38,7 @@ TEST(CommandLine, OptionsFollowTheModeOrStandFirst) {
     EXPECT_STREQ("C:\\a b.log", choice.logPath.text());
     EXPECT_TRUE(choice.error.empty());
 
+    EXPECT_EQ(SessionMode::uninstall, readCommandLine("/quiet /Uninstall").mode);
     choice = readCommandLine("/quiet /log=x.log");
     EXPECT_EQ(SessionMode::install, choice.mode);
     EXPECT_TRUE(choice.quiet);
