@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 
 #include "driver.h"
 #include "e2e_paths.h"
@@ -126,6 +127,14 @@ std::string lower(std::string text) {
     return text;
 }
 
+// How many files and folders, and registry keys and values, a step added or took away.
+void printFigures(const char* step, const std::set<std::string>& lines) {
+    int files = 0, registry = 0;
+    for (const std::string& line : lines) ++(line.compare(1, 2, "c:") == 0 ? files : registry);
+    std::printf("%s: %d files and folders, %d registry keys and values differ from before\n", step,
+                files, registry);
+}
+
 bool waitUntilGone(const std::string& path) {
     for (int i = 0; i < 600 && exists(path); ++i) Sleep(100);
     return !exists(path);
@@ -158,6 +167,7 @@ TEST_F(Example, EachIsRemovedLeavingOnlyTheFileChangedSince) {
         ASSERT_EQ(0u, runToEnd(quotedPath(setup) + " /quiet"));
         std::string command = quietUninstallString(product.id);
         ASSERT_NE("", command);
+        printFigures(product.name, changes(before, machineState()));
         const std::string changed = installed + "\\" + product.changed;
         writeFile(changed, fileBytes(changed) + "changed since");
 
@@ -166,6 +176,7 @@ TEST_F(Example, EachIsRemovedLeavingOnlyTheFileChangedSince) {
         EXPECT_NE(std::string::npos, fileBytes(log).find(changed)) << fileBytes(log);
         DeleteFileA(log.c_str());
         std::set<std::string> left = changes(before, machineState());
+        printFigures("  then removed", left);
         std::string shown;
         for (const std::string& line : left) shown += line + "\n";
         ASSERT_EQ(2u, left.size()) << shown;
