@@ -32,7 +32,8 @@ void runJournaled(InstallSession& session, const char* folder) {
 
 // The removal of an uninstaller's run: its journal was read and trusted at start-up.
 void runRemoval(InstallSession& session) {
-    TextBuffer folder = ParentPath(ModulePath().text());
+    // As the journal spells the folders it holds, whatever path started the program.
+    TextBuffer folder = ResolvedPath(ParentPath(ModulePath().text()).text());
     TextBuffer reason;
     if (!undoFromJournal(folder.text(), session.undo, reason))
         addError("Desinstallation", reason.text());

@@ -116,9 +116,11 @@ void writeEntry(InstallSession& session, const char* folder, const char* uninsta
 
 TextBuffer uninstallationFolder(const InstallSession& session) {
     const char* setting = session.rootPackage->varTree.valueOf("Desinstallation", nullptr);
+    if (!setting) return TextBuffer();
     TextBuffer folder(setting);
-    if (setting) expandPath(folder, VariableStore());
-    return folder;
+    expandPath(folder, VariableStore());
+    // A blank folder would be the current one, whatever that is.
+    return hasVisibleByte(folder.text()) ? ResolvedPath(folder.text()) : TextBuffer();
 }
 
 bool openJournal(InstallSession& session, const char* folder) {

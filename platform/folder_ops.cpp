@@ -31,10 +31,28 @@ bool isInsideFolder(const char* path, const char* folder) {
     return i > 0 && (isSeparator(folder[i - 1]) || isSeparator(path[i]));
 }
 
+// A copy onto itself, or into its own subtree, would never end (or would
+// read what it is writing). The paths are compared resolved: "a\.\b",
+// "a\\b" or a short name would otherwise pass for another folder than "a\b".
+bool copyAllowed(const char* source, const char* destination) {
+    if (!source || !destination) return false;
+    TextBuffer from = ResolvedPath(source), to = ResolvedPath(destination);
+    return !SameFile(from.text(), to.text()) && !isInsideFolder(to.text(), from.text());
+}
+
+// Creates one folder and tells made of it.
+bool createTold(const TextBuffer& path, MadeObserver* made) {
+    if (!systemCreateFolder(path.text())) return false;
+    tellFolderMade(made, path.text());
+    return true;
+}
+
+}  // namespace
+
 // The absolute form of path, so that two texts for one folder compare equal:
 // the longest part that exists is resolved by the system, the rest is appended
 // with "." and ".." applied. A path of which nothing resolves stays as it is.
-TextBuffer resolvedPath(const char* path) {
+TextBuffer ResolvedPath(const char* path) {
     std::vector<TextBuffer> rest;  // the components below the resolved part, innermost first
     TextBuffer current(path), resolved;
     while (!systemResolvePath(current.text(), resolved)) {
@@ -52,24 +70,6 @@ TextBuffer resolvedPath(const char* path) {
     }
     return resolved;
 }
-
-// A copy onto itself, or into its own subtree, would never end (or would
-// read what it is writing). The paths are compared resolved: "a\.\b",
-// "a\\b" or a short name would otherwise pass for another folder than "a\b".
-bool copyAllowed(const char* source, const char* destination) {
-    if (!source || !destination) return false;
-    TextBuffer from = resolvedPath(source), to = resolvedPath(destination);
-    return !SameFile(from.text(), to.text()) && !isInsideFolder(to.text(), from.text());
-}
-
-// Creates one folder and tells made of it.
-bool createTold(const TextBuffer& path, MadeObserver* made) {
-    if (!systemCreateFolder(path.text())) return false;
-    tellFolderMade(made, path.text());
-    return true;
-}
-
-}  // namespace
 
 bool CreateFolder(const char* path) {
     return path && systemCreateFolder(path);

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "params/param_node.h"
+#include "params/text_buffer.h"
 #include "platform/file_ops.h"
 
 // Whether MakeFolder needs the folders above the one it makes, or creates those that are missing.
 enum class FolderParents { required, created };
 
+// The absolute form of path, so that two texts for one file or folder compare equal: the longest
+// part that exists is resolved by the system, the rest is appended with "." and ".." applied. A
+// path of which nothing resolves stays as it is.
+TextBuffer ResolvedPath(const char* path);
 // Creates one folder; false when it cannot be created, also when it is
 // already there (a caller that must own a new folder tells the two apart).
 bool CreateFolder(const char* path);

@@ -7,6 +7,7 @@
 #include "params/file_stream.h"
 #include "payload/checksum.h"
 #include "platform/file_ops.h"
+#include "platform/folder_ops.h"
 #include "platform/registry_key.h"
 
 const char journalFileName[] = "desinstalle.txt";
@@ -71,7 +72,7 @@ const char* distrust(const ParamNode& record) {
             return "empreinte illisible : ";
         return nullptr;
     }
-    if (!record.value() || rootOfPath(record.value()) < 0)
+    if (rootOfPath(record.value()) < 0)
         return "cl\xE9 refus\xE9"
                "e : ";
     if (!trustedView(record)) return "vue inconnue : ";
@@ -173,7 +174,8 @@ void JournalKeeper::keep(ParamNode* record) {
 void JournalKeeper::fileWritten(const char* path, FileBefore before) {
     FileMark mark;
     if (!readFileMark(path, mark)) return;
-    ParamNode* record = new ParamNode("Fichier", path);
+    // The uninstaller trusts absolute paths only, and starts in another folder.
+    ParamNode* record = new ParamNode("Fichier", ResolvedPath(path).text());
     TextBuffer size;
     size.appendInt64(mark.size);
     record->append(new ParamNode("Taille", size.text()));
@@ -185,7 +187,7 @@ void JournalKeeper::fileWritten(const char* path, FileBefore before) {
 }
 
 void JournalKeeper::folderMade(const char* path) {
-    keep(new ParamNode("Dossier", path));
+    keep(new ParamNode("Dossier", ResolvedPath(path).text()));
 }
 
 void JournalKeeper::keyMade(bool view64, const char* key) {
