@@ -144,6 +144,7 @@ void finishUninstallation(InstallSession& session, const char* folder) {
 }
 
 bool undoThisRun(InstallSession& session, const char* folder) {
+    session.journal.finishFile();
     session.undo = undoJournal(session.journal.thisRun(), folder);
     TextBuffer journal = JoinPath(folder, journalFileName);
     int64_t earlier = session.journal.earlierSize();

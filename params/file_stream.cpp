@@ -65,6 +65,10 @@ bool OutFileStream::open(const char* path, FileMode mode, FileWrite write) {
     return file_ != nullptr;
 }
 
+bool OutFileStream::flush() {
+    return file_ && std::fflush(file_) == 0 && !failed_;
+}
+
 bool OutFileStream::close() {
     if (!file_) return false;
     bool closed = std::fclose(file_) == 0;

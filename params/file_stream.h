@@ -51,6 +51,8 @@ public:
               FileWrite write = FileWrite::replace);
     // Flushes and closes; false when any write or the close failed.
     bool close();
+    // Hands what is buffered to the system; false when any write so far failed.
+    bool flush();
     bool isOpen() const { return file_ != nullptr; }
     // Open and every write so far succeeded.
     bool good() const { return file_ != nullptr && !failed_; }

@@ -50,6 +50,12 @@ bool trustedPath(const char* path) {
     return true;
 }
 
+// The uninstaller trusts absolute paths only, and starts in another folder; the system's
+// resolution costs a look at each component, so a path that is absolute already stays.
+TextBuffer absolute(const char* path) {
+    return trustedPath(path) ? TextBuffer(path) : ResolvedPath(path);
+}
+
 bool trustedView(const ParamNode& record) {
     const char* view = record.valueOf("Vue", nullptr);
     return view && (std::strcmp(view, "32") == 0 || std::strcmp(view, "64") == 0);
@@ -150,32 +156,37 @@ bool readFileMark(const char* path, FileMark& mark) {
 }
 
 bool JournalKeeper::startFile(const char* path) {
-    file_.assign(path);
     FileInfo earlier;
     earlierSize_ = GetFileInfo(path, earlier) ? earlier.size : 0;
-    OutFileStream out(path, FileMode::text, FileWrite::append);
-    for (ParamCell* c = waiting_.children(); c; c = c->next) writeEntry(*c->node, out);
+    started_ = true;
+    if (!file_.open(path, FileMode::text, FileWrite::append)) return false;
+    for (ParamCell* c = waiting_.children(); c; c = c->next) writeEntry(*c->node, file_);
     waiting_.reset(Reach::tree);
-    return out.close();
+    return file_.flush();
+}
+
+void JournalKeeper::finishFile() {
+    file_.close();
 }
 
 void JournalKeeper::keep(ParamNode* record) {
     thisRun_.prepend(record->clone(Reach::tree));
-    if (file_.empty()) {
+    if (!started_) {
         waiting_.append(record);
         return;
     }
-    // Opened and closed for each record: what was done so far is on disk whatever ends the run.
-    OutFileStream out(file_.text(), FileMode::text, FileWrite::append);
-    writeEntry(*record, out);
+    // Handed to the system at once: what was done so far is in the file whatever ends the run.
+    if (file_.isOpen()) {
+        writeEntry(*record, file_);
+        file_.flush();
+    }
     delete record;
 }
 
 void JournalKeeper::fileWritten(const char* path, FileBefore before) {
     FileMark mark;
     if (!readFileMark(path, mark)) return;
-    // The uninstaller trusts absolute paths only, and starts in another folder.
-    ParamNode* record = new ParamNode("Fichier", ResolvedPath(path).text());
+    ParamNode* record = new ParamNode("Fichier", absolute(path).text());
     TextBuffer size;
     size.appendInt64(mark.size);
     record->append(new ParamNode("Taille", size.text()));
@@ -187,7 +198,7 @@ void JournalKeeper::fileWritten(const char* path, FileBefore before) {
 }
 
 void JournalKeeper::folderMade(const char* path) {
-    keep(new ParamNode("Dossier", ResolvedPath(path).text()));
+    keep(new ParamNode("Dossier", absolute(path).text()));
 }
 
 void JournalKeeper::keyMade(bool view64, const char* key) {

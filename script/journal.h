@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "params/file_stream.h"
 #include "params/param_node.h"
 #include "params/text_buffer.h"
 #include "platform/made_observer.h"
@@ -36,8 +37,10 @@ bool readFileMark(const char* path, FileMark& mark);
 class JournalKeeper final : public MadeObserver {
 public:
     // From now on the records go to path, the waiting ones first; false when it cannot be
-    // written.
+    // written. The file stays open until finishFile.
     bool startFile(const char* path);
+    // Closes the file: what comes later is no longer recorded there.
+    void finishFile();
 
     void fileWritten(const char* path, FileBefore before) override;
     void folderMade(const char* path) override;
@@ -55,7 +58,8 @@ public:
 private:
     void keep(ParamNode* record);
 
-    TextBuffer file_;
+    OutFileStream file_;
+    bool started_ = false;
     ParamNode waiting_;
     ParamNode thisRun_;  // newest first: appending would walk the whole list each time
     int64_t earlierSize_ = 0;
