@@ -54,8 +54,11 @@ int runApplication(const char* commandTail) {
         } else if (ready) {
             applyProductAnswers(*session.rootPackage, answers);
             runWizard(session);
-            appendRunSummary(answering.log, *session.rootPackage);
-            if (choice.mode == SessionMode::uninstall) finishRemoval(session);
+            // A removal installs nothing: its report says what it did.
+            if (choice.mode == SessionMode::uninstall)
+                finishRemoval(session);
+            else
+                appendRunSummary(answering.log, *session.rootPackage);
         }
         code = unknown.empty() ? session.exitCode : exitStartupFailure;
         answering.log.append(session.reportText);
