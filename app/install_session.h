@@ -6,6 +6,7 @@
 
 #include "app/exit_codes.h"
 #include "app/session_mode.h"
+#include "params/param_node.h"
 #include "params/text_buffer.h"
 #include "script/journal.h"
 #include "script/journal_undo.h"
@@ -98,8 +99,10 @@ struct InstallSession {
     WorkerState worker;
     bool installSucceeded = false;
     // What the installation makes, when the root package asks for an uninstaller; in the
-    // uninstall mode, what the removal did.
+    // uninstall mode, the journal's records as start-up read and checked them, and what the
+    // removal did.
     JournalKeeper journal;
+    ParamNode removal;
     UndoReport undo;
     // The plain text of the last report, which the state page exports.
     TextBuffer reportText;

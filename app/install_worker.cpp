@@ -2,14 +2,12 @@
 
 #include "app/install_session.h"
 #include "app/uninstallation.h"
+#include "app/uninstaller.h"
 #include "packages/package.h"
-#include "platform/worker_thread.h"
 #include "platform/folder_ops.h"
-#include "platform/path_names.h"
-#include "platform/process_paths.h"
+#include "platform/worker_thread.h"
 #include "script/installation_walk.h"
 #include "session/run_state.h"
-#include "session/stores.h"
 #include "session/translation.h"
 
 namespace {
@@ -30,25 +28,15 @@ void runJournaled(InstallSession& session, const char* folder) {
         for (auto& own : session.undo.ownFolders) RemoveEmptyFolder(own.text());
 }
 
-// The removal of an uninstaller's run: its journal was read and trusted at start-up.
-void runRemoval(InstallSession& session) {
-    // As the journal spells the folders it holds, whatever path started the program.
-    TextBuffer folder = ResolvedPath(ParentPath(ModulePath().text()).text());
-    TextBuffer reason;
-    if (!undoFromJournal(folder.text(), session.undo, reason))
-        addError("Desinstallation", reason.text());
-    if (!session.undo.failed.empty()) addError("Desinstallation", session.undo.failed.text());
-}
-
 // The worker thread's entry: runs the installation of the session's package tree (or the
 // removal of an installed one), then sets its done flag. It neither reports nor touches the
 // window; the progress timer does both.
 int installThreadProc(void* argument) {
     InstallSession& session = *static_cast<InstallSession*>(argument);
-    TextBuffer folder = uninstallationFolder(session);
+    TextBuffer folder;
     if (session.mode == SessionMode::uninstall)
         runRemoval(session);
-    else if (!folder.empty())
+    else if (!(folder = uninstallationFolder(session)).empty())
         runJournaled(session, folder.text());
     else
         runInstallation(*session.rootPackage);

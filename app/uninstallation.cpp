@@ -6,6 +6,7 @@
 #include "app/install_session.h"
 #include "packages/package.h"
 #include "params/expansion.h"
+#include "params/file_bytes.h"
 #include "params/file_stream.h"
 #include "params/variable_store.h"
 #include "payload/container_format.h"
@@ -13,11 +14,16 @@
 #include "platform/folder_ops.h"
 #include "platform/path_names.h"
 #include "platform/registry_key.h"
+#include "script/journal.h"
 #include "session/container.h"
 #include "session/stores.h"
-#include "script/journal.h"
 
 namespace {
+
+// Shortcut mode 2: programs and shortcuts for the user alone.
+bool privateInstallation(const InstallSession& session) {
+    return session.shortcutMode == 2;
+}
 
 const char entryBranch[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 const char uninstallOption[] = "\" /uninstall";
@@ -105,7 +111,7 @@ void writeEntry(InstallSession& session, const char* folder, const char* uninsta
     key.tellMade(&session.journal);
     TextBuffer branch(entryBranch);
     branch.append(root.id);
-    key.joinRootAndBranch(session.shortcutMode == 2 ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE",
+    key.joinRootAndBranch(privateInstallation(session) ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE",
                           branch.text(), KeyOpening::create);
     if (!key.writeValues(values.children(), IntegerNodes::asString))
         addError("Desinstallation", key.path());
@@ -129,7 +135,7 @@ bool openJournal(InstallSession& session, const char* folder) {
     // could have written: otherwise it would delete whatever the journal named.
     bool found = FolderExists(folder);
     bool made = MakeFolder(folder, FolderParents::created, &session.journal);
-    if (made && (found || session.shortcutMode == 2 || ProtectFolder(folder)) &&
+    if (made && (found || privateInstallation(session) || ProtectFolder(folder)) &&
         session.journal.startFile(journal.text()))
         return true;
     addError("Desinstallation", journal.text());
@@ -138,7 +144,7 @@ bool openJournal(InstallSession& session, const char* folder) {
 
 void finishUninstallation(InstallSession& session, const char* folder) {
     TextBuffer uninstaller = JoinPath(folder, uninstallerFileName);
-    if (!writeUninstaller(uninstaller.text(), session.shortcutMode == 2))
+    if (!writeUninstaller(uninstaller.text(), privateInstallation(session)))
         addError("Desinstallation", uninstaller.text());
     writeEntry(session, folder, uninstaller.text());
 }
@@ -149,21 +155,10 @@ bool undoThisRun(InstallSession& session, const char* folder) {
     TextBuffer journal = JoinPath(folder, journalFileName);
     int64_t earlier = session.journal.earlierSize();
     if (earlier <= 0) return DeletePath(journal.text());
-    std::vector<char> kept(static_cast<size_t>(earlier));
-    InFileStream in(journal.text(), FileMode::binary);
-    int32_t read = in.read(kept.data(), static_cast<int32_t>(earlier));
-    in.close();
+    TextBuffer bytes;
+    readFileBytes(journal.text(), bytes);
     OutFileStream out(journal.text(), FileMode::binary);
-    out.write(kept.data(), read);
+    out.write(bytes.text(), earlier < bytes.length() ? int32_t(earlier) : bytes.length());
     out.close();
     return false;
-}
-
-bool undoFromJournal(const char* folder, UndoReport& report, TextBuffer& reason) {
-    TextBuffer journal = JoinPath(folder, journalFileName);
-    ParamNode records;
-    if (!readJournal(journal.text(), records, reason)) return false;
-    report = undoJournal(records, folder);
-    DeletePath(journal.text());
-    return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "params/text_buffer.h"
-#include "script/journal_undo.h"
 
 struct InstallSession;
 
@@ -22,7 +21,3 @@ void finishUninstallation(InstallSession& session, const char* folder);
 // A Cancel: undoes what this run recorded and takes its records out of the journal again, which
 // goes when no earlier installation wrote to it. True when the journal is gone.
 bool undoThisRun(InstallSession& session, const char* folder);
-
-// Undoes the journal of folder and, when it could be read, deletes it. False, with the reason,
-// when it cannot be used: then nothing was undone.
-bool undoFromJournal(const char* folder, UndoReport& report, TextBuffer& reason);

@@ -7,6 +7,10 @@ struct InstallSession;
 // to go on. A journal that cannot be used stops the run with its reason: nothing is removed.
 void startUninstallation(InstallSession& session);
 
+// The worker's part of that run: undoes the records start-up read, then deletes the journal.
+// What could not be removed or restored is listed as an error.
+void runRemoval(InstallSession& session);
+
 // Once the wizard has closed on a removal that deleted the journal: the program's own file, then
 // the folders around it that the installation made, go once the process has ended.
 void finishRemoval(const InstallSession& session);

@@ -89,14 +89,16 @@ const char* distrust(const ParamNode& record) {
 // What makes two records name one thing: kind, path or key, view and value name.
 const char* const identityFields[] = {"Vue", "Nom"};
 
+void mix(uint32_t& hash, const char* text) {
+    for (; *text; ++text) hash = (hash ^ uint8_t(*text)) * 16777619u;
+    hash = (hash ^ 0x100u) * 16777619u;
+}
+
 uint32_t identityHash(const ParamNode& record) {
     uint32_t hash = 2166136261u;
-    const char* texts[] = {record.name(), record.value(), record.valueOf("Vue"),
-                           record.valueOf("Nom")};
-    for (const char* text : texts) {
-        for (; text && *text; ++text) hash = (hash ^ uint8_t(*text)) * 16777619u;
-        hash = (hash ^ 0x100u) * 16777619u;
-    }
+    mix(hash, record.name());
+    mix(hash, record.value());
+    for (const char* field : identityFields) mix(hash, record.valueOf(field));
     return hash;
 }
 
